@@ -1,0 +1,99 @@
+// One open scene: its objects in four lists (newest first), its special objects, its settings
+// and view values, and the commands that cut, copy, paste and undo, switch the mouse tool and
+// place new objects in the active view.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/orvanta_options.h"
+#include "model/scene_host.h"
+
+class CPovObject;
+class IViewPort;
+
+// The one deep copy of a scene object that cut and copy leave for paste; shared by all
+// documents and emptied whenever a document closes.
+extern CPovObject* ClipboardObject;
+
+class COrvantaDoc : public CSceneHost {
+public:
+    COrvantaDoc();
+    ~COrvantaDoc() override;
+    COrvantaDoc(const COrvantaDoc&) = delete;
+    COrvantaDoc& operator=(const COrvantaDoc&) = delete;
+
+    // modified flag
+    void SetModifiedFlag(bool modified = true) override { modified_ = modified; }
+    bool IsModified() const override { return modified_; }
+    std::string GetSceneFolder() const override;
+
+    // the file the document was read from or last saved to; empty for a new document
+    const std::string& GetPathName() const { return pathName_; }
+    void SetPathName(const std::string& path) { pathName_ = path; }
+    // "Script" for a new document, else the file name without folder
+    std::string GetTitle() const;
+
+    // Views: the document places new objects in the first active one and tells all of them
+    // about changes.
+    void AddView(IViewPort* view);
+    void RemoveView(IViewPort* view);
+    const std::vector<IViewPort*>& GetViews() const { return views_; }
+    IViewPort* GetActiveView() const;
+    // every view but the sender redraws
+    void UpdateAllViews(IViewPort* sender = nullptr);
+
+    // Puts a new object at the head of its list and attaches it to this document.
+    void InsertObject(CPovObject* object);
+    void InsertTexture(CPovObject* texture);
+    void InsertHalo(CPovObject* halo);
+    void InsertPigment(CPovObject* pigment);
+    // Moves object to the centre of the active view and makes it the only selected object;
+    // without an active view the object keeps its place and stays unselected.
+    void PlaceNewObject(CPovObject* object);
+
+    // edit commands
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnEditUndo();
+    // mouse tools
+    void OnToolMove() { ResizeMode = 0; }
+    void OnToolResize() { ResizeMode = ResizeMode ? 0 : 1; }
+
+    // scene settings carried by the scene file
+    std::string& Author() { return Settings->Author.Name; }
+    std::string& Company() { return Settings->Author.Company; }
+    std::string& Comment() { return Settings->Author.MoreInfo; }
+    bool& ShowInfos() { return Settings->Author.ShowInfoAlways; }
+    int& Pov3() { return Settings->Includes.PovVersion30; }
+    std::vector<std::string>& UserIncludes() { return Settings->Includes.AdditionalIncludes; }
+
+    std::string HelpFilePath;
+    CPovObject* Textures = nullptr;
+    CPovObject* Halos = nullptr;
+    CPovObject* Pigments = nullptr;
+    // the scene's camera, background and sky sphere (they are also in Objects)
+    CPovObject* Camera = nullptr;
+    CPovObject* Background = nullptr;
+    CPovObject* SkySphere = nullptr;
+    CPovObject* UndoObject = nullptr;
+    int CameraChanged = 0;
+    int ResizeMode = 0;
+    std::unique_ptr<COrvantaOptions> Settings;
+    double GridFront = 0.0;
+    double GridRight = 0.0;
+    double GridTop = 0.0;
+    int ZoomFront = 0;
+    int ZoomRight = 0;
+    int ZoomTop = 0;
+
+private:
+    bool modified_ = false;
+    std::string pathName_;
+    std::vector<IViewPort*> views_;
+};
+
+// The current document as the document class (CurrentDocument holds it as a scene host).
+COrvantaDoc* CurrentOrvantaDoc();

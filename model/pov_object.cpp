@@ -1,0 +1,622 @@
+#include "model/pov_object.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "model/name_counters.h"
+#include "model/scene_host.h"
+#include "platform/editor_host.h"
+#include "platform/view_port.h"
+#include "resources/string_table.h"
+
+CSceneHost* CurrentDocument = nullptr;
+bool LoadingScene = false;
+NameCounters g_NameCounters;
+
+void ResetModelGlobals() {
+    g_NameCounters = NameCounters();
+    CurrentDocument = nullptr;
+    LoadingScene = false;
+}
+
+namespace {
+
+// horizontal and vertical world axes of a view kind: 0 = x, 1 = y, 2 = z
+void ViewAxes(int kind, int& horizontal, int& vertical) {
+    switch (kind) {
+        case kTopView:
+            horizontal = 0;
+            vertical = 2;
+            break;
+        case kSideView:
+            horizontal = 2;
+            vertical = 1;
+            break;
+        default:
+            horizontal = 0;
+            vertical = 1;
+            break;
+    }
+}
+
+double Axis(double x, double y, double z, int axis) { return axis == 0 ? x : (axis == 1 ? y : z); }
+
+// Adds (dx, dy) along the view's screen axes to a step.
+void AddScreenDelta(Vector& v, double dx, double dy, int kind) {
+    switch (kind) {
+        case kTopView:
+            v.X += dx;
+            v.Z += dy;
+            break;
+        case kSideView:
+            v.Z += dx;
+            v.Y += dy;
+            break;
+        default:
+            v.X += dx;
+            v.Y += dy;
+            break;
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// construction and lifetime
+
+CPovObject::CPovObject(CPovObject* parent) : Parent(parent) {
+    TextureSteps = {Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)};
+}
+
+CPovObject::~CPovObject() {
+    if (Parent) UnlinkFrom(Parent->FirstChild, this);
+    while (FirstChild) delete FirstChild;  // each child unlinks itself
+}
+
+int CPovObject::ChildCount() const {
+    int n = 0;
+    for (const CPovObject* c = FirstChild; c; c = c->NextSibling) ++n;
+    return n;
+}
+
+CPovObject* CPovObject::LastChild() const {
+    CPovObject* c = FirstChild;
+    while (c && c->NextSibling) c = c->NextSibling;
+    return c;
+}
+
+void CPovObject::InstallSteps(std::initializer_list<Vector> steps) {
+    SetTransformSteps(std::vector<Vector>(steps));
+}
+
+void CPovObject::SetTransformSteps(const std::vector<Vector>& steps) {
+    if (&steps == &Steps) return;
+    Steps = steps;
+}
+
+void CPovObject::SetPosition(const Vector& position) {
+    Steps[kStepTranslate].X = position.X;
+    Steps[kStepTranslate].Y = position.Y;
+    Steps[kStepTranslate].Z = position.Z;
+    UpdateGeometry();
+}
+
+void CPovObject::SetDocument(CSceneHost* document) {
+    Document = document;
+    for (CPovObject* c = FirstChild; c; c = c->NextSibling) c->SetDocument(document);
+}
+
+// ---------------------------------------------------------------------------------------------
+// names and state
+
+void CPovObject::AssignDefaultName(int prefixStringId, long& counter) {
+    const std::string& prefix = LoadString(prefixStringId);
+    std::string candidate = orv::Format("%s%.3ld", prefix, counter);
+    const bool isGroup = GetType() == kKindCSG || GetType() == kKindBlob ||
+                         GetType() == kKindUserObject;
+    if ((!LoadingScene || isGroup) && CurrentDocument && CurrentDocument->Objects) {
+        for (CPovObject* o = CurrentDocument->Objects; o;) {
+            // a deleted object's display name carries the deletion mark and never matches
+            if (o->IsPresent() && o->Name == candidate) {
+                ++counter;
+                candidate = orv::Format("%s%.3ld", prefix, counter);
+                o = CurrentDocument->Objects;
+                continue;
+            }
+            o = o->NextSibling;
+        }
+    }
+    Name = std::move(candidate);
+    ++counter;
+}
+
+std::string CPovObject::GetName() const {
+    if (IsPresent()) return Name;
+    return Name + " " + LoadString(IDS_DELETED_MARK);
+}
+
+void CPovObject::SetPresent(bool present) {
+    if (!present && Document && Document->CurrentObject == this) {
+        Document->CurrentObject = nullptr;
+        Selected = 0;
+    }
+    Present = present ? 1 : 0;
+}
+
+bool CPovObject::IsPresent() const {
+    for (const CPovObject* o = this; o; o = o->Parent)
+        if (!o->Present) return false;
+    return true;
+}
+
+void CPovObject::MarkProjectionStale(bool stale) {
+    for (CPovObject* o = this; o; o = o->Parent) o->ProjectionStale = stale ? 1 : 0;
+}
+
+void CPovObject::VisitFields(FieldSink&) const {}
+
+// ---------------------------------------------------------------------------------------------
+// geometry
+
+void CPovObject::ResetGeometry() {
+    MarkProjectionStale(true);
+    Outline.clear();
+    Projected.clear();
+}
+
+void CPovObject::UpdateGeometry() { ResetGeometry(); }
+
+void CPovObject::ComputeModelMatrix() {
+    ModelMatrix.LoadIdentity();
+    ModelMatrix.Scale(Steps[kStepScale]);
+    ModelMatrix.Rotate(Steps[kStepRotate]);
+    ModelMatrix.Translate(Steps[kStepTranslate]);
+    if (Parent) ModelMatrix.Multiply(Parent->GetMatrix());
+}
+
+void CPovObject::PlaceOutline() {
+    ComputeModelMatrix();
+    for (Point3& p : Outline) p.Transform(ModelMatrix);
+    BoundOutline();
+}
+
+void CPovObject::BoundOutline() {
+    if (Outline.empty()) return;
+    MinX = MaxX = Outline[0].X;
+    MinY = MaxY = Outline[0].Y;
+    MinZ = MaxZ = Outline[0].Z;
+    for (size_t i = 1; i < Outline.size(); ++i) {
+        const Point3& p = Outline[i];
+        if (p.X < MinX) MinX = p.X;
+        if (p.X > MaxX) MaxX = p.X;
+        if (p.Y < MinY) MinY = p.Y;
+        if (p.Y > MaxY) MaxY = p.Y;
+        if (p.Z < MinZ) MinZ = p.Z;
+        if (p.Z > MaxZ) MaxZ = p.Z;
+    }
+}
+
+void CPovObject::ProjectForCamera(const Vector& translation, const Vector& rotation1,
+                                  const Vector& rotation2, const Vector& rotation3) {
+    bool stale = false;
+    for (const CPovObject* o = this; o && !stale; o = o->Parent) stale = o->ProjectionStale != 0;
+    if (!stale || Outline.empty()) return;
+
+    Projected = Outline;
+    // A scratch matrix: ModelMatrix must survive, a child's UpdateGeometry reads it.
+    CMatrix3D projection;
+    projection.Translate(translation);
+    projection.Rotate(rotation1);
+    projection.Rotate(rotation2);
+    projection.Rotate(rotation3);
+    for (Point3& p : Projected) {
+        p.Transform(projection);
+        p.X /= p.Z;
+        p.Y /= p.Z;
+    }
+    ProjectionStale = 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// screen rectangle, culling, hit testing, selection
+
+PixelRect CPovObject::GetScreenRect(const IViewPort& view) const {
+    int h = 0, v = 0;
+    ViewAxes(view.GetViewKind(), h, v);
+    const double k = static_cast<int>(view.GetZoom());
+    const double ho = view.GetHorzOrigin();
+    const double vo = view.GetVertOrigin();
+    const double height = view.GetWindowHeight() - 20;
+    PixelRect r;
+    r.left = static_cast<int>(k * (Axis(MinX, MinY, MinZ, h) - ho));
+    r.right = static_cast<int>(k * (Axis(MaxX, MaxY, MaxZ, h) - ho));
+    r.top = static_cast<int>(height - k * (Axis(MaxX, MaxY, MaxZ, v) - vo));
+    r.bottom = static_cast<int>(height - k * (Axis(MinX, MinY, MinZ, v) - vo));
+    return r;
+}
+
+bool CPovObject::IsOutsideView(const IViewPort& view, double x1, double y1, double x2, double y2,
+                               double) const {
+    if (view.GetViewKind() == kCameraView) return false;
+    int h = 0, v = 0;
+    ViewAxes(view.GetViewKind(), h, v);
+    const double hMin = Axis(MinX, MinY, MinZ, h), hMax = Axis(MaxX, MaxY, MaxZ, h);
+    const double vMin = Axis(MinX, MinY, MinZ, v), vMax = Axis(MaxX, MaxY, MaxZ, v);
+    const bool overlaps = hMin < x2 && hMax > x1 && vMin < y2 && vMax > y1;
+    return !overlaps;
+}
+
+bool CPovObject::HitTest(const IViewPort& view, PixelPoint point) const {
+    if (!IsPresent()) return false;
+    const PixelRect r = GetScreenRect(view);
+    const bool inside = point.x > r.left && point.x < r.right && point.y > r.top &&
+                        point.y < r.bottom;
+    if (!FirstChild) return inside;
+    const int kind = GetType();
+    auto childHit = [&]() {
+        for (const CPovObject* c = FirstChild; c; c = c->NextSibling)
+            if (c->HitTest(view, point)) return true;
+        return false;
+    };
+    if (Selected && (kind == kKindCSG || kind == kKindBlob)) return childHit();
+    if (kind == kKindCamera) return inside;
+    if (kind == kKindCSG) return false;
+    if (Selected && inside) return true;
+    if (childHit()) return false;
+    return inside;
+}
+
+bool CPovObject::HitTestHandle(const IViewPort& view, PixelPoint point) const {
+    if (!IsPresent() || !Selected) return false;
+    const PixelRect r = GetScreenRect(view);
+    const bool nearX = std::abs(point.x - r.left) < 3 || std::abs(point.x - r.right) < 3;
+    const bool nearY = std::abs(point.y - r.top) < 3 || std::abs(point.y - r.bottom) < 3;
+    return nearX && nearY;
+}
+
+void CPovObject::Select(IViewPort&) {
+    if (!IsPresent()) return;
+    Selected = 1;
+    if (Parent) {
+        if (Parent->IsSelected()) return;
+        if (Document) Document->CurrentObject = this;
+        return;
+    }
+    // The frame around a selected top-level object is drawn by the next drawing pass.
+    if (Document) Document->CurrentObject = this;
+}
+
+void CPovObject::Deselect(IViewPort&) {
+    if (!IsPresent()) return;
+    if (Document && Document->CurrentObject == this) Document->CurrentObject = nullptr;
+    Selected = 0;
+}
+
+void CPovObject::DrawSelectionFrame(const IViewPort& view, IDeviceContext& dc) const {
+    PixelRect r = GetScreenRect(view);
+    r.right += 1;
+    r.bottom += 1;
+    dc.FocusRect(r);
+    const PixelPoint corners[4] = {
+        {r.left, r.top}, {r.left, r.bottom}, {r.right, r.bottom}, {r.right, r.top}};
+    for (const PixelPoint& c : corners) dc.InvertRect({c.x - 3, c.y - 3, c.x + 4, c.y + 4});
+}
+
+// ---------------------------------------------------------------------------------------------
+// moving and resizing
+
+void CPovObject::MoveBy(double dx, double dy, const IViewPort& view) {
+    const int kind = view.GetViewKind();
+    if ((!Parent && Selected) || (Selected && GetType() == kKindLookAt)) {
+        AddScreenDelta(Steps[kStepTranslate], dx, dy, kind);
+    } else if (!Parent) {
+        return;
+    } else {
+        // map the displacement into the parent's frame, from the top-level ancestor down
+        std::vector<const CPovObject*> chain;
+        for (const CPovObject* a = Parent; a; a = a->Parent) chain.push_back(a);
+        CMatrix3D m;
+        for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+            const Vector& r = (*it)->Steps[kStepRotate];
+            const Vector& s = (*it)->Steps[kStepScale];
+            m.Rotate(Vector(0, 0, -r.Z));
+            m.Rotate(Vector(0, -r.Y, 0));
+            m.Rotate(Vector(-r.X, 0, 0));
+            m.Scale(Vector(1.0 / s.X, 1.0 / s.Y, 1.0 / s.Z));
+        }
+        Vector d;
+        if (kind == kTopView)
+            d = Vector(dx, 0, dy);
+        else if (kind == kSideView)
+            d = Vector(0, dy, dx);
+        else
+            d = Vector(dx, dy, 0);
+        d.Transform(m);
+        Vector& t = Steps[kStepTranslate];
+        t.X += d.X;
+        t.Y += d.Y;
+        t.Z += d.Z;
+    }
+    UpdateGeometry();
+    if (Document) Document->SetModifiedFlag(true);
+}
+
+void CPovObject::ResizeBy(double dx, double dy, const IViewPort& view) {
+    const bool selectedLookAt = Selected && GetType() == kKindLookAt;
+    if ((Parent || !Selected) && !selectedLookAt) {
+        if (Parent) Parent->ResizeBy(dx, dy, view);
+        return;
+    }
+    if (GetType() == kKindLookAt) return;
+
+    const Vector& r = Steps[kStepRotate];
+    CMatrix3D inverse;
+    inverse.Rotate(Vector(0, 0, -r.Z));
+    inverse.Rotate(Vector(0, -r.Y, 0));
+    inverse.Rotate(Vector(-r.X, 0, 0));
+    Vector s = Steps[kStepScale];
+    s.Transform(inverse);
+    AddScreenDelta(s, dx, dy, view.GetViewKind());
+    CMatrix3D forward;
+    forward.Rotate(r);
+    s.Transform(forward);
+    Steps[kStepScale].X = s.X;
+    Steps[kStepScale].Y = s.Y;
+    Steps[kStepScale].Z = s.Z;
+    UpdateGeometry();
+    if (Document) Document->SetModifiedFlag(true);
+}
+
+// ---------------------------------------------------------------------------------------------
+// drawing
+
+void CPovObject::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY,
+                      int width, int height, double zoom) {
+    if (!IsPresent()) return;
+    for (CPovObject* c = FirstChild; c; c = c->NextSibling)
+        c->Draw(view, dc, originX, originY, width, height, zoom);
+}
+
+PixelPoint CPovObject::MapPoint(const IViewPort& view, double x, double y, double z,
+                                double originX, double originY, double zoom) {
+    int h = 0, v = 0;
+    ViewAxes(view.GetViewKind(), h, v);
+    const double height = view.GetWindowHeight() - 20;
+    return {static_cast<int>(zoom * (Axis(x, y, z, h) - originX)),
+            static_cast<int>(height - zoom * (Axis(x, y, z, v) - originY))};
+}
+
+void CPovObject::DrawWire(
+    IViewPort& view, IDeviceContext* dc, double originX, double originY, int width, int height,
+    double zoom,
+    const std::function<void(IDeviceContext&, const std::vector<PixelPoint>&)>& lines) {
+    if (!dc || !IsPresent()) return;
+    if (IsOutsideView(view, originX, originY, originX + width / zoom, originY + height / zoom,
+                      zoom))
+        return;
+    const bool camera = view.GetViewKind() == kCameraView;
+    const std::vector<Point3>& points = camera ? Projected : Outline;
+    if (points.empty()) return;
+
+    std::vector<PixelPoint> pixels;
+    pixels.reserve(points.size());
+    if (camera) {
+        const double h = view.GetWindowHeight() - 20;
+        for (const Point3& p : points) {
+            if (p.Z < 0) return;  // behind the camera
+            pixels.push_back(
+                {static_cast<int>(zoom * (p.X + 0.66)), static_cast<int>(h - zoom * (p.Y + 0.5))});
+        }
+    } else {
+        for (const Point3& p : points)
+            pixels.push_back(MapPoint(view, p.X, p.Y, p.Z, originX, originY, zoom));
+    }
+
+    const Pen old = dc->SelectPen(IsSelected() ? Pen::Selection : Pen::Text);
+    lines(*dc, pixels);
+    dc->SelectPen(old);
+    if (IsSelected() && !camera) DrawSelectionFrame(view, *dc);
+}
+
+void DrawClosedRun(IDeviceContext& dc, const std::vector<PixelPoint>& p, size_t first,
+                   size_t count) {
+    if (count == 0 || first + count > p.size()) return;
+    PixelPoint run[64];
+    std::vector<PixelPoint> big;
+    PixelPoint* out = run;
+    if (count + 1 > std::size(run)) {
+        big.resize(count + 1);
+        out = big.data();
+    }
+    for (size_t i = 0; i < count; ++i) out[i] = p[first + i];
+    out[count] = p[first];
+    dc.Polyline(out, count + 1);
+}
+
+void DrawIndexed(IDeviceContext& dc, const std::vector<PixelPoint>& p,
+                 std::initializer_list<size_t> indices) {
+    PixelPoint run[32];
+    size_t n = 0;
+    for (size_t i : indices) {
+        if (i >= p.size() || n >= std::size(run)) return;
+        run[n++] = p[i];
+    }
+    dc.Polyline(run, n);
+}
+
+void CPovObject::GlApplyTransform() const {
+    const Vector& t = Steps[kStepTranslate];
+    const Vector& r = Steps[kStepRotate];
+    const Vector& s = Steps[kStepScale];
+    glTranslatef(static_cast<float>(-t.X), static_cast<float>(t.Y), static_cast<float>(t.Z));
+    glRotatef(static_cast<float>(r.Z), 0, 0, -1);
+    glRotatef(static_cast<float>(r.Y), 0, -1, 0);
+    glRotatef(static_cast<float>(-r.X), -1, 0, 0);
+    glScalef(static_cast<float>(s.X), static_cast<float>(s.Y), static_cast<float>(s.Z));
+}
+
+void CPovObject::ApplyMaterial() {
+    if (!UseOwnTexture && Parent) {
+        Parent->ApplyMaterial();
+        return;
+    }
+    const float r = static_cast<float>(QuickColorR);
+    const float g = static_cast<float>(QuickColorG);
+    const float b = static_cast<float>(QuickColorB);
+    const float diffuse[4] = {r, g, b, 1.0f};
+    const float ambient[4] = {0.7f * r, 0.7f * g, 0.7f * b, 1.0f};
+    const float specular[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glMateriali(GL_FRONT_AND_BACK, GL_SHININESS, 128);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
+}
+
+// ---------------------------------------------------------------------------------------------
+// scene text
+
+void CPovObject::WriteTexture(SceneText& out) const {
+    if (!UseOwnTexture) return;
+    out.Printf("  //$quickcolor:$ <%.4f %.4f %.4f> \r\n", QuickColorR, QuickColorG, QuickColorB);
+    out.Printf("  texture\r\n  {\r\n    %s\r\n", TextureName);
+    if (WriteTextureSteps) {
+        const Vector& s = TextureSteps[kStepScale];
+        const Vector& r = TextureSteps[kStepRotate];
+        const Vector& t = TextureSteps[kStepTranslate];
+        out.Printf("    scale <%.4f,%.4f,%.4f>\r\n", s.X, s.Y, s.Z);
+        out.Printf("    rotate <%.4f,%.4f,%.4f>\r\n", r.X, r.Y, r.Z);
+        out.Printf("    translate <%.4f,%.4f,%.4f>\r\n", t.X, t.Y, t.Z);
+    }
+    out.Write("  }\r\n");
+}
+
+void CPovObject::WriteHollow(SceneText& out) const {
+    if (Hollow) out.Write("  hollow\r\n");
+}
+
+void CPovObject::WriteDeclareHead(SceneText& out) const { out.Printf("#declare %s = ", GetName()); }
+
+void CPovObject::WriteScaleLine(SceneText& out) const {
+    const Vector& s = Steps[kStepScale];
+    out.Printf("  scale <%.4f,%.4f,%.4f>\r\n", s.X, s.Y, s.Z);
+}
+
+void CPovObject::WriteRotateTranslate(SceneText& out) const {
+    const Vector& r = Steps[kStepRotate];
+    const Vector& t = Steps[kStepTranslate];
+    out.Printf("  rotate <%.4f,%.4f,%.4f>\r\n", r.X, r.Y, r.Z);
+    out.Printf("  translate <%.4f,%.4f,%.4f>\r\n", t.X, t.Y, t.Z);
+}
+
+void CPovObject::WriteInstance(SceneText& out) const {
+    if (!Parent) out.Printf("object {\r\n  %s\r\n}\r\n\r\n", GetName());
+}
+
+void CPovObject::WriteSolidBlock(SceneText& out, std::string_view declaration,
+                                 std::string_view opening, std::string_view geometry,
+                                 bool withHollow) {
+    out.Write(declaration);
+    out.Write(opening);
+    out.Write(geometry);
+    WriteScaleLine(out);
+    WriteTexture(out);
+    WriteRotateTranslate(out);
+    if (withHollow) WriteHollow(out);
+    out.Write(LoadString(IDS_CLOSE_BRACE));
+    WriteInstance(out);
+}
+
+// ---------------------------------------------------------------------------------------------
+// property sheets and copies
+
+int CPovObject::EditWithSheet(int captionStringId) {
+    const int result = GetEditorHost().EditProperties(*this, LoadString(captionStringId));
+    if (result == kDialogOk && Document) Document->SetModifiedFlag(true);
+    return result;
+}
+
+CPovObject* CPovObject::Clone(CPovObject* target) {
+    if (!target) return nullptr;
+    target->Hollow = Hollow;
+    target->UseOwnTexture = UseOwnTexture;
+    target->WriteTextureSteps = WriteTextureSteps;
+    target->TextureName = TextureName;
+    target->QuickColorR = QuickColorR;
+    target->QuickColorG = QuickColorG;
+    target->QuickColorB = QuickColorB;
+    target->Steps = Steps;
+    target->Present = 1;
+    target->TextureSteps = {TextureSteps[0], TextureSteps[1], TextureSteps[2]};
+    for (Vector& v : target->TextureSteps) v.Tag1 = v.Tag2 = v.Tag3 = 0;
+
+    CPovObject* previous = nullptr;
+    for (CPovObject* c = FirstChild; c; c = c->NextSibling) {
+        if (c == FirstChild && c->GetType() == kKindLookAt && target->FirstChild) {
+            c->Clone(target->FirstChild);
+            previous = target->FirstChild;
+            continue;
+        }
+        CPovObject* copy = c->Clone(nullptr);
+        if (!copy) continue;
+        if (!previous) {
+            // a fresh object has no children of its own unless it made a look-at point
+            while (target->FirstChild) delete target->FirstChild;
+            PrependChild(target, copy);
+        } else {
+            copy->Parent = target;
+            copy->PrevSibling = previous;
+            copy->NextSibling = previous->NextSibling;
+            if (previous->NextSibling) previous->NextSibling->PrevSibling = copy;
+            previous->NextSibling = copy;
+        }
+        previous = copy;
+    }
+    return target;
+}
+
+// ---------------------------------------------------------------------------------------------
+// list helpers
+
+void LinkAtHead(CPovObject*& head, CPovObject* object) {
+    object->PrevSibling = nullptr;
+    object->NextSibling = head;
+    if (head) head->PrevSibling = object;
+    head = object;
+}
+
+void UnlinkFrom(CPovObject*& head, CPovObject* object) {
+    if (head == object) {
+        head = object->NextSibling;
+    } else if (object->PrevSibling) {
+        object->PrevSibling->NextSibling = object->NextSibling;
+    } else {
+        // not linked through PrevSibling: find the predecessor
+        for (CPovObject* p = head; p; p = p->NextSibling)
+            if (p->NextSibling == object) {
+                p->NextSibling = object->NextSibling;
+                break;
+            }
+    }
+    if (object->NextSibling) object->NextSibling->PrevSibling = object->PrevSibling;
+    object->NextSibling = nullptr;
+    object->PrevSibling = nullptr;
+}
+
+void AppendChild(CPovObject* parent, CPovObject* child) {
+    child->Parent = parent;
+    child->NextSibling = nullptr;
+    CPovObject* last = parent->LastChild();
+    if (!last) {
+        child->PrevSibling = nullptr;
+        parent->FirstChild = child;
+    } else {
+        child->PrevSibling = last;
+        last->NextSibling = child;
+    }
+}
+
+void PrependChild(CPovObject* parent, CPovObject* child) {
+    child->Parent = parent;
+    LinkAtHead(parent->FirstChild, child);
+}

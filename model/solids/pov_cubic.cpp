@@ -1,0 +1,74 @@
+#include "model/solids/pov_cubic.h"
+
+#include <GL/gl.h>
+
+#include "model/name_counters.h"
+#include "platform/view_port.h"
+#include "resources/string_table.h"
+
+CPovCubic::CPovCubic() {
+    InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
+    UpdateGeometry();
+    AssignDefaultName(IDS_PREFIX_BOX, g_NameCounters.Cubic);
+}
+
+void CPovCubic::SetNameCounter(long value) { g_NameCounters.Cubic = value; }
+long CPovCubic::GetNameCounter() const { return g_NameCounters.Cubic; }
+
+void CPovCubic::UpdateGeometry() {
+    ResetGeometry();
+    Outline = {{-.5, -.5, -.5}, {-.5, .5, -.5}, {.5, .5, -.5}, {.5, -.5, -.5},
+               {-.5, -.5, .5},  {-.5, .5, .5},  {.5, .5, .5},  {.5, -.5, .5}};
+    PlaceOutline();
+}
+
+void CPovCubic::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY,
+                     int width, int height, double zoom) {
+    if (view.GetUseOpenGL()) {
+        if (!IsPresent()) return;
+        ApplyMaterial();
+        glPushMatrix();
+        GlApplyTransform();
+        struct Face {
+            float n[3];
+            float v[4][3];
+        };
+        static const Face faces[6] = {
+            {{0, 0, 1}, {{.5, .5, .5}, {-.5, .5, .5}, {-.5, -.5, .5}, {.5, -.5, .5}}},
+            {{0, 0, -1}, {{.5, .5, -.5}, {.5, -.5, -.5}, {-.5, -.5, -.5}, {-.5, .5, -.5}}},
+            {{-1, 0, 0}, {{-.5, .5, .5}, {-.5, .5, -.5}, {-.5, -.5, -.5}, {-.5, -.5, .5}}},
+            {{1, 0, 0}, {{.5, .5, .5}, {.5, -.5, .5}, {.5, -.5, -.5}, {.5, .5, -.5}}},
+            {{0, 1, 0}, {{-.5, .5, -.5}, {-.5, .5, .5}, {.5, .5, .5}, {.5, .5, -.5}}},
+            {{0, -1, 0}, {{-.5, -.5, -.5}, {.5, -.5, -.5}, {.5, -.5, .5}, {-.5, -.5, .5}}},
+        };
+        for (const Face& f : faces) {
+            glBegin(GL_POLYGON);
+            glNormal3fv(f.n);
+            for (const auto& v : f.v) glVertex3fv(v);
+            glEnd();
+        }
+        glPopMatrix();
+        return;
+    }
+    DrawWire(view, dc, originX, originY, width, height, zoom,
+             [](IDeviceContext& d, const std::vector<PixelPoint>& p) {
+                 // the six faces of the cube
+                 DrawIndexed(d, p, {0, 1, 2, 3, 0});
+                 DrawIndexed(d, p, {4, 5, 6, 7, 4});
+                 DrawIndexed(d, p, {0, 1, 5, 4, 0});
+                 DrawIndexed(d, p, {3, 2, 6, 7, 3});
+                 DrawIndexed(d, p, {1, 2, 6, 5, 1});
+                 DrawIndexed(d, p, {0, 3, 7, 4, 0});
+             });
+}
+
+int CPovCubic::WriteScene(SceneText& out) {
+    std::string head;
+    orv::AppendFormat(head, "#declare %s = ", GetName());
+    WriteSolidBlock(out, head, LoadString(IDS_OPEN_BOX), "  <-0.5,-0.5,-0.5>\r\n  <0.5,0.5,0.5>\r\n");
+    return 1;
+}
+
+int CPovCubic::EditProperties() { return EditWithSheet(IDS_CAPTION_BOX); }
+
+CPovObject* CPovCubic::Clone(CPovObject*) { return CPovObject::Clone(new CPovCubic()); }

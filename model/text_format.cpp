@@ -1,0 +1,213 @@
+#include "model/text_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+namespace orv {
+
+namespace {
+
+struct Spec {
+    bool left = false;
+    bool zero = false;
+    bool plus = false;
+    bool space = false;
+    int width = 0;
+    int precision = -1;
+};
+
+void Pad(std::string& out, std::string_view body, const Spec& spec, bool numeric) {
+    const int fill = spec.width - static_cast<int>(body.size());
+    if (fill <= 0) {
+        out.append(body);
+        return;
+    }
+    if (spec.left) {
+        out.append(body);
+        out.append(static_cast<size_t>(fill), ' ');
+    } else if (spec.zero && numeric) {
+        // zeros go after the sign
+        size_t sign = (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) ? 1 : 0;
+        out.append(body.substr(0, sign));
+        out.append(static_cast<size_t>(fill), '0');
+        out.append(body.substr(sign));
+    } else {
+        out.append(static_cast<size_t>(fill), ' ');
+        out.append(body);
+    }
+}
+
+std::string IntegerBody(bool negative, unsigned long long magnitude, const Spec& spec, int base) {
+    char digits[32];
+    auto res = std::to_chars(digits, digits + sizeof digits, magnitude, base);
+    std::string_view d(digits, static_cast<size_t>(res.ptr - digits));
+    std::string body;
+    if (negative)
+        body += '-';
+    else if (spec.plus)
+        body += '+';
+    else if (spec.space)
+        body += ' ';
+    if (spec.precision >= 0 && static_cast<int>(d.size()) < spec.precision)
+        body.append(static_cast<size_t>(spec.precision) - d.size(), '0');
+    if (!(spec.precision == 0 && magnitude == 0)) body.append(d);
+    return body;
+}
+
+std::string DoubleBody(double v, const Spec& spec, char conv) {
+    std::string body;
+    if (std::isnan(v)) {
+        body = std::signbit(v) ? "-nan" : "nan";
+        return body;
+    }
+    if (std::isinf(v)) {
+        body = v < 0 ? "-inf" : (spec.plus ? "+inf" : "inf");
+        return body;
+    }
+    const int precision = spec.precision < 0 ? 6 : spec.precision;
+    std::chars_format format = std::chars_format::fixed;
+    if (conv == 'e' || conv == 'E') format = std::chars_format::scientific;
+    if (conv == 'g' || conv == 'G') format = std::chars_format::general;
+    char buf[400];
+    auto res = std::to_chars(buf, buf + sizeof buf, v, format, precision);
+    if (res.ec != std::errc()) return "0";
+    body.assign(buf, res.ptr);
+    if (!std::signbit(v)) {
+        if (spec.plus)
+            body.insert(body.begin(), '+');
+        else if (spec.space)
+            body.insert(body.begin(), ' ');
+    }
+    return body;
+}
+
+}  // namespace
+
+void AppendFixed(std::string& out, double v, int decimals) {
+    Spec spec;
+    spec.precision = decimals;
+    out += DoubleBody(v, spec, 'f');
+}
+
+void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, size_t count) {
+    size_t next = 0;
+    for (size_t p = 0; p < fmt.size(); ++p) {
+        const char c = fmt[p];
+        if (c != '%') {
+            out += c;
+            continue;
+        }
+        if (++p >= fmt.size()) break;
+        if (fmt[p] == '%') {
+            out += '%';
+            continue;
+        }
+        Spec spec;
+        for (; p < fmt.size(); ++p) {
+            const char f = fmt[p];
+            if (f == '-')
+                spec.left = true;
+            else if (f == '0')
+                spec.zero = true;
+            else if (f == '+')
+                spec.plus = true;
+            else if (f == ' ')
+                spec.space = true;
+            else if (f != '#')
+                break;
+        }
+        while (p < fmt.size() && fmt[p] >= '0' && fmt[p] <= '9')
+            spec.width = spec.width * 10 + (fmt[p++] - '0');
+        if (p < fmt.size() && fmt[p] == '.') {
+            ++p;
+            spec.precision = 0;
+            while (p < fmt.size() && fmt[p] >= '0' && fmt[p] <= '9')
+                spec.precision = spec.precision * 10 + (fmt[p++] - '0');
+        }
+        while (p < fmt.size() && (fmt[p] == 'l' || fmt[p] == 'h' || fmt[p] == 'z'))
+            ++p;
+        if (p >= fmt.size()) break;
+        const char conv = fmt[p];
+        if (next >= count) continue;
+        const FmtArg& a = args[next++];
+
+        auto asDouble = [&a]() -> double {
+            switch (a.kind) {
+                case FmtArg::Kind::Double: return a.d;
+                case FmtArg::Kind::Uint: return static_cast<double>(a.u);
+                case FmtArg::Kind::Int:
+                case FmtArg::Kind::Char: return static_cast<double>(a.i);
+                default: return 0.0;
+            }
+        };
+        auto asInt = [&a]() -> long long {
+            switch (a.kind) {
+                case FmtArg::Kind::Double: return static_cast<long long>(a.d);
+                case FmtArg::Kind::Uint: return static_cast<long long>(a.u);
+                case FmtArg::Kind::Int:
+                case FmtArg::Kind::Char: return a.i;
+                default: return 0;
+            }
+        };
+
+        switch (conv) {
+            case 'd':
+            case 'i': {
+                const long long v = asInt();
+                const unsigned long long mag =
+                    v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+                Pad(out, IntegerBody(v < 0, mag, spec, 10), spec, spec.precision < 0);
+                break;
+            }
+            case 'u':
+            case 'x':
+            case 'X': {
+                const unsigned long long v = a.kind == FmtArg::Kind::Uint
+                                                 ? a.u
+                                                 : static_cast<unsigned long long>(asInt());
+                std::string body = IntegerBody(false, v, spec, conv == 'u' ? 10 : 16);
+                if (conv == 'X')
+                    for (char& ch : body)
+                        if (ch >= 'a' && ch <= 'f') ch = static_cast<char>(ch - 'a' + 'A');
+                Pad(out, body, spec, spec.precision < 0);
+                break;
+            }
+            case 'f':
+            case 'F':
+            case 'e':
+            case 'E':
+            case 'g':
+            case 'G':
+                Pad(out, DoubleBody(asDouble(), spec, conv), spec, true);
+                break;
+            case 'c': {
+                const char ch = static_cast<char>(asInt());
+                Pad(out, std::string_view(&ch, 1), spec, false);
+                break;
+            }
+            case 's': {
+                std::string_view s = a.kind == FmtArg::Kind::Str ? a.s : std::string_view();
+                if (spec.precision >= 0 && static_cast<size_t>(spec.precision) < s.size())
+                    s = s.substr(0, static_cast<size_t>(spec.precision));
+                Pad(out, s, spec, false);
+                break;
+            }
+            default:
+                break;
+        }
+    }
+}
+
+double ParseDouble(std::string_view text) {
+    size_t p = 0;
+    while (p < text.size() && (text[p] == ' ' || text[p] == '\t')) ++p;
+    text.remove_prefix(p);
+    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+    double v = 0.0;
+    auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (res.ec != std::errc()) return 0.0;
+    return v;
+}
+
+}  // namespace orv

@@ -1,0 +1,56 @@
+// What the scene objects' wire-frame drawing needs of a drawing surface.
+//
+// Coordinates are window pixels, y growing downwards. The real surface is a QPainter on a
+// widget or a QImage; tests record the primitives.
+#pragma once
+
+#include <cstddef>
+
+enum class Pen { Text, Selection, Grid };
+
+struct PixelPoint {
+    int x = 0;
+    int y = 0;
+    bool operator==(const PixelPoint&) const = default;
+};
+
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    bool operator==(const PixelRect&) const = default;
+};
+
+class IDeviceContext {
+public:
+    virtual ~IDeviceContext() = default;
+
+    // Selects a pen and returns the one that was selected before.
+    virtual Pen SelectPen(Pen pen) = 0;
+    virtual void Polyline(const PixelPoint* points, size_t count) = 0;
+    virtual void Line(PixelPoint from, PixelPoint to) = 0;
+    virtual void Circle(PixelPoint centre, int radius) = 0;
+    // Dotted frame drawn by inverting the pixels under it (drawing it twice removes it).
+    virtual void FocusRect(const PixelRect& rect) = 0;
+    // Inverts every pixel of the rectangle (right and bottom edges excluded).
+    virtual void InvertRect(const PixelRect& rect) = 0;
+};
+
+// Swallows everything; for drawing passes whose output nobody looks at.
+class NullDeviceContext : public IDeviceContext {
+public:
+    Pen SelectPen(Pen pen) override {
+        const Pen old = current_;
+        current_ = pen;
+        return old;
+    }
+    void Polyline(const PixelPoint*, size_t) override {}
+    void Line(PixelPoint, PixelPoint) override {}
+    void Circle(PixelPoint, int) override {}
+    void FocusRect(const PixelRect&) override {}
+    void InvertRect(const PixelRect&) override {}
+
+private:
+    Pen current_ = Pen::Text;
+};

@@ -1,0 +1,65 @@
+// The services installed when nobody installed a real one: no user interface at all.
+#include <map>
+#include <tuple>
+
+#include "platform/editor_host.h"
+#include "platform/memory_settings_store.h"
+#include "platform/prompts.h"
+
+namespace {
+
+class SilentPrompts : public IPrompts {
+public:
+    void Message(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+};
+
+class CancellingEditorHost : public IEditorHost {
+public:
+    int EditProperties(CPovObject&, const std::string&) override { return kDialogCancel; }
+};
+
+SilentPrompts g_silentPrompts;
+IPrompts* g_prompts = &g_silentPrompts;
+CancellingEditorHost g_cancellingHost;
+IEditorHost* g_editorHost = &g_cancellingHost;
+MemorySettingsStore g_memoryStore;
+ISettingsStore* g_settings = &g_memoryStore;
+
+}  // namespace
+
+IPrompts& GetPrompts() { return *g_prompts; }
+void SetPrompts(IPrompts* prompts) { g_prompts = prompts ? prompts : &g_silentPrompts; }
+
+IEditorHost& GetEditorHost() { return *g_editorHost; }
+void SetEditorHost(IEditorHost* host) { g_editorHost = host ? host : &g_cancellingHost; }
+
+ISettingsStore& GetSettingsStore() { return *g_settings; }
+void SetSettingsStore(ISettingsStore* store) { g_settings = store ? store : &g_memoryStore; }
+
+std::string ReadSetting(SettingsRoot root, std::string_view section, std::string_view name,
+                        std::string_view fallback) {
+    auto v = GetSettingsStore().Read(root, section, name);
+    return v ? *v : std::string(fallback);
+}
+
+bool ReadYesNo(SettingsRoot root, std::string_view section, std::string_view name,
+               bool fallback) {
+    auto v = GetSettingsStore().Read(root, section, name);
+    if (!v) return fallback;
+    return *v == "yes";
+}
+
+void WriteYesNo(SettingsRoot root, std::string_view section, std::string_view name, bool value) {
+    GetSettingsStore().Write(root, section, name, value ? "yes" : "no");
+}
+
+int ReadInt(SettingsRoot root, std::string_view section, std::string_view name, int fallback) {
+    auto v = GetSettingsStore().Read(root, section, name);
+    if (!v || v->empty()) return fallback;
+    try {
+        return std::stoi(*v);
+    } catch (...) {
+        return fallback;
+    }
+}

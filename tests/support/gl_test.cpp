@@ -1,0 +1,37 @@
+#include "tests/support/gl_test.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+GlTestCanvas::GlTestCanvas(int width, int height) { ok_ = gl_.Create(width, height); }
+
+void GlTestCanvas::SetUpDefaultCamera() const {
+    glViewport(0, 0, gl_.Width(), gl_.Height());
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45.0, 1.33, 1.0, 200.0);
+    gluLookAt(0, 0, -20, 0, 0, 0, 0, 1, 0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glEnable(GL_DEPTH_TEST);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+void GlTestCanvas::Capture() {
+    glFinish();
+    pixels_ = gl_.ReadPixels();
+}
+
+Rgba GlTestCanvas::At(int x, int y) const {
+    const size_t i = (static_cast<size_t>(y) * gl_.Width() + x) * 4;
+    return {pixels_[i], pixels_[i + 1], pixels_[i + 2], pixels_[i + 3]};
+}
+
+int GlTestCanvas::CountLit(int threshold) const {
+    int n = 0;
+    for (size_t i = 0; i + 3 < pixels_.size(); i += 4)
+        if (pixels_[i] > threshold || pixels_[i + 1] > threshold || pixels_[i + 2] > threshold) ++n;
+    return n;
+}
