@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "document/atomic_file.h"
 #include "document/orvanta_options.h"
 #include "model/scene_host.h"
 
@@ -52,6 +53,12 @@ public:
     // Moves object to the centre of the active view and makes it the only selected object;
     // without an active view the object keeps its place and stays unselected.
     void PlaceNewObject(CPovObject* object);
+
+    // Writes the scene file; on success the document takes the path and counts as unmodified.
+    // On failure the previous file is untouched and the error says why.
+    FileResult OnSaveDocument(const std::string& path);
+    // Writes the current object alone; nothing happens without a present current object.
+    FileResult SaveSelectedObject(const std::string& path);
 
     // edit commands
     void OnEditCut();
