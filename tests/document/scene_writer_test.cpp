@@ -149,11 +149,11 @@ TEST_F(SceneWriterTest, NumbersIgnoreAGermanLocale) {
     EXPECT_NE(text.find("  scale <1.5000,2.0000,2.0000>\r\n"), std::string::npos);
     // a decimal comma would show as a digit, a comma and four digits
     auto digit = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
-    for (size_t i = 1; i + 4 < text.size(); ++i)
-        if (text[i] == ',')
-            EXPECT_FALSE(digit(i - 1) && digit(i + 1) && digit(i + 2) && digit(i + 3) &&
-                         digit(i + 4))
-                << text.substr(i - 1, 6);
+    for (size_t i = 1; i + 4 < text.size(); ++i) {
+        if (text[i] != ',') continue;
+        EXPECT_FALSE(digit(i - 1) && digit(i + 1) && digit(i + 2) && digit(i + 3) && digit(i + 4))
+            << text.substr(i - 1, 6);
+    }
 }
 
 TEST_F(SceneWriterTest, SingleObjectTextHasNoHeader) {
