@@ -14,7 +14,8 @@ int Demo() {
     doc.InsertObject(new CPovCubic());
     SceneText text;
     for (CPovObject* o = doc.Objects; o; o = o->NextSibling)
-        if (o->IsPresent()) o->WriteScene(text);
+        if (o->IsPresent())
+            o->WriteScene(text);
     std::fwrite(text.Text().data(), 1, text.Text().size(), stdout);
     return 0;
 }
@@ -38,7 +39,8 @@ int main(int argc, char** argv) {
         Usage(stdout);
         return 0;
     }
-    if (command == "demo") return Demo();
+    if (command == "demo")
+        return Demo();
     std::fprintf(stderr, "orvanta-cli: unknown command '%s'\n", argv[1]);
     Usage(stderr);
     return 2;

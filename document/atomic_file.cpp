@@ -20,7 +20,8 @@ FileResult Failure(const std::string& what, const std::string& path, int error) 
 // it points to rather than the link.
 std::string ResolveTarget(const std::string& path) {
     char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved)) return resolved;
+    if (::realpath(path.c_str(), resolved))
+        return resolved;
     return path;
 }
 
@@ -31,13 +32,14 @@ FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) 
     const size_t slash = target.find_last_of('/');
     const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
     const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    std::string tempName = (slash == std::string::npos ? std::string() : folder) + "." + base +
-                           ".XXXXXX";
+    std::string tempName =
+        (slash == std::string::npos ? std::string() : folder) + "." + base + ".XXXXXX";
     std::vector<char> temp(tempName.begin(), tempName.end());
     temp.push_back('\0');
 
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return Failure("Cannot create a file in the folder of", path, errno);
+    if (fd < 0)
+        return Failure("Cannot create a file in the folder of", path, errno);
     const std::string tempPath(temp.data());
 
     // keep the permissions of the file being replaced; a new file gets the usual ones
@@ -56,7 +58,8 @@ FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) 
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             const int error = errno;
             ::close(fd);
             ::unlink(tempPath.c_str());
@@ -86,23 +89,27 @@ FileResult WriteFileAtomically(const std::string& path, std::string_view bytes) 
 FileResult ReadWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Failure("Cannot open", path, errno);
+    if (fd < 0)
+        return Failure("Cannot open", path, errno);
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
         return Failure("Cannot read", path, EISDIR);
     }
-    if (st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
+    if (st.st_size > 0)
+        bytes.reserve(static_cast<size_t>(st.st_size));
     char buffer[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             const int error = errno;
             ::close(fd);
             return Failure("Cannot read", path, error);
         }
-        if (n == 0) break;
+        if (n == 0)
+            break;
         bytes.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);

@@ -16,6 +16,7 @@ FileResult COrvantaDoc::OnSaveDocument(const std::string& path) {
 }
 
 FileResult COrvantaDoc::SaveSelectedObject(const std::string& path) {
-    if (!CurrentObject || !CurrentObject->IsPresent()) return {false, "No object is selected."};
+    if (!CurrentObject || !CurrentObject->IsPresent())
+        return {false, "No object is selected."};
     return WriteFileAtomically(path, ObjectSceneText(*CurrentObject));
 }

@@ -8,7 +8,9 @@
 
 CPovObject* ClipboardObject = nullptr;
 
-COrvantaDoc* CurrentOrvantaDoc() { return static_cast<COrvantaDoc*>(CurrentDocument); }
+COrvantaDoc* CurrentOrvantaDoc() {
+    return static_cast<COrvantaDoc*>(CurrentDocument);
+}
 
 namespace {
 
@@ -28,10 +30,12 @@ void ReplaceClipboard(CPovObject* copy) {
 // Deselects the selected objects from first on, and inside them.
 void DeselectFrom(CPovObject* first, IViewPort& view) {
     for (CPovObject* o = first; o; o = o->NextSibling) {
-        if (o->IsSelected()) o->Deselect(view);
+        if (o->IsSelected())
+            o->Deselect(view);
         if (o->FirstChild) {
             DeselectFrom(o->FirstChild->NextSibling, view);
-            if (o->FirstChild->IsSelected()) o->FirstChild->Deselect(view);
+            if (o->FirstChild->IsSelected())
+                o->FirstChild->Deselect(view);
         }
     }
 }
@@ -40,7 +44,8 @@ void DeselectFrom(CPovObject* first, IViewPort& view) {
 
 COrvantaDoc::COrvantaDoc() {
     HelpFilePath = ReadSetting(SettingsRoot::Machine, "POV-Ray", "Home", "");
-    if (!HelpFilePath.empty()) HelpFilePath += "/help/povray30.hlp";
+    if (!HelpFilePath.empty())
+        HelpFilePath += "/help/povray30.hlp";
     CurrentDocument = this;
     Settings = std::make_unique<COrvantaOptions>(COrvantaOptions::kDocumentSettings);
 }
@@ -50,18 +55,21 @@ COrvantaDoc::~COrvantaDoc() {
     FreeList(Textures);
     FreeList(Halos);
     FreeList(Pigments);
-    if (CurrentDocument == this) CurrentDocument = nullptr;
+    if (CurrentDocument == this)
+        CurrentDocument = nullptr;
     ReplaceClipboard(nullptr);
 }
 
 std::string COrvantaDoc::GetSceneFolder() const {
     const size_t slash = pathName_.find_last_of('/');
-    if (slash == std::string::npos) return {};
+    if (slash == std::string::npos)
+        return {};
     return pathName_.substr(0, slash == 0 ? 1 : slash);
 }
 
 std::string COrvantaDoc::GetTitle() const {
-    if (pathName_.empty()) return "Script";
+    if (pathName_.empty())
+        return "Script";
     const size_t slash = pathName_.find_last_of('/');
     return slash == std::string::npos ? pathName_ : pathName_.substr(slash + 1);
 }
@@ -77,13 +85,15 @@ void COrvantaDoc::RemoveView(IViewPort* view) {
 
 IViewPort* COrvantaDoc::GetActiveView() const {
     for (IViewPort* v : views_)
-        if (v->IsActive()) return v;
+        if (v->IsActive())
+            return v;
     return nullptr;
 }
 
 void COrvantaDoc::UpdateAllViews(IViewPort* sender) {
     for (IViewPort* v : views_)
-        if (v != sender) v->OnDocumentChanged();
+        if (v != sender)
+            v->OnDocumentChanged();
 }
 
 void COrvantaDoc::InsertObject(CPovObject* object) {
@@ -108,13 +118,15 @@ void COrvantaDoc::InsertPigment(CPovObject* pigment) {
 
 void COrvantaDoc::PlaceNewObject(CPovObject* object) {
     IViewPort* view = GetActiveView();
-    if (!view) return;
+    if (!view)
+        return;
     Vector centre = view->GetViewCentre();
     if (object->GetType() == kKindCamera) {
         centre.Z -= 10.0;
         object->SetPosition(centre);
         centre.Z += 10.0;
-        if (object->FirstChild) object->FirstChild->SetPosition(centre);
+        if (object->FirstChild)
+            object->FirstChild->SetPosition(centre);
     } else {
         object->SetPosition(centre);
     }
@@ -124,7 +136,8 @@ void COrvantaDoc::PlaceNewObject(CPovObject* object) {
 
 void COrvantaDoc::OnEditCut() {
     CPovObject* current = CurrentObject;
-    if (!current) return;
+    if (!current)
+        return;
     ReplaceClipboard(current->Clone());
     UndoObject = current;
     current->SetPresent(false);
@@ -138,7 +151,8 @@ void COrvantaDoc::OnEditCut() {
 }
 
 void COrvantaDoc::OnEditCopy() {
-    if (!CurrentObject) return;
+    if (!CurrentObject)
+        return;
     ReplaceClipboard(CurrentObject->Clone());
     // a copy changes nothing in the scene, so there is nothing to undo afterwards
     UndoObject = nullptr;
@@ -147,9 +161,11 @@ void COrvantaDoc::OnEditCopy() {
 }
 
 void COrvantaDoc::OnEditPaste() {
-    if (!ClipboardObject) return;
+    if (!ClipboardObject)
+        return;
     CPovObject* copy = ClipboardObject->Clone();
-    if (!copy) return;
+    if (!copy)
+        return;
     copy->SetDocument(this);
     LinkAtHead(Objects, copy);
     UndoObject = copy;
@@ -164,7 +180,8 @@ void COrvantaDoc::OnEditPaste() {
 
 void COrvantaDoc::OnEditUndo() {
     CPovObject* target = UndoObject;
-    if (!target) return;
+    if (!target)
+        return;
     target->SetPresent(!target->IsPresent());
     if (target->GetType() == kKindCamera) {
         if (target->IsPresent()) {

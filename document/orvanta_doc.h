@@ -19,7 +19,7 @@ class IViewPort;
 extern CPovObject* ClipboardObject;
 
 class COrvantaDoc : public CSceneHost {
-public:
+  public:
     COrvantaDoc();
     ~COrvantaDoc() override;
     COrvantaDoc(const COrvantaDoc&) = delete;
@@ -96,7 +96,7 @@ public:
     int ZoomRight = 0;
     int ZoomTop = 0;
 
-private:
+  private:
     bool modified_ = false;
     std::string pathName_;
     std::vector<IViewPort*> views_;

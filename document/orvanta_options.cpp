@@ -11,12 +11,15 @@ constexpr SettingsRoot kUser = SettingsRoot::User;
 
 std::string Lower(std::string s) {
     for (char& c : s)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     return s;
 }
 }  // namespace
 
-COrvantaOptions::COrvantaOptions(Mode mode) : mode_(mode) { Load(); }
+COrvantaOptions::COrvantaOptions(Mode mode) : mode_(mode) {
+    Load();
+}
 
 void COrvantaOptions::Load() {
     const std::string machineName = ReadSetting(kMachine, "1.0.0.1", "Name", "");
@@ -79,7 +82,8 @@ void COrvantaOptions::Save() const {
 }
 
 std::vector<std::string> COrvantaOptions::StandardIncludes(bool pov3) {
-    if (!pov3) return {"colors.inc", "textures.inc", "shapes.inc", "stones.inc"};
+    if (!pov3)
+        return {"colors.inc", "textures.inc", "shapes.inc", "stones.inc"};
     return {"colors.inc", "textures.inc", "shapes.inc", "stoneold.inc", "consts.inc", "glass.inc",
             "golds.inc",  "metals.inc",   "woods.inc",  "skies.inc",    "stones.inc"};
 }
@@ -87,9 +91,11 @@ std::vector<std::string> COrvantaOptions::StandardIncludes(bool pov3) {
 bool COrvantaOptions::AddInclude(const std::string& path) {
     const size_t slash = path.find_last_of("/\\");
     const std::string name = Lower(slash == std::string::npos ? path : path.substr(slash + 1));
-    if (name.empty()) return false;
+    if (name.empty())
+        return false;
     for (const std::string& existing : Includes.AdditionalIncludes)
-        if (Lower(existing) == name) return false;
+        if (Lower(existing) == name)
+            return false;
     Includes.AdditionalIncludes.push_back(name);
     return true;
 }

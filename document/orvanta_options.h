@@ -8,7 +8,7 @@
 #include <vector>
 
 class COrvantaOptions {
-public:
+  public:
     enum Mode { kDocumentSettings = 0, kProgramSettings = 1 };
 
     struct AuthorPage {
@@ -67,6 +67,6 @@ public:
     ExecutablesPage Executables;
     ModellerPage Modeller;
 
-private:
+  private:
     Mode mode_;
 };

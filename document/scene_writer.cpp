@@ -26,7 +26,8 @@ void WriteCommentLines(const std::string& comment, SceneText& out) {
 
 void WriteList(const CPovObject* head, SceneText& out) {
     for (const CPovObject* o = head; o; o = o->NextSibling)
-        if (o->IsPresent()) const_cast<CPovObject*>(o)->WriteScene(out);
+        if (o->IsPresent())
+            const_cast<CPovObject*>(o)->WriteScene(out);
 }
 
 }  // namespace
@@ -60,7 +61,8 @@ void WriteSceneFile(const COrvantaDoc& doc, SceneText& out) {
         out.Write("#include \"golds.inc\"\r\n");
         out.Write("#include \"metals.inc\"\r\n");
         out.Write("#include \"woods.inc\"\r\n");
-        if (doc.SkySphere) out.Write("#include \"skies.inc\"\r\n");
+        if (doc.SkySphere)
+            out.Write("#include \"skies.inc\"\r\n");
     }
     out.Write("#include \"stones.inc\"\r\n\r\n\r\n");
 
@@ -76,7 +78,8 @@ void WriteSceneFile(const COrvantaDoc& doc, SceneText& out) {
     WriteList(doc.Textures, out);
     WriteList(doc.Objects, out);
 
-    if (s.Author.ShowInfoAlways) out.Write("\r\n//$showinfos$\r\n");
+    if (s.Author.ShowInfoAlways)
+        out.Write("\r\n//$showinfos$\r\n");
 }
 
 std::string ObjectSceneText(CPovObject& object) {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 class FieldSink {
-public:
+  public:
     virtual ~FieldSink() = default;
     virtual void Number(std::string_view name, double value) = 0;
     virtual void Integer(std::string_view name, long long value) = 0;

@@ -6,17 +6,21 @@ namespace {
 const double Pi = std::acos(-1.0);
 }
 
-double DegreesToRadians(double degrees) { return degrees * Pi * 0.005555555555555556; }
+double DegreesToRadians(double degrees) {
+    return degrees * Pi * 0.005555555555555556;
+}
 
 void CMatrix::LoadIdentity() {
     for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) m[r][c] = r == c ? 1.0 : 0.0;
+        for (int c = 0; c < 4; ++c)
+            m[r][c] = r == c ? 1.0 : 0.0;
 }
 
 bool CMatrix::operator==(const CMatrix& o) const {
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
-            if (m[r][c] != o.m[r][c]) return false;
+            if (m[r][c] != o.m[r][c])
+                return false;
     return true;
 }
 
@@ -25,11 +29,13 @@ CMatrix3D& CMatrix3D::Multiply(const CMatrix& b) {
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j) {
             double s = 0.0;
-            for (int k = 0; k < 4; ++k) s += b.m[i][k] * m[k][j];
+            for (int k = 0; k < 4; ++k)
+                s += b.m[i][k] * m[k][j];
             r[i][j] = s;
         }
     for (int i = 0; i < 4; ++i)
-        for (int j = 0; j < 4; ++j) m[i][j] = r[i][j];
+        for (int j = 0; j < 4; ++j)
+            m[i][j] = r[i][j];
     return *this;
 }
 

@@ -7,7 +7,7 @@
 #include "model/vector.h"
 
 class CMatrix {
-public:
+  public:
     double m[4][4];
 
     CMatrix() { LoadIdentity(); }
@@ -16,7 +16,7 @@ public:
 };
 
 class CMatrix3D : public CMatrix {
-public:
+  public:
     // this := b * this (b is applied after the current transform)
     CMatrix3D& Multiply(const CMatrix& b);
     CMatrix3D& Translate(const Vector& v);

@@ -40,7 +40,9 @@ void ViewAxes(int kind, int& horizontal, int& vertical) {
     }
 }
 
-double Axis(double x, double y, double z, int axis) { return axis == 0 ? x : (axis == 1 ? y : z); }
+double Axis(double x, double y, double z, int axis) {
+    return axis == 0 ? x : (axis == 1 ? y : z);
+}
 
 // Adds (dx, dy) along the view's screen axes to a step.
 void AddScreenDelta(Vector& v, double dx, double dy, int kind) {
@@ -70,19 +72,23 @@ CPovObject::CPovObject(CPovObject* parent) : Parent(parent) {
 }
 
 CPovObject::~CPovObject() {
-    if (Parent) UnlinkFrom(Parent->FirstChild, this);
-    while (FirstChild) delete FirstChild;  // each child unlinks itself
+    if (Parent)
+        UnlinkFrom(Parent->FirstChild, this);
+    while (FirstChild)
+        delete FirstChild;  // each child unlinks itself
 }
 
 int CPovObject::ChildCount() const {
     int n = 0;
-    for (const CPovObject* c = FirstChild; c; c = c->NextSibling) ++n;
+    for (const CPovObject* c = FirstChild; c; c = c->NextSibling)
+        ++n;
     return n;
 }
 
 CPovObject* CPovObject::LastChild() const {
     CPovObject* c = FirstChild;
-    while (c && c->NextSibling) c = c->NextSibling;
+    while (c && c->NextSibling)
+        c = c->NextSibling;
     return c;
 }
 
@@ -91,7 +97,8 @@ void CPovObject::InstallSteps(std::initializer_list<Vector> steps) {
 }
 
 void CPovObject::SetTransformSteps(const std::vector<Vector>& steps) {
-    if (&steps == &Steps) return;
+    if (&steps == &Steps)
+        return;
     Steps = steps;
 }
 
@@ -104,7 +111,8 @@ void CPovObject::SetPosition(const Vector& position) {
 
 void CPovObject::SetDocument(CSceneHost* document) {
     Document = document;
-    for (CPovObject* c = FirstChild; c; c = c->NextSibling) c->SetDocument(document);
+    for (CPovObject* c = FirstChild; c; c = c->NextSibling)
+        c->SetDocument(document);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -113,8 +121,8 @@ void CPovObject::SetDocument(CSceneHost* document) {
 void CPovObject::AssignDefaultName(int prefixStringId, long& counter) {
     const std::string& prefix = LoadString(prefixStringId);
     std::string candidate = orv::Format("%s%.3ld", prefix, counter);
-    const bool isGroup = GetType() == kKindCSG || GetType() == kKindBlob ||
-                         GetType() == kKindUserObject;
+    const bool isGroup =
+        GetType() == kKindCSG || GetType() == kKindBlob || GetType() == kKindUserObject;
     if ((!LoadingScene || isGroup) && CurrentDocument && CurrentDocument->Objects) {
         for (CPovObject* o = CurrentDocument->Objects; o;) {
             // a deleted object's display name carries the deletion mark and never matches
@@ -132,7 +140,8 @@ void CPovObject::AssignDefaultName(int prefixStringId, long& counter) {
 }
 
 std::string CPovObject::GetName() const {
-    if (IsPresent()) return Name;
+    if (IsPresent())
+        return Name;
     return Name + " " + LoadString(IDS_DELETED_MARK);
 }
 
@@ -146,12 +155,14 @@ void CPovObject::SetPresent(bool present) {
 
 bool CPovObject::IsPresent() const {
     for (const CPovObject* o = this; o; o = o->Parent)
-        if (!o->Present) return false;
+        if (!o->Present)
+            return false;
     return true;
 }
 
 void CPovObject::MarkProjectionStale(bool stale) {
-    for (CPovObject* o = this; o; o = o->Parent) o->ProjectionStale = stale ? 1 : 0;
+    for (CPovObject* o = this; o; o = o->Parent)
+        o->ProjectionStale = stale ? 1 : 0;
 }
 
 void CPovObject::VisitFields(FieldSink&) const {}
@@ -165,43 +176,56 @@ void CPovObject::ResetGeometry() {
     Projected.clear();
 }
 
-void CPovObject::UpdateGeometry() { ResetGeometry(); }
+void CPovObject::UpdateGeometry() {
+    ResetGeometry();
+}
 
 void CPovObject::ComputeModelMatrix() {
     ModelMatrix.LoadIdentity();
     ModelMatrix.Scale(Steps[kStepScale]);
     ModelMatrix.Rotate(Steps[kStepRotate]);
     ModelMatrix.Translate(Steps[kStepTranslate]);
-    if (Parent) ModelMatrix.Multiply(Parent->GetMatrix());
+    if (Parent)
+        ModelMatrix.Multiply(Parent->GetMatrix());
 }
 
 void CPovObject::PlaceOutline() {
     ComputeModelMatrix();
-    for (Point3& p : Outline) p.Transform(ModelMatrix);
+    for (Point3& p : Outline)
+        p.Transform(ModelMatrix);
     BoundOutline();
 }
 
 void CPovObject::BoundOutline() {
-    if (Outline.empty()) return;
+    if (Outline.empty())
+        return;
     MinX = MaxX = Outline[0].X;
     MinY = MaxY = Outline[0].Y;
     MinZ = MaxZ = Outline[0].Z;
     for (size_t i = 1; i < Outline.size(); ++i) {
         const Point3& p = Outline[i];
-        if (p.X < MinX) MinX = p.X;
-        if (p.X > MaxX) MaxX = p.X;
-        if (p.Y < MinY) MinY = p.Y;
-        if (p.Y > MaxY) MaxY = p.Y;
-        if (p.Z < MinZ) MinZ = p.Z;
-        if (p.Z > MaxZ) MaxZ = p.Z;
+        if (p.X < MinX)
+            MinX = p.X;
+        if (p.X > MaxX)
+            MaxX = p.X;
+        if (p.Y < MinY)
+            MinY = p.Y;
+        if (p.Y > MaxY)
+            MaxY = p.Y;
+        if (p.Z < MinZ)
+            MinZ = p.Z;
+        if (p.Z > MaxZ)
+            MaxZ = p.Z;
     }
 }
 
 void CPovObject::ProjectForCamera(const Vector& translation, const Vector& rotation1,
                                   const Vector& rotation2, const Vector& rotation3) {
     bool stale = false;
-    for (const CPovObject* o = this; o && !stale; o = o->Parent) stale = o->ProjectionStale != 0;
-    if (!stale || Outline.empty()) return;
+    for (const CPovObject* o = this; o && !stale; o = o->Parent)
+        stale = o->ProjectionStale != 0;
+    if (!stale || Outline.empty())
+        return;
 
     Projected = Outline;
     // A scratch matrix: ModelMatrix must survive, a child's UpdateGeometry reads it.
@@ -238,7 +262,8 @@ PixelRect CPovObject::GetScreenRect(const IViewPort& view) const {
 
 bool CPovObject::IsOutsideView(const IViewPort& view, double x1, double y1, double x2, double y2,
                                double) const {
-    if (view.GetViewKind() == kCameraView) return false;
+    if (view.GetViewKind() == kCameraView)
+        return false;
     int h = 0, v = 0;
     ViewAxes(view.GetViewKind(), h, v);
     const double hMin = Axis(MinX, MinY, MinZ, h), hMax = Axis(MaxX, MaxY, MaxZ, h);
@@ -248,27 +273,36 @@ bool CPovObject::IsOutsideView(const IViewPort& view, double x1, double y1, doub
 }
 
 bool CPovObject::HitTest(const IViewPort& view, PixelPoint point) const {
-    if (!IsPresent()) return false;
+    if (!IsPresent())
+        return false;
     const PixelRect r = GetScreenRect(view);
-    const bool inside = point.x > r.left && point.x < r.right && point.y > r.top &&
-                        point.y < r.bottom;
-    if (!FirstChild) return inside;
+    const bool inside =
+        point.x > r.left && point.x < r.right && point.y > r.top && point.y < r.bottom;
+    if (!FirstChild)
+        return inside;
     const int kind = GetType();
     auto childHit = [&]() {
         for (const CPovObject* c = FirstChild; c; c = c->NextSibling)
-            if (c->HitTest(view, point)) return true;
+            if (c->HitTest(view, point))
+                return true;
         return false;
     };
-    if (Selected && (kind == kKindCSG || kind == kKindBlob)) return childHit();
-    if (kind == kKindCamera) return inside;
-    if (kind == kKindCSG) return false;
-    if (Selected && inside) return true;
-    if (childHit()) return false;
+    if (Selected && (kind == kKindCSG || kind == kKindBlob))
+        return childHit();
+    if (kind == kKindCamera)
+        return inside;
+    if (kind == kKindCSG)
+        return false;
+    if (Selected && inside)
+        return true;
+    if (childHit())
+        return false;
     return inside;
 }
 
 bool CPovObject::HitTestHandle(const IViewPort& view, PixelPoint point) const {
-    if (!IsPresent() || !Selected) return false;
+    if (!IsPresent() || !Selected)
+        return false;
     const PixelRect r = GetScreenRect(view);
     const bool nearX = std::abs(point.x - r.left) < 3 || std::abs(point.x - r.right) < 3;
     const bool nearY = std::abs(point.y - r.top) < 3 || std::abs(point.y - r.bottom) < 3;
@@ -276,20 +310,26 @@ bool CPovObject::HitTestHandle(const IViewPort& view, PixelPoint point) const {
 }
 
 void CPovObject::Select(IViewPort&) {
-    if (!IsPresent()) return;
+    if (!IsPresent())
+        return;
     Selected = 1;
     if (Parent) {
-        if (Parent->IsSelected()) return;
-        if (Document) Document->CurrentObject = this;
+        if (Parent->IsSelected())
+            return;
+        if (Document)
+            Document->CurrentObject = this;
         return;
     }
     // The frame around a selected top-level object is drawn by the next drawing pass.
-    if (Document) Document->CurrentObject = this;
+    if (Document)
+        Document->CurrentObject = this;
 }
 
 void CPovObject::Deselect(IViewPort&) {
-    if (!IsPresent()) return;
-    if (Document && Document->CurrentObject == this) Document->CurrentObject = nullptr;
+    if (!IsPresent())
+        return;
+    if (Document && Document->CurrentObject == this)
+        Document->CurrentObject = nullptr;
     Selected = 0;
 }
 
@@ -300,7 +340,8 @@ void CPovObject::DrawSelectionFrame(const IViewPort& view, IDeviceContext& dc) c
     dc.FocusRect(r);
     const PixelPoint corners[4] = {
         {r.left, r.top}, {r.left, r.bottom}, {r.right, r.bottom}, {r.right, r.top}};
-    for (const PixelPoint& c : corners) dc.InvertRect({c.x - 3, c.y - 3, c.x + 4, c.y + 4});
+    for (const PixelPoint& c : corners)
+        dc.InvertRect({c.x - 3, c.y - 3, c.x + 4, c.y + 4});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -315,7 +356,8 @@ void CPovObject::MoveBy(double dx, double dy, const IViewPort& view) {
     } else {
         // map the displacement into the parent's frame, from the top-level ancestor down
         std::vector<const CPovObject*> chain;
-        for (const CPovObject* a = Parent; a; a = a->Parent) chain.push_back(a);
+        for (const CPovObject* a = Parent; a; a = a->Parent)
+            chain.push_back(a);
         CMatrix3D m;
         for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
             const Vector& r = (*it)->Steps[kStepRotate];
@@ -339,16 +381,19 @@ void CPovObject::MoveBy(double dx, double dy, const IViewPort& view) {
         t.Z += d.Z;
     }
     UpdateGeometry();
-    if (Document) Document->SetModifiedFlag(true);
+    if (Document)
+        Document->SetModifiedFlag(true);
 }
 
 void CPovObject::ResizeBy(double dx, double dy, const IViewPort& view) {
     const bool selectedLookAt = Selected && GetType() == kKindLookAt;
     if ((Parent || !Selected) && !selectedLookAt) {
-        if (Parent) Parent->ResizeBy(dx, dy, view);
+        if (Parent)
+            Parent->ResizeBy(dx, dy, view);
         return;
     }
-    if (GetType() == kKindLookAt) return;
+    if (GetType() == kKindLookAt)
+        return;
 
     const Vector& r = Steps[kStepRotate];
     CMatrix3D inverse;
@@ -365,7 +410,8 @@ void CPovObject::ResizeBy(double dx, double dy, const IViewPort& view) {
     Steps[kStepScale].Y = s.Y;
     Steps[kStepScale].Z = s.Z;
     UpdateGeometry();
-    if (Document) Document->SetModifiedFlag(true);
+    if (Document)
+        Document->SetModifiedFlag(true);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -373,13 +419,14 @@ void CPovObject::ResizeBy(double dx, double dy, const IViewPort& view) {
 
 void CPovObject::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY,
                       int width, int height, double zoom) {
-    if (!IsPresent()) return;
+    if (!IsPresent())
+        return;
     for (CPovObject* c = FirstChild; c; c = c->NextSibling)
         c->Draw(view, dc, originX, originY, width, height, zoom);
 }
 
-PixelPoint CPovObject::MapPoint(const IViewPort& view, double x, double y, double z,
-                                double originX, double originY, double zoom) {
+PixelPoint CPovObject::MapPoint(const IViewPort& view, double x, double y, double z, double originX,
+                                double originY, double zoom) {
     int h = 0, v = 0;
     ViewAxes(view.GetViewKind(), h, v);
     const double height = view.GetWindowHeight() - 20;
@@ -391,20 +438,23 @@ void CPovObject::DrawWire(
     IViewPort& view, IDeviceContext* dc, double originX, double originY, int width, int height,
     double zoom,
     const std::function<void(IDeviceContext&, const std::vector<PixelPoint>&)>& lines) {
-    if (!dc || !IsPresent()) return;
+    if (!dc || !IsPresent())
+        return;
     if (IsOutsideView(view, originX, originY, originX + width / zoom, originY + height / zoom,
                       zoom))
         return;
     const bool camera = view.GetViewKind() == kCameraView;
     const std::vector<Point3>& points = camera ? Projected : Outline;
-    if (points.empty()) return;
+    if (points.empty())
+        return;
 
     std::vector<PixelPoint> pixels;
     pixels.reserve(points.size());
     if (camera) {
         const double h = view.GetWindowHeight() - 20;
         for (const Point3& p : points) {
-            if (p.Z < 0) return;  // behind the camera
+            if (p.Z < 0)
+                return;  // behind the camera
             pixels.push_back(
                 {static_cast<int>(zoom * (p.X + 0.66)), static_cast<int>(h - zoom * (p.Y + 0.5))});
         }
@@ -416,12 +466,14 @@ void CPovObject::DrawWire(
     const Pen old = dc->SelectPen(IsSelected() ? Pen::Selection : Pen::Text);
     lines(*dc, pixels);
     dc->SelectPen(old);
-    if (IsSelected() && !camera) DrawSelectionFrame(view, *dc);
+    if (IsSelected() && !camera)
+        DrawSelectionFrame(view, *dc);
 }
 
 void DrawClosedRun(IDeviceContext& dc, const std::vector<PixelPoint>& p, size_t first,
                    size_t count) {
-    if (count == 0 || first + count > p.size()) return;
+    if (count == 0 || first + count > p.size())
+        return;
     PixelPoint run[64];
     std::vector<PixelPoint> big;
     PixelPoint* out = run;
@@ -429,7 +481,8 @@ void DrawClosedRun(IDeviceContext& dc, const std::vector<PixelPoint>& p, size_t 
         big.resize(count + 1);
         out = big.data();
     }
-    for (size_t i = 0; i < count; ++i) out[i] = p[first + i];
+    for (size_t i = 0; i < count; ++i)
+        out[i] = p[first + i];
     out[count] = p[first];
     dc.Polyline(out, count + 1);
 }
@@ -439,7 +492,8 @@ void DrawIndexed(IDeviceContext& dc, const std::vector<PixelPoint>& p,
     PixelPoint run[32];
     size_t n = 0;
     for (size_t i : indices) {
-        if (i >= p.size() || n >= std::size(run)) return;
+        if (i >= p.size() || n >= std::size(run))
+            return;
         run[n++] = p[i];
     }
     dc.Polyline(run, n);
@@ -477,7 +531,8 @@ void CPovObject::ApplyMaterial() {
 // scene text
 
 void CPovObject::WriteTexture(SceneText& out) const {
-    if (!UseOwnTexture) return;
+    if (!UseOwnTexture)
+        return;
     out.Printf("  //$quickcolor:$ <%.4f %.4f %.4f> \r\n", QuickColorR, QuickColorG, QuickColorB);
     out.Printf("  texture\r\n  {\r\n    %s\r\n", TextureName);
     if (WriteTextureSteps) {
@@ -492,10 +547,13 @@ void CPovObject::WriteTexture(SceneText& out) const {
 }
 
 void CPovObject::WriteHollow(SceneText& out) const {
-    if (Hollow) out.Write("  hollow\r\n");
+    if (Hollow)
+        out.Write("  hollow\r\n");
 }
 
-void CPovObject::WriteDeclareHead(SceneText& out) const { out.Printf("#declare %s = ", GetName()); }
+void CPovObject::WriteDeclareHead(SceneText& out) const {
+    out.Printf("#declare %s = ", GetName());
+}
 
 void CPovObject::WriteScaleLine(SceneText& out) const {
     const Vector& s = Steps[kStepScale];
@@ -510,7 +568,8 @@ void CPovObject::WriteRotateTranslate(SceneText& out) const {
 }
 
 void CPovObject::WriteInstance(SceneText& out) const {
-    if (!Parent) out.Printf("object {\r\n  %s\r\n}\r\n\r\n", GetName());
+    if (!Parent)
+        out.Printf("object {\r\n  %s\r\n}\r\n\r\n", GetName());
 }
 
 void CPovObject::WriteSolidBlock(SceneText& out, std::string_view declaration,
@@ -522,7 +581,8 @@ void CPovObject::WriteSolidBlock(SceneText& out, std::string_view declaration,
     WriteScaleLine(out);
     WriteTexture(out);
     WriteRotateTranslate(out);
-    if (withHollow) WriteHollow(out);
+    if (withHollow)
+        WriteHollow(out);
     out.Write(LoadString(IDS_CLOSE_BRACE));
     WriteInstance(out);
 }
@@ -532,12 +592,14 @@ void CPovObject::WriteSolidBlock(SceneText& out, std::string_view declaration,
 
 int CPovObject::EditWithSheet(int captionStringId) {
     const int result = GetEditorHost().EditProperties(*this, LoadString(captionStringId));
-    if (result == kDialogOk && Document) Document->SetModifiedFlag(true);
+    if (result == kDialogOk && Document)
+        Document->SetModifiedFlag(true);
     return result;
 }
 
 CPovObject* CPovObject::Clone(CPovObject* target) {
-    if (!target) return nullptr;
+    if (!target)
+        return nullptr;
     target->Hollow = Hollow;
     target->UseOwnTexture = UseOwnTexture;
     target->WriteTextureSteps = WriteTextureSteps;
@@ -548,7 +610,8 @@ CPovObject* CPovObject::Clone(CPovObject* target) {
     target->Steps = Steps;
     target->Present = 1;
     target->TextureSteps = {TextureSteps[0], TextureSteps[1], TextureSteps[2]};
-    for (Vector& v : target->TextureSteps) v.Tag1 = v.Tag2 = v.Tag3 = 0;
+    for (Vector& v : target->TextureSteps)
+        v.Tag1 = v.Tag2 = v.Tag3 = 0;
 
     CPovObject* previous = nullptr;
     for (CPovObject* c = FirstChild; c; c = c->NextSibling) {
@@ -558,16 +621,19 @@ CPovObject* CPovObject::Clone(CPovObject* target) {
             continue;
         }
         CPovObject* copy = c->Clone(nullptr);
-        if (!copy) continue;
+        if (!copy)
+            continue;
         if (!previous) {
             // a fresh object has no children of its own unless it made a look-at point
-            while (target->FirstChild) delete target->FirstChild;
+            while (target->FirstChild)
+                delete target->FirstChild;
             PrependChild(target, copy);
         } else {
             copy->Parent = target;
             copy->PrevSibling = previous;
             copy->NextSibling = previous->NextSibling;
-            if (previous->NextSibling) previous->NextSibling->PrevSibling = copy;
+            if (previous->NextSibling)
+                previous->NextSibling->PrevSibling = copy;
             previous->NextSibling = copy;
         }
         previous = copy;
@@ -581,7 +647,8 @@ CPovObject* CPovObject::Clone(CPovObject* target) {
 void LinkAtHead(CPovObject*& head, CPovObject* object) {
     object->PrevSibling = nullptr;
     object->NextSibling = head;
-    if (head) head->PrevSibling = object;
+    if (head)
+        head->PrevSibling = object;
     head = object;
 }
 
@@ -598,7 +665,8 @@ void UnlinkFrom(CPovObject*& head, CPovObject* object) {
                 break;
             }
     }
-    if (object->NextSibling) object->NextSibling->PrevSibling = object->PrevSibling;
+    if (object->NextSibling)
+        object->NextSibling->PrevSibling = object->PrevSibling;
     object->NextSibling = nullptr;
     object->PrevSibling = nullptr;
 }

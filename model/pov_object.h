@@ -21,7 +21,7 @@ class IViewPort;
 enum StepIndex { kStepTranslate = 0, kStepScale = 1, kStepRotate = 2, kStepExtra = 3 };
 
 class CPovObject {
-public:
+  public:
     explicit CPovObject(CPovObject* parent = nullptr);
     virtual ~CPovObject();
     CPovObject(const CPovObject&) = delete;
@@ -119,7 +119,7 @@ public:
     // camera-view projection of the outline
     std::vector<Point3> Projected;
 
-protected:
+  protected:
     // Common part of every kind's UpdateGeometry: stale marks, outline cleared.
     void ResetGeometry();
     // Model matrix from the scale, rotate and translate steps, then the parent's matrix.
@@ -133,13 +133,13 @@ protected:
     // lets lines() draw with the mapped points, restores the pen and draws the selection
     // frame. Nothing is drawn for a deleted object, one outside the view or, in the camera
     // view, one with a point behind the camera.
-    void DrawWire(IViewPort& view, IDeviceContext* dc, double originX, double originY,
-                  int width, int height, double zoom,
-                  const std::function<void(IDeviceContext&, const std::vector<PixelPoint>&)>&
-                      lines);
+    void DrawWire(
+        IViewPort& view, IDeviceContext* dc, double originX, double originY, int width, int height,
+        double zoom,
+        const std::function<void(IDeviceContext&, const std::vector<PixelPoint>&)>& lines);
     // pixel position of a world point in an orthographic view
-    static PixelPoint MapPoint(const IViewPort& view, double x, double y, double z,
-                               double originX, double originY, double zoom);
+    static PixelPoint MapPoint(const IViewPort& view, double x, double y, double z, double originX,
+                               double originY, double zoom);
     // Dotted frame and corner handles around the screen rectangle.
     void DrawSelectionFrame(const IViewPort& view, IDeviceContext& dc) const;
 

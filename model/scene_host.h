@@ -7,7 +7,7 @@
 class CPovObject;
 
 class CSceneHost {
-public:
+  public:
     virtual ~CSceneHost() = default;
 
     // the selected top-level object, or none

@@ -7,7 +7,7 @@
 #include "model/text_format.h"
 
 class SceneText {
-public:
+  public:
     void Write(std::string_view text) { text_.append(text); }
 
     template <typename... Args>
@@ -20,6 +20,6 @@ public:
     void Reserve(size_t bytes) { text_.reserve(bytes); }
     void Clear() { text_.clear(); }
 
-private:
+  private:
     std::string text_;
 };

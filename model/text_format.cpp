@@ -28,7 +28,8 @@ void Pad(std::string& out, std::string_view body, const Spec& spec, bool numeric
         out.append(static_cast<size_t>(fill), ' ');
     } else if (spec.zero && numeric) {
         // zeros go after the sign
-        size_t sign = (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) ? 1 : 0;
+        size_t sign =
+            (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) ? 1 : 0;
         out.append(body.substr(0, sign));
         out.append(static_cast<size_t>(fill), '0');
         out.append(body.substr(sign));
@@ -51,7 +52,8 @@ std::string IntegerBody(bool negative, unsigned long long magnitude, const Spec&
         body += ' ';
     if (spec.precision >= 0 && static_cast<int>(d.size()) < spec.precision)
         body.append(static_cast<size_t>(spec.precision) - d.size(), '0');
-    if (!(spec.precision == 0 && magnitude == 0)) body.append(d);
+    if (!(spec.precision == 0 && magnitude == 0))
+        body.append(d);
     return body;
 }
 
@@ -67,11 +69,14 @@ std::string DoubleBody(double v, const Spec& spec, char conv) {
     }
     const int precision = spec.precision < 0 ? 6 : spec.precision;
     std::chars_format format = std::chars_format::fixed;
-    if (conv == 'e' || conv == 'E') format = std::chars_format::scientific;
-    if (conv == 'g' || conv == 'G') format = std::chars_format::general;
+    if (conv == 'e' || conv == 'E')
+        format = std::chars_format::scientific;
+    if (conv == 'g' || conv == 'G')
+        format = std::chars_format::general;
     char buf[400];
     auto res = std::to_chars(buf, buf + sizeof buf, v, format, precision);
-    if (res.ec != std::errc()) return "0";
+    if (res.ec != std::errc())
+        return "0";
     body.assign(buf, res.ptr);
     if (!std::signbit(v)) {
         if (spec.plus)
@@ -98,7 +103,8 @@ void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, s
             out += c;
             continue;
         }
-        if (++p >= fmt.size()) break;
+        if (++p >= fmt.size())
+            break;
         if (fmt[p] == '%') {
             out += '%';
             continue;
@@ -127,27 +133,37 @@ void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, s
         }
         while (p < fmt.size() && (fmt[p] == 'l' || fmt[p] == 'h' || fmt[p] == 'z'))
             ++p;
-        if (p >= fmt.size()) break;
+        if (p >= fmt.size())
+            break;
         const char conv = fmt[p];
-        if (next >= count) continue;
+        if (next >= count)
+            continue;
         const FmtArg& a = args[next++];
 
         auto asDouble = [&a]() -> double {
             switch (a.kind) {
-                case FmtArg::Kind::Double: return a.d;
-                case FmtArg::Kind::Uint: return static_cast<double>(a.u);
+                case FmtArg::Kind::Double:
+                    return a.d;
+                case FmtArg::Kind::Uint:
+                    return static_cast<double>(a.u);
                 case FmtArg::Kind::Int:
-                case FmtArg::Kind::Char: return static_cast<double>(a.i);
-                default: return 0.0;
+                case FmtArg::Kind::Char:
+                    return static_cast<double>(a.i);
+                default:
+                    return 0.0;
             }
         };
         auto asInt = [&a]() -> long long {
             switch (a.kind) {
-                case FmtArg::Kind::Double: return static_cast<long long>(a.d);
-                case FmtArg::Kind::Uint: return static_cast<long long>(a.u);
+                case FmtArg::Kind::Double:
+                    return static_cast<long long>(a.d);
+                case FmtArg::Kind::Uint:
+                    return static_cast<long long>(a.u);
                 case FmtArg::Kind::Int:
-                case FmtArg::Kind::Char: return a.i;
-                default: return 0;
+                case FmtArg::Kind::Char:
+                    return a.i;
+                default:
+                    return 0;
             }
         };
 
@@ -155,21 +171,21 @@ void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, s
             case 'd':
             case 'i': {
                 const long long v = asInt();
-                const unsigned long long mag =
-                    v < 0 ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+                const unsigned long long mag = v < 0 ? 0ULL - static_cast<unsigned long long>(v)
+                                                     : static_cast<unsigned long long>(v);
                 Pad(out, IntegerBody(v < 0, mag, spec, 10), spec, spec.precision < 0);
                 break;
             }
             case 'u':
             case 'x':
             case 'X': {
-                const unsigned long long v = a.kind == FmtArg::Kind::Uint
-                                                 ? a.u
-                                                 : static_cast<unsigned long long>(asInt());
+                const unsigned long long v =
+                    a.kind == FmtArg::Kind::Uint ? a.u : static_cast<unsigned long long>(asInt());
                 std::string body = IntegerBody(false, v, spec, conv == 'u' ? 10 : 16);
                 if (conv == 'X')
                     for (char& ch : body)
-                        if (ch >= 'a' && ch <= 'f') ch = static_cast<char>(ch - 'a' + 'A');
+                        if (ch >= 'a' && ch <= 'f')
+                            ch = static_cast<char>(ch - 'a' + 'A');
                 Pad(out, body, spec, spec.precision < 0);
                 break;
             }
@@ -201,12 +217,15 @@ void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, s
 
 double ParseDouble(std::string_view text) {
     size_t p = 0;
-    while (p < text.size() && (text[p] == ' ' || text[p] == '\t')) ++p;
+    while (p < text.size() && (text[p] == ' ' || text[p] == '\t'))
+        ++p;
     text.remove_prefix(p);
-    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+    if (!text.empty() && text[0] == '+')
+        text.remove_prefix(1);
     double v = 0.0;
     auto res = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (res.ec != std::errc()) return 0.0;
+    if (res.ec != std::errc())
+        return 0.0;
     return v;
 }
 

@@ -16,7 +16,9 @@ struct Vector {
     Vector(double x, double y, double z) : X(x), Y(y), Z(z) {}
     explicit Vector(const double v[3]) : X(v[0]), Y(v[1]), Z(v[2]) {}
 
-    static double Dot(const Vector& a, const Vector& b) { return a.X * b.X + a.Y * b.Y + a.Z * b.Z; }
+    static double Dot(const Vector& a, const Vector& b) {
+        return a.X * b.X + a.Y * b.Y + a.Z * b.Z;
+    }
     static double Distance(const Vector& a, const Vector& b) {
         const Vector d(a.X - b.X, a.Y - b.Y, a.Z - b.Z);
         return std::sqrt(Dot(d, d));

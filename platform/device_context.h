@@ -23,7 +23,7 @@ struct PixelRect {
 };
 
 class IDeviceContext {
-public:
+  public:
     virtual ~IDeviceContext() = default;
 
     // Selects a pen and returns the one that was selected before.
@@ -39,7 +39,7 @@ public:
 
 // Swallows everything; for drawing passes whose output nobody looks at.
 class NullDeviceContext : public IDeviceContext {
-public:
+  public:
     Pen SelectPen(Pen pen) override {
         const Pen old = current_;
         current_ = pen;
@@ -51,6 +51,6 @@ public:
     void FocusRect(const PixelRect&) override {}
     void InvertRect(const PixelRect&) override {}
 
-private:
+  private:
     Pen current_ = Pen::Text;
 };

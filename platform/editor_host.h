@@ -11,7 +11,7 @@ class CPovObject;
 enum DialogResult { kDialogOk = 1, kDialogCancel = 2 };
 
 class IEditorHost {
-public:
+  public:
     virtual ~IEditorHost() = default;
     // caption: the sheet's title (Windows-1252), e.g. "Eigenschaften Kugel"
     virtual int EditProperties(CPovObject& object, const std::string& caption) = 0;

@@ -9,11 +9,14 @@
 #include <GL/glext.h>
 
 HeadlessGl::~HeadlessGl() {
-    if (!context_) return;
+    if (!context_)
+        return;
     auto display = static_cast<EGLDisplay>(display_);
     eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, static_cast<EGLContext>(context_));
-    if (framebuffer_) glDeleteFramebuffers(1, &framebuffer_);
-    if (renderbuffers_[0]) glDeleteRenderbuffers(2, renderbuffers_);
+    if (framebuffer_)
+        glDeleteFramebuffers(1, &framebuffer_);
+    if (renderbuffers_[0])
+        glDeleteRenderbuffers(2, renderbuffers_);
     eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     eglDestroyContext(display, static_cast<EGLContext>(context_));
     eglTerminate(display);
@@ -48,7 +51,8 @@ bool HeadlessGl::Create(int width, int height) {
         return false;
     }
     context_ = context;
-    if (!MakeCurrent()) return false;
+    if (!MakeCurrent())
+        return false;
 
     glGenFramebuffers(1, &framebuffer_);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
@@ -75,7 +79,8 @@ bool HeadlessGl::MakeCurrent() {
         error_ = "EGL cannot make the context current";
         return false;
     }
-    if (framebuffer_) glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    if (framebuffer_)
+        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     return true;
 }
 

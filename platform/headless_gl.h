@@ -8,7 +8,7 @@
 #include <vector>
 
 class HeadlessGl {
-public:
+  public:
     HeadlessGl() = default;
     ~HeadlessGl();
     HeadlessGl(const HeadlessGl&) = delete;
@@ -25,7 +25,7 @@ public:
     // The frame buffer as RGBA bytes, top row first.
     std::vector<uint8_t> ReadPixels() const;
 
-private:
+  private:
     void* display_ = nullptr;
     void* context_ = nullptr;
     unsigned framebuffer_ = 0;

@@ -8,11 +8,12 @@
 #include "platform/settings_store.h"
 
 class MemorySettingsStore : public ISettingsStore {
-public:
+  public:
     std::optional<std::string> Read(SettingsRoot root, std::string_view section,
                                     std::string_view name) const override {
         auto it = values_.find(Key(root, section, name));
-        if (it == values_.end()) return std::nullopt;
+        if (it == values_.end())
+            return std::nullopt;
         return it->second;
     }
     void Write(SettingsRoot root, std::string_view section, std::string_view name,
@@ -21,7 +22,7 @@ public:
     }
     void Clear() { values_.clear(); }
 
-private:
+  private:
     using KeyType = std::tuple<int, std::string, std::string>;
     static KeyType Key(SettingsRoot root, std::string_view section, std::string_view name) {
         return {static_cast<int>(root), std::string(section), std::string(name)};

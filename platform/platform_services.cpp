@@ -9,13 +9,13 @@
 namespace {
 
 class SilentPrompts : public IPrompts {
-public:
+  public:
     void Message(const std::string&) override {}
     bool AskYesNo(const std::string&) override { return false; }
 };
 
 class CancellingEditorHost : public IEditorHost {
-public:
+  public:
     int EditProperties(CPovObject&, const std::string&) override { return kDialogCancel; }
 };
 
@@ -28,14 +28,26 @@ ISettingsStore* g_settings = &g_memoryStore;
 
 }  // namespace
 
-IPrompts& GetPrompts() { return *g_prompts; }
-void SetPrompts(IPrompts* prompts) { g_prompts = prompts ? prompts : &g_silentPrompts; }
+IPrompts& GetPrompts() {
+    return *g_prompts;
+}
+void SetPrompts(IPrompts* prompts) {
+    g_prompts = prompts ? prompts : &g_silentPrompts;
+}
 
-IEditorHost& GetEditorHost() { return *g_editorHost; }
-void SetEditorHost(IEditorHost* host) { g_editorHost = host ? host : &g_cancellingHost; }
+IEditorHost& GetEditorHost() {
+    return *g_editorHost;
+}
+void SetEditorHost(IEditorHost* host) {
+    g_editorHost = host ? host : &g_cancellingHost;
+}
 
-ISettingsStore& GetSettingsStore() { return *g_settings; }
-void SetSettingsStore(ISettingsStore* store) { g_settings = store ? store : &g_memoryStore; }
+ISettingsStore& GetSettingsStore() {
+    return *g_settings;
+}
+void SetSettingsStore(ISettingsStore* store) {
+    g_settings = store ? store : &g_memoryStore;
+}
 
 std::string ReadSetting(SettingsRoot root, std::string_view section, std::string_view name,
                         std::string_view fallback) {
@@ -43,10 +55,10 @@ std::string ReadSetting(SettingsRoot root, std::string_view section, std::string
     return v ? *v : std::string(fallback);
 }
 
-bool ReadYesNo(SettingsRoot root, std::string_view section, std::string_view name,
-               bool fallback) {
+bool ReadYesNo(SettingsRoot root, std::string_view section, std::string_view name, bool fallback) {
     auto v = GetSettingsStore().Read(root, section, name);
-    if (!v) return fallback;
+    if (!v)
+        return fallback;
     return *v == "yes";
 }
 
@@ -56,7 +68,8 @@ void WriteYesNo(SettingsRoot root, std::string_view section, std::string_view na
 
 int ReadInt(SettingsRoot root, std::string_view section, std::string_view name, int fallback) {
     auto v = GetSettingsStore().Read(root, section, name);
-    if (!v || v->empty()) return fallback;
+    if (!v || v->empty())
+        return fallback;
     try {
         return std::stoi(*v);
     } catch (...) {

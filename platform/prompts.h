@@ -7,7 +7,7 @@
 #include <string>
 
 class IPrompts {
-public:
+  public:
     virtual ~IPrompts() = default;
     // An information or error message with an OK button.
     virtual void Message(const std::string& text) = 0;

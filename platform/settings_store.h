@@ -9,7 +9,7 @@
 enum class SettingsRoot { Machine, User };
 
 class ISettingsStore {
-public:
+  public:
     virtual ~ISettingsStore() = default;
     virtual std::optional<std::string> Read(SettingsRoot root, std::string_view section,
                                             std::string_view name) const = 0;
@@ -25,7 +25,6 @@ void SetSettingsStore(ISettingsStore* store);
 std::string ReadSetting(SettingsRoot root, std::string_view section, std::string_view name,
                         std::string_view fallback);
 // Yes/no values are stored as "yes" and "no"; only "yes" counts as yes.
-bool ReadYesNo(SettingsRoot root, std::string_view section, std::string_view name,
-               bool fallback);
+bool ReadYesNo(SettingsRoot root, std::string_view section, std::string_view name, bool fallback);
 void WriteYesNo(SettingsRoot root, std::string_view section, std::string_view name, bool value);
 int ReadInt(SettingsRoot root, std::string_view section, std::string_view name, int fallback);

@@ -9,7 +9,7 @@
 enum ViewKindId { kTopView = 0, kFrontView = 1, kSideView = 2, kCameraView = 4 };
 
 class IViewPort {
-public:
+  public:
     virtual ~IViewPort() = default;
 
     virtual int GetViewKind() const = 0;

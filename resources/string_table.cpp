@@ -144,7 +144,8 @@ using Table = std::unordered_map<int, std::string>;
 
 Table Build(const Entry* entries, size_t count) {
     Table t;
-    for (size_t i = 0; i < count; ++i) t.emplace(entries[i].id, orv::Utf8ToCp1252(entries[i].text));
+    for (size_t i = 0; i < count; ++i)
+        t.emplace(entries[i].id, orv::Utf8ToCp1252(entries[i].text));
     return t;
 }
 
@@ -166,14 +167,21 @@ const std::string& LoadString(int id) {
     static const std::string empty;
     if (g_language == UiLanguage::English) {
         auto it = English().find(id);
-        if (it != English().end()) return it->second;
+        if (it != English().end())
+            return it->second;
     }
     auto it = German().find(id);
     return it != German().end() ? it->second : empty;
 }
 
-std::string LoadStringUtf8(int id) { return orv::Cp1252ToUtf8(LoadString(id)); }
+std::string LoadStringUtf8(int id) {
+    return orv::Cp1252ToUtf8(LoadString(id));
+}
 
-void SetUiLanguage(UiLanguage language) { g_language = language; }
+void SetUiLanguage(UiLanguage language) {
+    g_language = language;
+}
 
-UiLanguage GetUiLanguage() { return g_language; }
+UiLanguage GetUiLanguage() {
+    return g_language;
+}

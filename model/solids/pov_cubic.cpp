@@ -12,8 +12,12 @@ CPovCubic::CPovCubic() {
     AssignDefaultName(IDS_PREFIX_BOX, g_NameCounters.Cubic);
 }
 
-void CPovCubic::SetNameCounter(long value) { g_NameCounters.Cubic = value; }
-long CPovCubic::GetNameCounter() const { return g_NameCounters.Cubic; }
+void CPovCubic::SetNameCounter(long value) {
+    g_NameCounters.Cubic = value;
+}
+long CPovCubic::GetNameCounter() const {
+    return g_NameCounters.Cubic;
+}
 
 void CPovCubic::UpdateGeometry() {
     ResetGeometry();
@@ -22,10 +26,11 @@ void CPovCubic::UpdateGeometry() {
     PlaceOutline();
 }
 
-void CPovCubic::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY,
-                     int width, int height, double zoom) {
+void CPovCubic::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
+                     int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        if (!IsPresent()) return;
+        if (!IsPresent())
+            return;
         ApplyMaterial();
         glPushMatrix();
         GlApplyTransform();
@@ -44,7 +49,8 @@ void CPovCubic::Draw(IViewPort& view, IDeviceContext* dc, double originX, double
         for (const Face& f : faces) {
             glBegin(GL_POLYGON);
             glNormal3fv(f.n);
-            for (const auto& v : f.v) glVertex3fv(v);
+            for (const auto& v : f.v)
+                glVertex3fv(v);
             glEnd();
         }
         glPopMatrix();
@@ -65,10 +71,15 @@ void CPovCubic::Draw(IViewPort& view, IDeviceContext* dc, double originX, double
 int CPovCubic::WriteScene(SceneText& out) {
     std::string head;
     orv::AppendFormat(head, "#declare %s = ", GetName());
-    WriteSolidBlock(out, head, LoadString(IDS_OPEN_BOX), "  <-0.5,-0.5,-0.5>\r\n  <0.5,0.5,0.5>\r\n");
+    WriteSolidBlock(out, head, LoadString(IDS_OPEN_BOX),
+                    "  <-0.5,-0.5,-0.5>\r\n  <0.5,0.5,0.5>\r\n");
     return 1;
 }
 
-int CPovCubic::EditProperties() { return EditWithSheet(IDS_CAPTION_BOX); }
+int CPovCubic::EditProperties() {
+    return EditWithSheet(IDS_CAPTION_BOX);
+}
 
-CPovObject* CPovCubic::Clone(CPovObject*) { return CPovObject::Clone(new CPovCubic()); }
+CPovObject* CPovCubic::Clone(CPovObject*) {
+    return CPovObject::Clone(new CPovCubic());
+}

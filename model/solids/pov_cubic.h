@@ -4,7 +4,7 @@
 #include "model/pov_object.h"
 
 class CPovCubic : public CPovObject {
-public:
+  public:
     CPovCubic();
 
     const char* GetClassName() const override { return "CPovCubic"; }

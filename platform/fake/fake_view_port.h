@@ -4,7 +4,7 @@
 #include "platform/view_port.h"
 
 class FakeViewPort : public IViewPort {
-public:
+  public:
     explicit FakeViewPort(int kind = kFrontView, double zoom = 10.0) : kind(kind), zoom(zoom) {}
 
     int GetViewKind() const override { return kind; }

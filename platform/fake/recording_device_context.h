@@ -6,7 +6,7 @@
 #include "platform/device_context.h"
 
 class RecordingDeviceContext : public IDeviceContext {
-public:
+  public:
     enum class Kind { Polyline, Line, Circle, FocusRect, InvertRect };
     struct Primitive {
         Kind kind;
@@ -40,13 +40,14 @@ public:
     size_t Count(Kind kind) const {
         size_t n = 0;
         for (const auto& p : primitives)
-            if (p.kind == kind) ++n;
+            if (p.kind == kind)
+                ++n;
         return n;
     }
     Pen CurrentPen() const { return pen_; }
 
     std::vector<Primitive> primitives;
 
-private:
+  private:
     Pen pen_ = Pen::Text;
 };

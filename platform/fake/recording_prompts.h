@@ -7,7 +7,7 @@
 #include "platform/prompts.h"
 
 class RecordingPrompts : public IPrompts {
-public:
+  public:
     void Message(const std::string& text) override { messages.push_back(text); }
     bool AskYesNo(const std::string& text) override {
         questions.push_back(text);
@@ -21,7 +21,7 @@ public:
 
 // Installs a RecordingPrompts for the lifetime of the guard.
 class ScopedRecordingPrompts : public RecordingPrompts {
-public:
+  public:
     ScopedRecordingPrompts() { SetPrompts(this); }
     ~ScopedRecordingPrompts() override { SetPrompts(nullptr); }
 };

@@ -9,11 +9,12 @@
 #include "platform/editor_host.h"
 
 class ScriptedEditorHost : public IEditorHost {
-public:
+  public:
     int EditProperties(CPovObject& object, const std::string& caption) override {
         captions.push_back(caption);
         edited.push_back(&object);
-        if (edit) edit(object);
+        if (edit)
+            edit(object);
         return result;
     }
 
@@ -24,7 +25,7 @@ public:
 };
 
 class ScopedEditorHost : public ScriptedEditorHost {
-public:
+  public:
     ScopedEditorHost() { SetEditorHost(this); }
     ~ScopedEditorHost() override { SetEditorHost(nullptr); }
 };

@@ -153,7 +153,7 @@ TEST_F(DocumentTest, ViewsHearAboutChangesExceptTheSender) {
 }
 
 class OptionsTest : public ModelTest {
-protected:
+  protected:
     MemorySettingsStore store;
     void SetUp() override {
         ModelTest::SetUp();

@@ -19,7 +19,7 @@ namespace fs = std::filesystem;
 namespace {
 
 class SaveTest : public ModelTest {
-protected:
+  protected:
     fs::path dir;
     void SetUp() override {
         ModelTest::SetUp();

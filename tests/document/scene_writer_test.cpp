@@ -137,7 +137,8 @@ TEST_F(SceneWriterTest, ObjectsNewestFirstAndDeletedOnesSkipped) {
 }
 
 TEST_F(SceneWriterTest, NumbersIgnoreAGermanLocale) {
-    if (!std::setlocale(LC_ALL, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale";
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no de_DE.UTF-8 locale";
     COrvantaDoc doc;
     doc.GridFront = 0.5;
     auto* box = new CPovCubic();
@@ -150,7 +151,8 @@ TEST_F(SceneWriterTest, NumbersIgnoreAGermanLocale) {
     // a decimal comma would show as a digit, a comma and four digits
     auto digit = [&](size_t i) { return i < text.size() && text[i] >= '0' && text[i] <= '9'; };
     for (size_t i = 1; i + 4 < text.size(); ++i) {
-        if (text[i] != ',') continue;
+        if (text[i] != ',')
+            continue;
         EXPECT_FALSE(digit(i - 1) && digit(i + 1) && digit(i + 2) && digit(i + 3) && digit(i + 4))
             << text.substr(i - 1, 6);
     }

@@ -13,7 +13,7 @@ namespace {
 
 // A minimal group kind for tests of the tree rules; the real groups live in their own files.
 class TestGroup : public CPovObject {
-public:
+  public:
     TestGroup() { InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)}); }
     const char* GetClassName() const override { return "TestGroup"; }
     int GetType() const override { return kKindUserObject; }
@@ -26,12 +26,13 @@ public:
     void UpdateGeometry() override {
         ResetGeometry();
         ComputeModelMatrix();
-        for (CPovObject* c = FirstChild; c; c = c->NextSibling) c->UpdateGeometry();
+        for (CPovObject* c = FirstChild; c; c = c->NextSibling)
+            c->UpdateGeometry();
     }
 };
 
 class ObjectBaseTest : public ModelTest {
-protected:
+  protected:
     FakeSceneHost host;
     void SetUp() override {
         ModelTest::SetUp();
@@ -109,7 +110,7 @@ TEST_F(ObjectBaseTest, ScreenRectangleCullingAndHits) {
     const PixelRect r = box->GetScreenRect(front);
     EXPECT_EQ(r, (PixelRect{90, 90, 110, 110}));
     EXPECT_TRUE(box->HitTest(front, {100, 100}));
-    EXPECT_FALSE(box->HitTest(front, {90, 100}));  // the edge is not inside
+    EXPECT_FALSE(box->HitTest(front, {90, 100}));       // the edge is not inside
     EXPECT_FALSE(box->HitTestHandle(front, {91, 91}));  // only selected objects have handles
     box->Selected = 1;
     EXPECT_TRUE(box->HitTestHandle(front, {91, 91}));

@@ -16,9 +16,9 @@ TEST(TextFormat, MatchesPrintfForTheSceneFormats) {
         double value;
     };
     const Case cases[] = {
-        {"%.4f", 1.0},      {"%.4f", -0.5},    {"%.4f", 0.00005},  {"%.4f", -0.00004},
-        {"%.3f", 0.498039}, {"%.1f", 4.0},     {"%.2f", 12.345},   {"%.4f", 123456.78125},
-        {"%.3f", 1.0005},   {"%.4f", 2.50005}, {"%.1f", 0.05},     {"%.4f", -0.0},
+        {"%.4f", 1.0},      {"%.4f", -0.5},    {"%.4f", 0.00005}, {"%.4f", -0.00004},
+        {"%.3f", 0.498039}, {"%.1f", 4.0},     {"%.2f", 12.345},  {"%.4f", 123456.78125},
+        {"%.3f", 1.0005},   {"%.4f", 2.50005}, {"%.1f", 0.05},    {"%.4f", -0.0},
         {"%f", 3.14159265}, {"%.0f", 2.5},     {"%8.2f", -1.234}, {"%-8.1f|", 1.25},
     };
     for (const Case& c : cases) {
@@ -42,7 +42,8 @@ TEST(TextFormat, IntegersStringsAndCharacters) {
 
 TEST(TextFormat, GermanLocaleChangesNothing) {
     const char* german = std::setlocale(LC_ALL, "de_DE.UTF-8");
-    if (!german) GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
+    if (!german)
+        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
     char viaPrintf[32];
     std::snprintf(viaPrintf, sizeof viaPrintf, "%.4f", 1.0);
     EXPECT_STREQ(viaPrintf, "1,0000");  // the locale is really in effect
@@ -62,9 +63,11 @@ TEST(TextFormat, ParsesSignedNumbers) {
 
 TEST(Cp1252, RoundTripsEveryByteThroughUtf8) {
     std::string all;
-    for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
+    for (int b = 1; b < 256; ++b)
+        all += static_cast<char>(b);
     EXPECT_EQ(orv::Utf8ToCp1252(orv::Cp1252ToUtf8(all)), all);
-    EXPECT_EQ(orv::Cp1252ToUtf8("J\xF6rg M\xFCller-Stra\xDF" "e \x80"),
+    EXPECT_EQ(orv::Cp1252ToUtf8("J\xF6rg M\xFCller-Stra\xDF"
+                                "e \x80"),
               "Jörg Müller-Straße €");
     EXPECT_EQ(orv::Utf8ToCp1252("GELÖSCHT ✓"), "GEL\xD6SCHT ?");
 }

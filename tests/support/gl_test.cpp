@@ -3,7 +3,9 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-GlTestCanvas::GlTestCanvas(int width, int height) { ok_ = gl_.Create(width, height); }
+GlTestCanvas::GlTestCanvas(int width, int height) {
+    ok_ = gl_.Create(width, height);
+}
 
 void GlTestCanvas::SetUpDefaultCamera() const {
     glViewport(0, 0, gl_.Width(), gl_.Height());
@@ -32,6 +34,7 @@ Rgba GlTestCanvas::At(int x, int y) const {
 int GlTestCanvas::CountLit(int threshold) const {
     int n = 0;
     for (size_t i = 0; i + 3 < pixels_.size(); i += 4)
-        if (pixels_[i] > threshold || pixels_[i + 1] > threshold || pixels_[i + 2] > threshold) ++n;
+        if (pixels_[i] > threshold || pixels_[i + 1] > threshold || pixels_[i + 2] > threshold)
+            ++n;
     return n;
 }

@@ -12,7 +12,7 @@ struct Rgba {
 };
 
 class GlTestCanvas {
-public:
+  public:
     // Creates the context; Ok() tells whether OpenGL is available at all.
     GlTestCanvas(int width, int height);
     bool Ok() const { return ok_; }
@@ -25,7 +25,7 @@ public:
     // number of pixels brighter than the given grey level in any channel
     int CountLit(int threshold = 8) const;
 
-private:
+  private:
     HeadlessGl gl_;
     bool ok_ = false;
     std::vector<uint8_t> pixels_;

@@ -10,7 +10,7 @@
 #include "platform/prompts.h"
 
 class ModelTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetModelGlobals(); }
     void TearDown() override {
         ResetModelGlobals();
@@ -21,14 +21,15 @@ protected:
 
 // A scene host that only counts modifications, for objects tested without a document.
 class FakeSceneHost : public CSceneHost {
-public:
+  public:
     void SetModifiedFlag(bool modified) override {
         modified_ = modified;
-        if (modified) ++modifications;
+        if (modified)
+            ++modifications;
     }
     bool IsModified() const override { return modified_; }
     int modifications = 0;
 
-private:
+  private:
     bool modified_ = false;
 };
