@@ -3,45 +3,52 @@
 #include <cstring>
 #include <string>
 
-#include "document/orvanta_doc.h"
-#include "model/pov_object.h"
-#include "model/solids/pov_cubic.h"
+#include "cli/commands.h"
 
 namespace {
 
-int Demo() {
-    COrvantaDoc doc;
-    doc.InsertObject(new CPovCubic());
-    SceneText text;
-    for (CPovObject* o = doc.Objects; o; o = o->NextSibling)
-        if (o->IsPresent())
-            o->WriteScene(text);
-    std::fwrite(text.Text().data(), 1, text.Text().size(), stdout);
-    return 0;
-}
-
 void Usage(FILE* out) {
-    std::fputs(
-        "usage: orvanta-cli demo\n"
-        "  demo   build a small scene through the document and print its POV-Ray text\n",
-        out);
+    std::fputs("usage: orvanta-cli COMMAND [ARGUMENTS]\n\ncommands:\n", out);
+    for (const CommandInfo& c : AllCommands()) {
+        std::fprintf(out, "  %s %s\n      %s\n", c.name, c.usage, c.summary);
+    }
+    std::fputs("\n'orvanta-cli COMMAND --help' shows the usage of one command.\n", out);
 }
 
 }  // namespace
+
+void ReportError(const std::string& message) {
+    std::fprintf(stderr, "orvanta-cli: %s\n", message.c_str());
+}
+
+const std::vector<CommandInfo>& AllCommands() {
+    static const std::vector<CommandInfo> commands = {
+        {"demo", "", "build a small scene through the document and print its POV-Ray text",
+         RunDemo},
+    };
+    return commands;
+}
 
 int main(int argc, char** argv) {
     if (argc < 2) {
         Usage(stderr);
         return 2;
     }
-    const std::string command = argv[1];
-    if (command == "--help" || command == "-h") {
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
         Usage(stdout);
         return 0;
     }
-    if (command == "demo")
-        return Demo();
-    std::fprintf(stderr, "orvanta-cli: unknown command '%s'\n", argv[1]);
-    Usage(stderr);
+    CommandArgs args(argv + 2, argv + argc);
+    for (const CommandInfo& c : AllCommands()) {
+        if (name != c.name)
+            continue;
+        if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+            std::printf("usage: orvanta-cli %s %s\n  %s\n", c.name, c.usage, c.summary);
+            return 0;
+        }
+        return c.run(args);
+    }
+    ReportError("unknown command '" + name + "' (see orvanta-cli --help)");
     return 2;
 }

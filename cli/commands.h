@@ -1,0 +1,23 @@
+// The batch tool's subcommands. Each takes the arguments after its name and returns the
+// process exit status (0 success, 1 failure of the work, 2 a wrong command line).
+#pragma once
+
+#include <string>
+#include <vector>
+
+using CommandArgs = std::vector<std::string>;
+
+int RunDemo(const CommandArgs& args);
+
+struct CommandInfo {
+    const char* name;
+    const char* usage;    // the synopsis after the command name
+    const char* summary;  // one line
+    int (*run)(const CommandArgs&);
+};
+
+// every subcommand, in the order --help lists them
+const std::vector<CommandInfo>& AllCommands();
+
+// Prints "orvanta-cli: <message>" to stderr.
+void ReportError(const std::string& message);
