@@ -5,13 +5,10 @@
 #include <string>
 #include <vector>
 
+#include "document/read_problem.h"
+
 class COrvantaDoc;
 class CPovObject;
-
-struct ReadProblem {
-    int line = 0;
-    std::string message;
-};
 
 // {"settings", "view", "camera", "background", "skySphere", "objects", "textures",
 //  "pigments", "halos", "errors"}; strings are converted from Windows-1252 to UTF-8.
