@@ -4,6 +4,7 @@
 
 #include "platform/editor_host.h"
 #include "platform/memory_settings_store.h"
+#include "platform/process_launcher.h"
 #include "platform/prompts.h"
 
 namespace {
@@ -19,6 +20,21 @@ class CancellingEditorHost : public IEditorHost {
     int EditProperties(CPovObject&, const std::string&) override { return kDialogCancel; }
 };
 
+class NoProcesses : public IProcessLauncher {
+public:
+    ProcessResult RunAndWait(const std::string& program, const std::vector<std::string>&,
+                             const std::string&) override {
+        ProcessResult r;
+        r.error = "no process launcher is installed to start " + program;
+        return r;
+    }
+    bool StartDetached(const std::string&, const std::vector<std::string>&) override {
+        return false;
+    }
+};
+
+NoProcesses g_noProcesses;
+IProcessLauncher* g_launcher = &g_noProcesses;
 SilentPrompts g_silentPrompts;
 IPrompts* g_prompts = &g_silentPrompts;
 CancellingEditorHost g_cancellingHost;
@@ -33,6 +49,11 @@ IPrompts& GetPrompts() {
 }
 void SetPrompts(IPrompts* prompts) {
     g_prompts = prompts ? prompts : &g_silentPrompts;
+}
+
+IProcessLauncher& GetProcessLauncher() { return *g_launcher; }
+void SetProcessLauncher(IProcessLauncher* launcher) {
+    g_launcher = launcher ? launcher : &g_noProcesses;
 }
 
 IEditorHost& GetEditorHost() {

@@ -1,0 +1,12 @@
+// Starts external programs with QProcess.
+#pragma once
+
+#include "platform/process_launcher.h"
+
+class QProcessLauncher : public IProcessLauncher {
+public:
+    ProcessResult RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
+                             const std::string& workingFolder) override;
+    bool StartDetached(const std::string& program,
+                       const std::vector<std::string>& arguments) override;
+};
