@@ -1,0 +1,145 @@
+#include "model/environment/pov_halo.h"
+
+#include <algorithm>
+
+#include "model/field_sink.h"
+#include "model/name_counters.h"
+#include "model/surfaces/pov_pigment_owner.h"
+#include "resources/string_table.h"
+
+CPovHalo::CPovHalo() {
+    HaloColors.fill(0xFFFFFF);
+    HaloTransmits.fill(1.0);
+    InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
+    UpdateGeometry();
+    Name = NextPlainName(IDS_PREFIX_HALO, g_NameCounters.Halo);
+}
+
+void CPovHalo::SetNameCounter(long value) {
+    g_NameCounters.Halo = value;
+}
+long CPovHalo::GetNameCounter() const {
+    return g_NameCounters.Halo;
+}
+
+int CPovHalo::UsedHaloColorCount() const {
+    return std::clamp(HaloColorCount, 0, kMaxHaloColors);
+}
+
+bool CPovHalo::AddHaloColor(double position, PovColor color, double filter, double transmit) {
+    if (HaloColorCount < 0 || HaloColorCount >= kMaxHaloColors)
+        return false;
+    HaloPositions[HaloColorCount] = position;
+    HaloColors[HaloColorCount] = color;
+    HaloFilters[HaloColorCount] = filter;
+    HaloTransmits[HaloColorCount] = transmit;
+    ++HaloColorCount;
+    return true;
+}
+
+int CPovHalo::WriteScene(SceneText& out) {
+    WriteDeclareHead(out);
+    out.Write(LoadString(IDS_HALO_OPEN));
+    out.Printf("\r\n  %s\r\n", HaloType);
+    out.Printf("  %s\r\n", DensityFunction);
+    out.Printf("  %s\r\n", Mapping);
+    if (HaloType == "dust") {
+        out.Printf("  dust_type %s\r\n", DustType);
+        out.Printf("  eccentricity %.4f\r\n", Eccentricity);
+    }
+    out.Printf("  max_value %.4f\r\n", MaxValue);
+    if (DensityFunction == "poly")
+        out.Printf("  exponent %.4f\r\n", Exponent);
+    out.Printf("  samples %.4f\r\n", Samples);
+    if (AntiAliasOn) {
+        out.Printf("  aa_level %.4f\r\n", AaLevel);
+        out.Printf("  aa_threshold %.4f\r\n", AaThreshold);
+        if (JitterOn)
+            out.Printf("  jitter %.4f\r\n", Jitter);
+    }
+    if (HaloTurbulenceOn) {
+        out.Printf("  turbulence <%.4f,%.4f,%.4f>\r\n", HaloTurbulence.X, HaloTurbulence.Y,
+                   HaloTurbulence.Z);
+        out.Printf("  octaves %.1f\r\n", HaloOctaves);
+        out.Printf("  lambda %.1f\r\n", HaloLambda);
+        out.Printf("  omega %.1f\r\n", HaloOmega);
+    }
+    const int count = UsedHaloColorCount();
+    if (count > 0) {
+        out.Write("  color_map {\r\n");
+        for (int i = 0; i < count; ++i) {
+            const RgbFraction c = RgbFraction::Of(HaloColors[i]);
+            out.Printf("  \t[ %.1f color rgbft < %.3f %.3f %.3f %.3f %.3f > ]\r\n",
+                       HaloPositions[i], c.R, c.G, c.B, HaloFilters[i], HaloTransmits[i]);
+        }
+        out.Write("  }\r\n");
+    }
+    WriteScaleLine(out);
+    WriteRotateTranslate(out);
+    out.Write(LoadString(IDS_CLOSE_BRACE));
+    return 1;
+}
+
+int CPovHalo::EditProperties() {
+    return EditWithSheet(IDS_CAPTION_HALO);
+}
+
+CPovObject* CPovHalo::Clone(CPovObject*) {
+    auto* copy = new CPovHalo();
+    // the raw name: a copy of a deleted halo must not carry the deletion mark
+    copy->Name = Name + orv::Format("%d", g_NameCounters.Halo++);
+    copy->HaloType = HaloType;
+    copy->DensityFunction = DensityFunction;
+    copy->Mapping = Mapping;
+    copy->DustType = DustType;
+    copy->Eccentricity = Eccentricity;
+    copy->MaxValue = MaxValue;
+    copy->Exponent = Exponent;
+    copy->Samples = Samples;
+    copy->AntiAliasOn = AntiAliasOn;
+    copy->AaLevel = AaLevel;
+    copy->AaThreshold = AaThreshold;
+    copy->JitterOn = JitterOn;
+    copy->Jitter = Jitter;
+    copy->HaloTurbulenceOn = HaloTurbulenceOn;
+    copy->HaloTurbulence = HaloTurbulence;
+    copy->HaloOctaves = HaloOctaves;
+    copy->HaloOmega = HaloOmega;
+    copy->HaloLambda = HaloLambda;
+    copy->HaloColorCount = HaloColorCount;
+    copy->HaloColors = HaloColors;
+    copy->HaloTransmits = HaloTransmits;
+    copy->HaloFilters = HaloFilters;
+    copy->HaloPositions = HaloPositions;
+    return CPovObject::Clone(copy);
+}
+
+void CPovHalo::VisitFields(FieldSink& sink) const {
+    int colors[kMaxHaloColors];
+    for (int i = 0; i < kMaxHaloColors; ++i)
+        colors[i] = static_cast<int>(HaloColors[i]);
+    const double turbulence[3] = {HaloTurbulence.X, HaloTurbulence.Y, HaloTurbulence.Z};
+    sink.Text("HaloType", HaloType);
+    sink.Text("DensityFunction", DensityFunction);
+    sink.Text("Mapping", Mapping);
+    sink.Text("DustType", DustType);
+    sink.Number("Eccentricity", Eccentricity);
+    sink.Number("MaxValue", MaxValue);
+    sink.Number("Exponent", Exponent);
+    sink.Number("Samples", Samples);
+    sink.Integer("AntiAliasOn", AntiAliasOn);
+    sink.Number("AaLevel", AaLevel);
+    sink.Number("AaThreshold", AaThreshold);
+    sink.Integer("JitterOn", JitterOn);
+    sink.Number("Jitter", Jitter);
+    sink.Integer("HaloTurbulenceOn", HaloTurbulenceOn);
+    sink.Numbers("HaloTurbulence", turbulence, 3, 3);
+    sink.Number("HaloOctaves", HaloOctaves);
+    sink.Number("HaloOmega", HaloOmega);
+    sink.Number("HaloLambda", HaloLambda);
+    sink.Integer("HaloColorCount", HaloColorCount);
+    sink.Integers("HaloColors", colors, kMaxHaloColors);
+    sink.Numbers("HaloTransmits", HaloTransmits.data(), HaloTransmits.size());
+    sink.Numbers("HaloFilters", HaloFilters.data(), HaloFilters.size());
+    sink.Numbers("HaloPositions", HaloPositions.data(), HaloPositions.size());
+}
