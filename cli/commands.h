@@ -8,6 +8,7 @@
 using CommandArgs = std::vector<std::string>;
 
 int RunDemo(const CommandArgs& args);
+int RunPovRay(const CommandArgs& args);
 
 struct CommandInfo {
     const char* name;

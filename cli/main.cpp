@@ -4,6 +4,9 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "platform/process_launcher.h"
+#include "platform/qt/qprocess_launcher.h"
+#include "platform/qt/qt_settings_store.h"
 
 namespace {
 
@@ -25,6 +28,9 @@ const std::vector<CommandInfo>& AllCommands() {
     static const std::vector<CommandInfo> commands = {
         {"demo", "", "build a small scene through the document and print its POV-Ray text",
          RunDemo},
+        {"povray", "FILE [-o IMAGE] [--size WxH]",
+         "render a saved scene with POV-Ray (the configured program, else povray from PATH)",
+         RunPovRay},
     };
     return commands;
 }
@@ -39,6 +45,12 @@ int main(int argc, char** argv) {
         Usage(stdout);
         return 0;
     }
+    // the real services: settings under the XDG config folder, programs started with QProcess
+    QtSettingsStore settings;
+    SetSettingsStore(&settings);
+    QProcessLauncher launcher;
+    SetProcessLauncher(&launcher);
+
     CommandArgs args(argv + 2, argv + argc);
     for (const CommandInfo& c : AllCommands()) {
         if (name != c.name)

@@ -21,7 +21,7 @@ class CancellingEditorHost : public IEditorHost {
 };
 
 class NoProcesses : public IProcessLauncher {
-public:
+  public:
     ProcessResult RunAndWait(const std::string& program, const std::vector<std::string>&,
                              const std::string&) override {
         ProcessResult r;
@@ -51,7 +51,9 @@ void SetPrompts(IPrompts* prompts) {
     g_prompts = prompts ? prompts : &g_silentPrompts;
 }
 
-IProcessLauncher& GetProcessLauncher() { return *g_launcher; }
+IProcessLauncher& GetProcessLauncher() {
+    return *g_launcher;
+}
 void SetProcessLauncher(IProcessLauncher* launcher) {
     g_launcher = launcher ? launcher : &g_noProcesses;
 }

@@ -12,7 +12,7 @@ struct ProcessResult {
 };
 
 class IProcessLauncher {
-public:
+  public:
     virtual ~IProcessLauncher() = default;
     // Runs the program and waits for it; workingFolder empty = the current folder.
     virtual ProcessResult RunAndWait(const std::string& program,

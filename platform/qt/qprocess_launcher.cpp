@@ -6,7 +6,8 @@
 namespace {
 QStringList ToList(const std::vector<std::string>& arguments) {
     QStringList list;
-    for (const std::string& a : arguments) list << QString::fromLocal8Bit(a.c_str());
+    for (const std::string& a : arguments)
+        list << QString::fromLocal8Bit(a.c_str());
     return list;
 }
 }  // namespace
@@ -17,7 +18,8 @@ ProcessResult QProcessLauncher::RunAndWait(const std::string& program,
     ProcessResult result;
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    if (!workingFolder.empty()) process.setWorkingDirectory(QString::fromLocal8Bit(workingFolder.c_str()));
+    if (!workingFolder.empty())
+        process.setWorkingDirectory(QString::fromLocal8Bit(workingFolder.c_str()));
     process.start(QString::fromLocal8Bit(program.c_str()), ToList(arguments));
     if (!process.waitForStarted(-1)) {
         result.error = process.errorString().toStdString();

@@ -4,7 +4,7 @@
 #include "platform/process_launcher.h"
 
 class QProcessLauncher : public IProcessLauncher {
-public:
+  public:
     ProcessResult RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
                              const std::string& workingFolder) override;
     bool StartDetached(const std::string& program,
