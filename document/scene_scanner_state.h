@@ -6,6 +6,8 @@
 #include <string>
 
 struct SceneScannerState {
+    // line of the token read last
+    int line = 1;
     // bytes that start no token, copied in order ("out.txt")
     std::string output;
 };
