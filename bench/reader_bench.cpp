@@ -30,8 +30,8 @@ void* CountedAlloc(std::size_t size) {
     if (!block)
         throw std::bad_alloc();
     *block = size;
-    const long long now = g_heapNow.fetch_add(static_cast<long long>(size)) +
-                          static_cast<long long>(size);
+    const long long now =
+        g_heapNow.fetch_add(static_cast<long long>(size)) + static_cast<long long>(size);
     long long peak = g_heapPeak.load();
     while (now > peak && !g_heapPeak.compare_exchange_weak(peak, now)) {
     }
@@ -78,9 +78,8 @@ const std::string& SceneFile(SceneKind kind, int objects, size_t& bytes) {
     auto key = std::make_pair(static_cast<int>(kind), objects);
     auto it = files.find(key);
     if (it == files.end()) {
-        const std::string text = kind == SceneKind::Mixed
-                                     ? scene_generator::MixedScene(objects)
-                                     : scene_generator::MeshScene(objects);
+        const std::string text = kind == SceneKind::Mixed ? scene_generator::MixedScene(objects)
+                                                          : scene_generator::MeshScene(objects);
         const char* folder = std::getenv("TMPDIR");
         std::string path = std::string(folder && *folder ? folder : "/tmp") + "/orvanta_bench_" +
                            (kind == SceneKind::Mixed ? "mixed_" : "mesh_") +

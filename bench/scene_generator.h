@@ -72,10 +72,8 @@ inline std::string MixedScene(int n, uint64_t seed = 1) {
     Textures(out, kTextures);
     for (int i = n - 1; i >= 0; --i) {
         const int kind = i % 5;
-        static const char* const kPrefix[] = {"Quader_", "Kugel_", "Kegel_", "Zylinder_",
-                                              "Ring_"};
-        const std::string nameText =
-            orv::Format("%s%.3ld", kPrefix[kind], static_cast<long>(i));
+        static const char* const kPrefix[] = {"Quader_", "Kugel_", "Kegel_", "Zylinder_", "Ring_"};
+        const std::string nameText = orv::Format("%s%.3ld", kPrefix[kind], static_cast<long>(i));
         orv::AppendFormat(out, "#declare %s = ", nameText);
         switch (kind) {
             case 0:
