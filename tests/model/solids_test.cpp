@@ -7,6 +7,7 @@
 #include <memory>
 #include <numbers>
 #include <string>
+#include <vector>
 
 #include "model/field_sink.h"
 #include "model/name_counters.h"
@@ -425,6 +426,58 @@ class SolidsGlTest : public SolidsTest {
         return c.r > 64 || c.g > 64 || c.b > 64;
     }
 };
+
+// Number of polygons the object hands to OpenGL, counted in feedback mode.
+int FeedbackPolygons(CPovObject& object, IViewPort& view) {
+    std::vector<GLfloat> buffer(1 << 18);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    object.Draw(view, nullptr, 0, 0, 0, 0, 1);
+    const GLint size = glRenderMode(GL_RENDER);
+    if (size < 0)
+        return -1;  // the buffer overflowed
+    int polygons = 0;
+    for (GLint i = 0; i < size;) {
+        const auto token = static_cast<GLint>(buffer[i++]);
+        if (token == GL_POLYGON_TOKEN) {
+            i += 3 * static_cast<GLint>(buffer[i]) + 1;
+            ++polygons;
+        } else if (token == GL_LINE_TOKEN || token == GL_LINE_RESET_TOKEN) {
+            i += 6;
+        } else if (token == GL_PASS_THROUGH_TOKEN) {
+            i += 1;
+        } else {
+            i += 3;  // points and pixel tokens carry one vertex
+        }
+    }
+    return polygons;
+}
+
+TEST_F(SolidsGlTest, WireFrameModeUsesCoarserQuadrics) {
+    GlTestCanvas canvas(kWidth, kHeight);
+    if (!canvas.Ok())
+        GTEST_SKIP() << canvas.Error();
+    canvas.SetUpDefaultCamera();
+    CPovSphere sphere;
+    CPovCone cone;
+    CPovCylinder cylinder;
+    const int sphereSolid = FeedbackPolygons(sphere, camera);
+    const int coneSolid = FeedbackPolygons(cone, camera);
+    const int cylinderSolid = FeedbackPolygons(cylinder, camera);
+    camera.wireframe = true;
+    const int sphereWire = FeedbackPolygons(sphere, camera);
+    const int coneWire = FeedbackPolygons(cone, camera);
+    const int cylinderWire = FeedbackPolygons(cylinder, camera);
+    // sphere: 20 x 20 against 12 x 6, two caps of triangles and bands of quads (two triangles
+    // each) between them
+    EXPECT_EQ(sphereSolid, 2 * 20 + 18 * 20 * 2);
+    EXPECT_EQ(sphereWire, 2 * 12 + 4 * 12 * 2);
+    // cone and cylinder: 12 slices with 12 or 2 stacks; the disks stay the same
+    EXPECT_EQ(coneSolid - coneWire, 12 * 10 * 2);
+    EXPECT_EQ(cylinderSolid - cylinderWire, 12 * 10 * 2);
+    CPovTorus torus;
+    EXPECT_EQ(FeedbackPolygons(torus, camera), 12 * 12 * 2);
+}
 
 TEST_F(SolidsGlTest, SphereInFrontOfTheCameraLightsTheMiddleOnItsSide) {
     GlTestCanvas canvas(kWidth, kHeight);
