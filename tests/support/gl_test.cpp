@@ -3,7 +3,37 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-GlTestCanvas::GlTestCanvas(int width, int height) { ok_ = gl_.Create(width, height); }
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+namespace {
+
+// Mesa loses two small blocks when a context draws for the first time, in frames the leak
+// suppressions cannot see; one triangle drawn with leak checking paused takes that loss.
+void DrawFirstTriangle() {
+#if defined(__SANITIZE_ADDRESS__)
+    __lsan_disable();
+#endif
+    glBegin(GL_TRIANGLES);
+    glVertex3d(0, 0, 0);
+    glVertex3d(1, 0, 0);
+    glVertex3d(0, 1, 0);
+    glEnd();
+    glFinish();
+#if defined(__SANITIZE_ADDRESS__)
+    __lsan_enable();
+#endif
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+}  // namespace
+
+GlTestCanvas::GlTestCanvas(int width, int height) {
+    ok_ = gl_.Create(width, height);
+    if (ok_)
+        DrawFirstTriangle();
+}
 
 void GlTestCanvas::SetUpDefaultCamera() const {
     glViewport(0, 0, gl_.Width(), gl_.Height());
@@ -32,6 +62,7 @@ Rgba GlTestCanvas::At(int x, int y) const {
 int GlTestCanvas::CountLit(int threshold) const {
     int n = 0;
     for (size_t i = 0; i + 3 < pixels_.size(); i += 4)
-        if (pixels_[i] > threshold || pixels_[i + 1] > threshold || pixels_[i + 2] > threshold) ++n;
+        if (pixels_[i] > threshold || pixels_[i + 1] > threshold || pixels_[i + 2] > threshold)
+            ++n;
     return n;
 }
