@@ -131,8 +131,9 @@ TEST_F(FontOutlinesTest, FontFilesAreFoundBySceneFolderIncludeFoldersAndSystemFo
     fs::remove_all(scene);
 
     // system fonts through fontconfig, the name compared without regard to case
-    if (fs::exists(kDejaVuSans))
+    if (fs::exists(kDejaVuSans)) {
         EXPECT_EQ(ResolveFontFile("dejavusans.TTF", ""), kDejaVuSans);
+    }
 }
 
 TEST_F(FontOutlinesTest, TextObjectReadsItsOutlineAndKeepsItWhenTheFontGoesMissing) {
