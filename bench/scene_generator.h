@@ -49,8 +49,9 @@ inline void Vector3(std::string& out, const char* line, double x, double y, doub
 inline void Textures(std::string& out, int count) {
     for (int i = count - 1; i >= 0; --i) {
         orv::AppendFormat(out, "#declare Textur_%d = texture {\r\n", i);
+        // colour components are bytes / 255, as the model holds them
         orv::AppendFormat(out, "\tpigment {\r\n\t\tcolor rgb < %.3f %.3f %.3f > filter %.1f\r\n",
-                          (i % 5) / 4.0, (i % 3) / 2.0, 0.2, 0.0);
+                          (i % 5) * 60 / 255.0, (i % 3) * 120 / 255.0, 51 / 255.0, 0.0);
         out += "\t}\r\n";
         out +=
             "  scale <1.0000,1.0000,1.0000>\r\n  rotate <0.0000,0.0000,0.0000>\r\n"

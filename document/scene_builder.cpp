@@ -39,11 +39,6 @@
 
 namespace {
 
-bool IsGroup(const CPovObject* o) {
-    const int t = o->GetType();
-    return t == kKindCSG || t == kKindUserObject || t == kKindBlob;
-}
-
 std::unique_ptr<CPovObject> Make(SceneObjectKind kind) {
     using K = SceneObjectKind;
     switch (kind) {
