@@ -490,11 +490,8 @@ void SceneBuilder::CloseBlock() {
 // groups
 
 void SceneBuilder::IndexName(CPovObject* object) {
-    auto [it, inserted] = names_.try_emplace(std::string_view(object->Name), object);
-    if (!inserted) {
-        hidden_[object] = it->second;
-        it->second = object;
-    }
+    // the newest entry of a name is the first object in list order
+    names_[std::string_view(object->Name)].push_back(object);
 }
 
 void SceneBuilder::BuildIndex() {
@@ -514,17 +511,13 @@ CPovObject* SceneBuilder::FindTopLevel(std::string_view name) {
     auto it = names_.find(name);
     if (it == names_.end())
         return nullptr;
-    CPovObject* found = it->second;
-    // objects moved into a group or deleted no longer answer to their name
-    while (found && (found->Parent || !found->IsPresent())) {
-        auto h = hidden_.find(found);
-        found = h == hidden_.end() ? nullptr : h->second;
-    }
-    if (found)
-        it->second = found;
-    else
-        names_.erase(it);
-    return found;
+    // objects moved into a group or deleted no longer answer to their name; an object handed
+    // back to the scene is indexed again
+    std::vector<CPovObject*>& candidates = it->second;
+    while (!candidates.empty() &&
+           (candidates.back()->Parent || !candidates.back()->IsPresent()))
+        candidates.pop_back();
+    return candidates.empty() ? nullptr : candidates.back();
 }
 
 void SceneBuilder::AppendMember(CPovObject* group, CPovObject* member) {

@@ -321,7 +321,6 @@ class SceneBuilder {
     long objectCount_ = 0;
 
     bool indexBuilt_ = false;
-    std::unordered_map<std::string_view, CPovObject*> names_;
-    // for a name held by several objects: the one each object hides
-    std::unordered_map<CPovObject*, CPovObject*> hidden_;
+    // the top-level objects of each name, the first in list order last
+    std::unordered_map<std::string_view, std::vector<CPovObject*>> names_;
 };

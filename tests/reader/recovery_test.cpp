@@ -66,7 +66,7 @@ TEST_F(RecoveryTest, AGroupThatBreaksHandsItsMembersBackToTheScene) {
                                    "#declare A = box { <0,0,0> <1,1,1> }\r\n"
                                    "#declare B = box { <0,0,0> <1,1,1> }\r\n"
                                    "#declare U = union { object { A } object { B } bad }\r\n"
-                                   "#declare V = union { object { A } }\r\n");
+                                   "#declare V = union { object { A } object { A } }\r\n");
     ASSERT_EQ(r.problems.size(), 1u);
     EXPECT_EQ(Find(doc.Objects, "U"), nullptr);
     CPovObject* v = Find(doc.Objects, "V");
