@@ -470,7 +470,8 @@ void SceneBuilder::BeginInstance() {
 }
 
 void SceneBuilder::CloseBlock() {
-    if (frames_.size() <= 1)
+    // the object's own frame ends with its statement, not here
+    if (frames_.empty() || frames_.back().block == Block::Object)
         return;
     const Frame frame = frames_.back();
     frames_.pop_back();

@@ -324,7 +324,8 @@ image_type
     ;
 
 image_word
-    : T_NAME | T_NUMBER | '.' | ',' | K_BOX | K_FOG | K_IOR | K_RGB | K_TTF | K_UP
+    : T_NAME | T_NUMBER | '.' | ',' | '<' | '>' | '[' | ']' | '=' | '{' | '}'
+    | K_BOX | K_FOG | K_IOR | K_RGB | K_TTF | K_UP
     ;
 
 numbers

@@ -118,6 +118,8 @@ TEST(SceneScanner, ACommentLineFollowedByAnEmptyLineEndsWithABreak) {
     EXPECT_EQ(t[0].kind, T_COMMENT_TEXT);
     EXPECT_EQ(t[1].kind, T_COMMENT_BREAK);
     EXPECT_EQ(t[1].text, "b");
+    ASSERT_EQ(t.size(), 4u);
+    EXPECT_EQ(t[2].line, 4);
 }
 
 TEST(SceneScanner, IncludeLinesCountOnlyInsideTheUserList) {
