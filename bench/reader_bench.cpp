@@ -125,9 +125,12 @@ void ReadScene(benchmark::State& state, SceneKind kind) {
 void BM_ReadMixedPrimitives(benchmark::State& state) {
     ReadScene(state, SceneKind::Mixed);
 }
+// Several reads of each size, so that the times compare reads into memory the process already
+// has (the first read of a million objects also pays for the kernel's first touch of its pages).
 BENCHMARK(BM_ReadMixedPrimitives)
     ->Arg(100000)
     ->Arg(1000000)
+    ->MinTime(8.0)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
@@ -138,6 +141,7 @@ void BM_ReadMesh(benchmark::State& state) {
 BENCHMARK(BM_ReadMesh)
     ->Arg(100000)
     ->Arg(1000000)
+    ->MinTime(8.0)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime();

@@ -98,8 +98,8 @@ bool IsDegenerate(const CPovPolygon& t) {
 
 }  // namespace
 
-SceneBuilder::SceneBuilder(COrvantaDoc& doc, ReadProblems& problems,
-                           const SceneScannerState* scanner, const SceneProgress* progress)
+SceneBuilder::SceneBuilder(COrvantaDoc& doc, ReadProblems& problems, SceneScannerState* scanner,
+                           const SceneProgress* progress)
     : doc_(doc), problems_(problems), scanner_(scanner), progress_(progress) {}
 
 SceneBuilder::~SceneBuilder() {
@@ -107,7 +107,7 @@ SceneBuilder::~SceneBuilder() {
 }
 
 int SceneBuilder::Line() const {
-    return scanner_ ? scanner_->line : 0;
+    return scanner_ ? scanner_->Line() : 0;
 }
 
 void SceneBuilder::Warn(std::string message) {
@@ -126,7 +126,8 @@ void SceneBuilder::Progress(const char* format, long count, const std::string& n
 // ---------------------------------------------------------------------------------------------
 // problems
 
-void SceneBuilder::SyntaxError(int line, const char* message) {
+void SceneBuilder::SyntaxError(std::size_t offset, const char* message) {
+    const int line = scanner_ ? scanner_->LineAt(offset) : 0;
     std::string text = message ? message : "";
     if (text == "syntax error")
         text = "Syntax error";
@@ -490,9 +491,59 @@ void SceneBuilder::CloseBlock() {
 // ---------------------------------------------------------------------------------------------
 // groups
 
+namespace {
+
+uint32_t NameHash(std::string_view name) {
+    // FNV-1a
+    uint32_t h = 2166136261u;
+    for (unsigned char c : name)
+        h = (h ^ c) * 16777619u;
+    return h;
+}
+
+}  // namespace
+
+SceneBuilder::NameSlot* SceneBuilder::FindSlot(std::string_view name, uint32_t hash) {
+    if (names_.empty())
+        return nullptr;
+    const size_t mask = names_.size() - 1;
+    for (size_t i = hash & mask; names_[i].key.data(); i = (i + 1) & mask)
+        if (names_[i].hash == hash && names_[i].key == name)
+            return &names_[i];
+    return nullptr;
+}
+
 void SceneBuilder::IndexName(CPovObject* object) {
-    // the newest entry of a name is the first object in list order
-    names_[std::string_view(object->Name)].push_back(object);
+    const std::string_view name = object->Name;
+    const uint32_t hash = NameHash(name);
+    if (NameSlot* slot = FindSlot(name, hash)) {
+        if (slot->stack < 0) {
+            slot->stack = static_cast<int>(stacks_.size());
+            stacks_.push_back({slot->single});
+        }
+        stacks_[static_cast<size_t>(slot->stack)].push_back(object);
+        return;
+    }
+    if ((namesUsed_ + 1) * 2 > names_.size()) {
+        std::vector<NameSlot> old(std::max<size_t>(64, names_.size() * 2));
+        old.swap(names_);
+        const size_t mask = names_.size() - 1;
+        for (const NameSlot& slot : old) {
+            if (!slot.key.data())
+                continue;
+            size_t i = slot.hash & mask;
+            while (names_[i].key.data())
+                i = (i + 1) & mask;
+            names_[i] = slot;
+        }
+    }
+    const size_t mask = names_.size() - 1;
+    size_t i = hash & mask;
+    while (names_[i].key.data())
+        i = (i + 1) & mask;
+    // a std::string's data is never null, so an empty name still marks the slot as used
+    names_[i] = NameSlot{name, hash, object, -1};
+    ++namesUsed_;
 }
 
 void SceneBuilder::BuildIndex() {
@@ -509,16 +560,17 @@ void SceneBuilder::BuildIndex() {
 CPovObject* SceneBuilder::FindTopLevel(std::string_view name) {
     if (!indexBuilt_)
         BuildIndex();
-    auto it = names_.find(name);
-    if (it == names_.end())
+    NameSlot* slot = FindSlot(name, NameHash(name));
+    if (!slot)
         return nullptr;
-    // objects moved into a group or deleted no longer answer to their name; an object handed
-    // back to the scene is indexed again
-    std::vector<CPovObject*>& candidates = it->second;
-    while (!candidates.empty() &&
-           (candidates.back()->Parent || !candidates.back()->IsPresent()))
-        candidates.pop_back();
-    return candidates.empty() ? nullptr : candidates.back();
+    // objects moved into a group or deleted no longer answer to their name
+    auto answers = [](const CPovObject* o) { return !o->Parent && o->IsPresent(); };
+    if (slot->stack < 0)
+        return answers(slot->single) ? slot->single : nullptr;
+    std::vector<CPovObject*>& stack = stacks_[static_cast<size_t>(slot->stack)];
+    while (!stack.empty() && !answers(stack.back()))
+        stack.pop_back();
+    return stack.empty() ? nullptr : stack.back();
 }
 
 void SceneBuilder::AppendMember(CPovObject* group, CPovObject* member) {

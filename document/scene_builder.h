@@ -10,10 +10,10 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "document/read_problem.h"
@@ -56,7 +56,7 @@ using SceneProgress = std::function<void(const std::string&)>;
 class SceneBuilder {
   public:
     // scanner: where the current line number comes from (for warnings); may be null.
-    SceneBuilder(COrvantaDoc& doc, ReadProblems& problems, const SceneScannerState* scanner,
+    SceneBuilder(COrvantaDoc& doc, ReadProblems& problems, SceneScannerState* scanner,
                  const SceneProgress* progress);
     ~SceneBuilder();
     SceneBuilder(const SceneBuilder&) = delete;
@@ -69,7 +69,8 @@ class SceneBuilder {
     void Finish();
 
     // problems
-    void SyntaxError(int line, const char* message);
+    // offset: where in the text the token that does not fit starts
+    void SyntaxError(std::size_t offset, const char* message);
     // After a syntax error: the statement being read is given up (see Finish).
     void Recover();
 
@@ -115,6 +116,8 @@ class SceneBuilder {
     // values
     void BeginVector();
     void Component(double value);
+    // a vector read as one token: its first components and their count
+    void WholeVector(const double* components, int count);
     void ScalarVector(double value);
     void Number(double value);
     void Name(std::string_view name);
@@ -281,7 +284,7 @@ class SceneBuilder {
 
     COrvantaDoc& doc_;
     ReadProblems& problems_;
-    const SceneScannerState* scanner_;
+    SceneScannerState* scanner_;
     const SceneProgress* progress_;
 
     // the statement being read
@@ -320,7 +323,20 @@ class SceneBuilder {
     bool commentStarted_ = false;
     long objectCount_ = 0;
 
+    // Open addressing, one slot per name. A name held by one object keeps it in the slot;
+    // one held by several keeps a stack of them, the first in list order on top (an object
+    // handed back to the scene is pushed again). Objects moved into a group or deleted are
+    // dropped from the top when met, so every lookup is O(1) on average.
+    struct NameSlot {
+        // the name, pointing into the name of the first object indexed under it
+        std::string_view key;
+        uint32_t hash = 0;
+        CPovObject* single = nullptr;
+        int stack = -1;
+    };
+    NameSlot* FindSlot(std::string_view name, uint32_t hash);
     bool indexBuilt_ = false;
-    // the top-level objects of each name, the first in list order last
-    std::unordered_map<std::string_view, std::vector<CPovObject*>> names_;
+    std::vector<NameSlot> names_;
+    size_t namesUsed_ = 0;
+    std::vector<std::vector<CPovObject*>> stacks_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <unordered_set>
 
 #include "document/orvanta_doc.h"
 #include "document/scene_builder.h"
@@ -79,6 +80,14 @@ void SceneBuilder::Component(double value) {
     if (vectorCount_ < static_cast<int>(vector_.size()))
         vector_[static_cast<size_t>(vectorCount_)] = value;
     ++vectorCount_;
+}
+
+void SceneBuilder::WholeVector(const double* components, int count) {
+    vector_.fill(0.0);
+    const int kept = std::min(count, static_cast<int>(vector_.size()));
+    for (int i = 0; i < kept; ++i)
+        vector_[static_cast<size_t>(i)] = components[i];
+    vectorCount_ = count;
 }
 
 void SceneBuilder::ScalarVector(double value) {
@@ -288,6 +297,14 @@ void SceneBuilder::Hollow() {
 
 namespace {
 
+// whether name is one of the predefined textures (the textures the standard include files
+// declare), by a set built once: a large scene has a texture reference per object
+bool IsPredefinedTexture(std::string_view name) {
+    static const std::unordered_set<std::string_view> names(
+        kPredefinedTextures, kPredefinedTextures + kPredefinedTextureCount);
+    return names.count(name) != 0;
+}
+
 // textures, pigments and halos carry no texture of their own
 bool TakesTexture(const CPovObject* o) {
     const int t = o->GetType();
@@ -308,7 +325,7 @@ void SceneBuilder::TextureReference(std::string_view name) {
     t->UseOwnTexture = 1;
     // Step lines inside the block turn this on (CloseBlock); a predefined texture always
     // has them written.
-    t->WriteTextureSteps = FindTextureIndex(name) < kUserTextureIndex ? 1 : 0;
+    t->WriteTextureSteps = IsPredefinedTexture(name) ? 1 : 0;
 }
 
 void SceneBuilder::OpenInlineTexture() {

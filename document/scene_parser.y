@@ -33,12 +33,12 @@ void scene_yyerror(SCENE_YYLTYPE* location, yyscan_t scanner, SceneBuilder& b,
 #define YYMAXDEPTH 150
 
 #define YYLLOC_DEFAULT(current, rhs, n) \
-    ((current).line = (n) ? YYRHSLOC(rhs, 1).line : YYRHSLOC(rhs, 0).line)
+    ((current).offset = (n) ? YYRHSLOC(rhs, 1).offset : YYRHSLOC(rhs, 0).offset)
 
 using K = SceneObjectKind;
 }
 
-%token T_NUMBER T_NAME T_STRING T_BAD_QUOTE
+%token T_NUMBER T_VECTOR T_NAME T_STRING T_BAD_QUOTE
 %token T_AUTHOR_TEXT T_COMPANY_TEXT T_COMMENT_TEXT T_COMMENT_BREAK
 %token T_SHOWINFOS T_USEPOV2 T_USEPOV3 T_PREDEFINED T_INCLUDE
 %token T_ZOOM_FRONT T_ZOOM_RIGHT T_ZOOM_TOP T_GRID_FRONT T_GRID_RIGHT T_GRID_TOP
@@ -324,7 +324,7 @@ image_type
     ;
 
 image_word
-    : T_NAME | T_NUMBER | '.' | ',' | '<' | '>' | '[' | ']' | '=' | '{' | '}'
+    : T_NAME | T_NUMBER | T_VECTOR | '.' | ',' | '<' | '>' | '[' | ']' | '=' | '{' | '}'
     | K_BOX | K_FOG | K_IOR | K_RGB | K_TTF | K_UP
     ;
 
@@ -334,7 +334,8 @@ numbers
     ;
 
 vector
-    : '<' { b.BeginVector(); } components '>'
+    : T_VECTOR { b.WholeVector($1.components, $1.count); }
+    | '<' { b.BeginVector(); } components '>'
     ;
 
 components
@@ -356,5 +357,5 @@ opt_comma
 %%
 
 void scene_yyerror(SCENE_YYLTYPE* location, yyscan_t, SceneBuilder& b, const char* message) {
-    b.SyntaxError(location ? location->line : 0, message);
+    b.SyntaxError(location ? location->offset : 0, message);
 }

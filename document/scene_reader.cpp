@@ -1,5 +1,6 @@
 #include "document/scene_reader.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <memory>
@@ -62,13 +63,14 @@ class Scanner {
 
 // Scans buffer in place (it ends with two zero bytes). flex leaves the line number of such a
 // buffer unset, so it starts at 1 here; flex counts the buffer's length in an int.
-bool StartBuffer(std::string& buffer, yyscan_t scanner) {
+bool StartBuffer(std::string& buffer, SceneScannerState& state, yyscan_t scanner) {
     if (buffer.size() > static_cast<size_t>(INT_MAX) - 2)
         return false;
     if (!scene_yy_scan_buffer(buffer.data(), buffer.size(), scanner))
         return false;
     scene_yyset_lineno(1, scanner);
     scene_yyset_column(0, scanner);
+    state.base = buffer.data();
     return true;
 }
 
@@ -102,14 +104,14 @@ SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool rest
         }
         SceneBuilder builder(doc, result.problems, &state, progress ? &progress : nullptr);
         try {
-            if (!StartBuffer(buffer, scanner.Get()))
+            if (!StartBuffer(buffer, state, scanner.Get()))
                 result.problems.push_back({0, "The scene is too large to read"});
             else
                 scene_yyparse(scanner.Get(), builder);
         } catch (const SceneScanError& e) {
-            result.problems.push_back({state.line, e.what()});
+            result.problems.push_back({state.Line(), e.what()});
         } catch (const std::bad_alloc&) {
-            result.problems.push_back({state.line, "Not enough memory to read the scene"});
+            result.problems.push_back({state.Line(), "Not enough memory to read the scene"});
         }
         builder.Finish();
         result.objects = builder.ObjectCount();
@@ -130,7 +132,7 @@ std::vector<ScannedToken> ScanSceneTokens(std::string_view text, std::string* ou
     buffer.append(2, '\0');
     SceneScannerState state;
     Scanner scanner(state);
-    if (!scanner.Ok() || !StartBuffer(buffer, scanner.Get()))
+    if (!scanner.Ok() || !StartBuffer(buffer, state, scanner.Get()))
         return tokens;
     SCENE_YYSTYPE value{};
     SCENE_YYLTYPE location{};
@@ -139,7 +141,11 @@ std::vector<ScannedToken> ScanSceneTokens(std::string_view text, std::string* ou
         t.kind = kind;
         t.text.assign(value.text ? value.text : "", value.text ? value.length : 0);
         t.number = value.number;
-        t.line = location.line;
+        if (kind == T_VECTOR)
+            t.components.assign(
+                value.components,
+                value.components + std::min(value.count, SceneToken::kMaxComponents));
+        t.line = state.LineAt(location.offset);
     }
     if (output)
         *output = std::move(state.output);

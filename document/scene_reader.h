@@ -58,6 +58,8 @@ struct ScannedToken {
     int kind = 0;
     std::string text;
     double number = 0.0;
+    // a vector token's components
+    std::vector<double> components;
     int line = 0;
 };
 

@@ -94,7 +94,7 @@ TEST_F(RecoveryTest, AFileThatEndsInsideADeclarationReportsItsLastLine) {
                                    "#declare A = box { <0,0,0> <1,1,1> }\r\n"
                                    "#declare B = sphere {\r\n  <0,0,0>, 1\r\n  scale <2,2,2>\r\n");
     ASSERT_EQ(r.problems.size(), 1u);
-    EXPECT_EQ(r.problems[0].line, 5);
+    EXPECT_EQ(r.problems[0].line, 4);
     EXPECT_EQ(Count(doc.Objects), 1);
 }
 

@@ -2,10 +2,13 @@
 // markers against ordinary comments, the include list, line numbers and stray bytes.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "document/scene_reader.h"
+#include "model/text_format.h"
 #include "scene_parser.hpp"
 
 namespace {
@@ -57,9 +60,40 @@ TEST(SceneScanner, NumbersWithAndWithoutPointsAndExponents) {
     for (const ScannedToken& token : t)
         if (token.kind == T_NUMBER)
             numbers.push_back(token.number);
-    EXPECT_EQ(numbers, (std::vector<double>{-0.5, 1.5, 3, 3, -2, 12.25, 0.001, 250, 1, -2, 3}));
-    EXPECT_EQ(Kinds("<1,-2,3>"),
-              (std::vector<int>{'<', T_NUMBER, ',', T_NUMBER, ',', T_NUMBER, '>'}));
+    EXPECT_EQ(numbers, (std::vector<double>{-0.5, 1.5, 3, 3, -2, 12.25, 0.001, 250}));
+}
+
+TEST(SceneScanner, NumbersConvertExactlyAsTheGeneralConversionDoes) {
+    std::mt19937 rng(7);
+    std::string text;
+    std::vector<std::string> written;
+    for (int i = 0; i < 20000; ++i) {
+        const int decimals = static_cast<int>(rng() % 18);
+        const double value = std::ldexp(static_cast<double>(rng()) - 2147483648.0,
+                                        static_cast<int>(rng() % 60) - 40);
+        written.push_back(orv::Format("%." + std::to_string(decimals) + "f", value));
+        text += written.back() + " ";
+    }
+    text += "<" + written[0] + "," + written[1] + "," + written[2] + ">";
+    const Tokens t = ScanSceneTokens(text);
+    ASSERT_EQ(t.size(), written.size() + 1);
+    for (size_t i = 0; i < written.size(); ++i)
+        ASSERT_EQ(t[i].number, orv::ParseDouble(written[i])) << written[i];
+    EXPECT_EQ(t.back().components[2], orv::ParseDouble(written[2]));
+}
+
+TEST(SceneScanner, AVectorOfNumbersIsOneTokenWithOrWithoutCommas) {
+    const Tokens t = ScanSceneTokens("<1,-2,3> < 0.498 .5\r\n 1e2 > <1-2,3.5.5> <1,2,3,4,5,6>");
+    ASSERT_EQ(t.size(), 4u);
+    EXPECT_EQ(t[0].kind, T_VECTOR);
+    EXPECT_EQ(t[0].components, (std::vector<double>{1, -2, 3}));
+    EXPECT_EQ(t[1].components, (std::vector<double>{0.498, 0.5, 100}));
+    EXPECT_EQ(t[1].line, 1);
+    EXPECT_EQ(t[2].components, (std::vector<double>{1, -2, 3.5, 0.5}));
+    EXPECT_EQ(t[3].components.size(), 5u);
+    // anything else inside the brackets: the brackets and numbers one by one
+    EXPECT_EQ(Kinds("<1, /* two */ 2>"), (std::vector<int>{'<', T_NUMBER, ',', T_NUMBER, '>'}));
+    EXPECT_EQ(Kinds("<x, 1>"), (std::vector<int>{'<', T_NAME, ',', T_NUMBER, '>'}));
 }
 
 TEST(SceneScanner, StringsAreWholeTokensOfAnyText) {
