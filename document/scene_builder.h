@@ -151,8 +151,11 @@ class SceneBuilder {
     void Filter(double value);
 
     // pigments and textures
+    // A pigment, normal or finish written directly in an object goes to a texture of the scene
+    // made for that object (as a texture block in the object would).
     void OpenPigment();
     void OpenNormal();
+    void OpenFinish();
     void OpenColorMap();
     void OpenPigmentMap();
     void OpenImageMap();
@@ -214,6 +217,7 @@ class SceneBuilder {
         InlineTexture,
         Pigment,
         Normal,
+        Finish,
         ColorMap,
         PigmentMap,
         ImageMap,
@@ -274,6 +278,10 @@ class SceneBuilder {
     // Gives up the object under construction: a group hands its members back to the scene.
     void Discard();
     void ResetStatement();
+    // the texture that holds what is written directly in object (made at the first need)
+    CPovObject* ImplicitTexture(CPovObject* object);
+    // the texture a pigment, normal or finish block in the current block describes, or null
+    CPovObject* SurfaceTarget();
     // Index of the top-level names: the first object in list order with that name.
     void IndexName(CPovObject* object);
     // Indexes the document's top-level objects; done at the first reference, so that reading
@@ -303,6 +311,8 @@ class SceneBuilder {
     PendingLight light_;
     MapEntry entry_;
     int skyPigments_ = 0;
+    // textures made for objects that write their pigment, normal or finish directly
+    std::vector<std::pair<CPovObject*, CPovObject*>> implicitTextures_;
     // what the special pointers held before a camera, background or sky sphere statement
     CPovObject* previousSpecial_ = nullptr;
 

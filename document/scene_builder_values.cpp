@@ -449,23 +449,51 @@ void SceneBuilder::Filter(double value) {
 // ---------------------------------------------------------------------------------------------
 // pigments and textures
 
-void SceneBuilder::OpenPigment() {
+CPovObject* SceneBuilder::ImplicitTexture(CPovObject* object) {
+    for (const auto& [owner, texture] : implicitTextures_)
+        if (owner == object)
+            return texture;
+    auto* texture = new CPovTexture();
+    texture->HasPigment = 0;
+    texture->ColorCount = 0;
+    doc_.InsertTexture(texture);
+    object->TextureName = texture->Name;
+    object->UseOwnTexture = 1;
+    object->WriteTextureSteps = 0;
+    implicitTextures_.emplace_back(object, texture);
+    return texture;
+}
+
+CPovObject* SceneBuilder::SurfaceTarget() {
     const Block block = CurrentBlock();
-    CPovObject* t = block == Block::Object || block == Block::InlineTexture ? Target() : nullptr;
+    if (block != Block::Object && block != Block::InlineTexture && block != Block::Member)
+        return nullptr;
+    CPovObject* t = Target();
+    if (!t)
+        return nullptr;
+    if (t->GetType() == kKindTexture || t->GetType() == kKindPigment ||
+        t->GetType() == kKindSkySphere)
+        return t;
+    // solids, shapes and groups; lights, the camera and the environment take no texture
+    return t->CanBeCsgElement() || t->GetType() == kKindPlane ? ImplicitTexture(t) : nullptr;
+}
+
+void SceneBuilder::OpenPigment() {
+    CPovObject* t = SurfaceTarget();
     if (auto* texture = As<CPovTexture>(t, kKindTexture))
         texture->HasPigment = 1;
-    else if (t && t->GetType() != kKindSkySphere && t->GetType() != kKindPigment)
-        t = nullptr;
     Push(Block::Pigment, t);
 }
 
 void SceneBuilder::OpenNormal() {
-    const Block block = CurrentBlock();
-    CPovObject* t = block == Block::Object || block == Block::InlineTexture ? Target() : nullptr;
-    auto* texture = As<CPovTexture>(t, kKindTexture);
+    auto* texture = As<CPovTexture>(SurfaceTarget(), kKindTexture);
     if (texture)
         texture->HasNormal = 1;
     Push(Block::Normal, texture);
+}
+
+void SceneBuilder::OpenFinish() {
+    Push(Block::Finish, As<CPovTexture>(SurfaceTarget(), kKindTexture));
 }
 
 void SceneBuilder::OpenColorMap() {

@@ -70,7 +70,7 @@ statement
     | object_body { b.EndObject(); }
     | K_OBJECT '{' T_NAME { b.BeginInstance(); } items '}' { b.CloseBlock(); }
     | K_FOG '{' T_NAME '}'
-    | K_CAMERA { b.BeginObject(K::Camera); } '{' items '}' { b.EndStatement(); }
+    | K_CAMERA { b.BeginObject(K::Camera); } '{' camera_items '}' { b.EndStatement(); }
     | K_BACKGROUND { b.BeginObject(K::Background); } '{' items '}' { b.EndStatement(); }
     | K_SKY_SPHERE { b.BeginObject(K::SkySphere); } '{' named_items '}' { b.EndStatement(); }
     | error { b.Recover(); }
@@ -205,6 +205,32 @@ light_item
     : item
     | K_SPOTLIGHT { b.LightKind(SceneLightKind::Spot); }
     | K_CYLINDER { b.LightKind(SceneLightKind::Cylinder); }
+    | unknown_item
+    ;
+
+camera_items
+    : %empty
+    | camera_items camera_item
+    ;
+
+camera_item
+    : item
+    | unknown_item
+    ;
+
+/* POV-Ray keywords the modeller does not keep ("angle 45", "right <-1.33,0,0>",
+ * "shadowless"): ignored with what follows them */
+unknown_item
+    : T_NAME unknown_values
+    ;
+
+unknown_values
+    : %empty
+    | unknown_values unknown_value
+    ;
+
+unknown_value
+    : T_NUMBER | vector | ','
     ;
 
 items
@@ -235,7 +261,7 @@ item
     | K_TEXTURE '{' { b.OpenInlineTexture(); } items '}' { b.CloseBlock(); }
     | K_PIGMENT { b.OpenPigment(); } '{' named_items '}' { b.CloseBlock(); }
     | K_NORMAL { b.OpenNormal(); } '{' named_items '}' { b.CloseBlock(); }
-    | K_FINISH '{' items '}'
+    | K_FINISH { b.OpenFinish(); } '{' items '}' { b.CloseBlock(); }
     | K_HALO '{' T_NAME '}' { b.HaloReference($3.View()); }
     | K_COLOR color_spec { b.Color(); }
     | rgb_spec { b.Color(); }

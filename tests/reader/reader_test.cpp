@@ -529,3 +529,41 @@ TEST_F(ReaderTest, ProgressShowsEachObjectAndEachMove) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ReaderTest, AHandWrittenPovRayFileReadsWithoutTheModellersMarkers) {
+    COrvantaDoc doc;
+    const SceneReadResult r = Read(doc,
+                                   "#version 3.7;\n"
+                                   "#include \"colors.inc\"\n"
+                                   "camera {\n  location <0, 2, -3>\n  look_at <0, 1, 2>\n"
+                                   "  angle 45\n  right <-1.33, 0, 0>\n}\n"
+                                   "light_source { <2, 4, -3> color White shadowless }\n"
+                                   "sphere {\n  <0, 1, 2>, 2\n"
+                                   "  pigment { color rgb <1, 0.5, 0> }\n"
+                                   "  finish { phong 1 ambient 0.2 }\n  scale 2\n}\n"
+                                   "plane { y, -1 pigment { checker color White color Black } }\n");
+    // the plane's "y" is not a vector the modeller reads
+    ASSERT_EQ(r.problems.size(), 1u) << ProblemText(r.problems);
+    EXPECT_EQ(r.problems[0].line, 16);
+    ASSERT_NE(doc.Camera, nullptr);
+    EXPECT_EQ(doc.Camera->Translation().Y, 2.0);
+    ASSERT_EQ(Count(doc.Objects), 3);
+    CPovObject* sphere = Nth(doc.Objects, 2);
+    EXPECT_EQ(sphere->GetType(), kKindSphere);
+    EXPECT_EQ(sphere->ScaleStep().Y, 2.0);
+    ASSERT_NE(doc.Textures, nullptr);
+    auto* texture = static_cast<CPovTexture*>(doc.Textures);
+    EXPECT_EQ(sphere->TextureName, texture->Name);
+    EXPECT_EQ(texture->HasPigment, 1);
+    EXPECT_EQ(texture->Colors[0], 0x0080FFu);
+    EXPECT_EQ(texture->HasPhong, 1);
+    EXPECT_EQ(texture->HasAmbient, 1);
+    EXPECT_EQ(texture->AmbientColor, 0x333333u);
+    auto* light = dynamic_cast<CPovLight*>(Nth(doc.Objects, 1));
+    ASSERT_NE(light, nullptr);
+    EXPECT_EQ(light->LightColor, 0xFFFFFFu);
+}
+
+}  // namespace
