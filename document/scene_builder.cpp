@@ -194,6 +194,7 @@ void SceneBuilder::ResetStatement() {
     corners_ = 0;
     light_ = PendingLight();
     skyPigments_ = 0;
+    implicitTextures_.clear();
     previousSpecial_ = nullptr;
     numberSink_ = NumberSink::None;
     lastColorIndex_ = -1;
@@ -668,6 +669,7 @@ void SceneBuilder::TriangleCorner() {
         if (f.target == triangle)
             f.target = nullptr;
     triangle_ = nullptr;
+    implicitTextures_.erase(triangle);
     delete triangle;  // unlinks itself from the group
 }
 

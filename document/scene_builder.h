@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "document/read_problem.h"
@@ -312,7 +313,7 @@ class SceneBuilder {
     MapEntry entry_;
     int skyPigments_ = 0;
     // textures made for objects that write their pigment, normal or finish directly
-    std::vector<std::pair<CPovObject*, CPovObject*>> implicitTextures_;
+    std::unordered_map<CPovObject*, CPovObject*> implicitTextures_;
     // what the special pointers held before a camera, background or sky sphere statement
     CPovObject* previousSpecial_ = nullptr;
 

@@ -450,9 +450,8 @@ void SceneBuilder::Filter(double value) {
 // pigments and textures
 
 CPovObject* SceneBuilder::ImplicitTexture(CPovObject* object) {
-    for (const auto& [owner, texture] : implicitTextures_)
-        if (owner == object)
-            return texture;
+    if (auto it = implicitTextures_.find(object); it != implicitTextures_.end())
+        return it->second;
     auto* texture = new CPovTexture();
     texture->HasPigment = 0;
     texture->ColorCount = 0;
@@ -460,7 +459,7 @@ CPovObject* SceneBuilder::ImplicitTexture(CPovObject* object) {
     object->TextureName = texture->Name;
     object->UseOwnTexture = 1;
     object->WriteTextureSteps = 0;
-    implicitTextures_.emplace_back(object, texture);
+    implicitTextures_.emplace(object, texture);
     return texture;
 }
 
