@@ -144,6 +144,11 @@ void SceneBuilder::Recover() {
 void SceneBuilder::Finish() {
     Discard();
     ResetStatement();
+    // parts of predefined objects that no object took: their geometry as top-level objects
+    for (CPovObject* object : deferred_)
+        if (!object->Parent)
+            object->UpdateGeometry();
+    deferred_.clear();
 }
 
 void SceneBuilder::Discard() {
@@ -234,6 +239,13 @@ void SceneBuilder::PovLevel(bool pov3) {
 
 void SceneBuilder::PredefinedMarker() {
     ++predefinedPending_;
+}
+
+void SceneBuilder::Guard(bool begin) {
+    if (begin)
+        ++guardDepth_;
+    else if (guardDepth_ > 0)
+        --guardDepth_;
 }
 
 void SceneBuilder::Zoom(SceneAxis axis, double value) {
@@ -448,7 +460,12 @@ void SceneBuilder::EndObject() {
     CPovObject* object = object_;
     if (!declaredName_.empty())
         object->Name = declaredName_;
-    object->UpdateGeometry();
+    // A part of a predefined object gets its geometry with the object that takes it; the
+    // result is the same, and a mesh of many triangles is not placed twice.
+    if (guardDepth_ > 0 && list_ == &doc_.Objects)
+        deferred_.push_back(object);
+    else
+        object->UpdateGeometry();
     if (list_ == &doc_.Objects && indexBuilt_)
         IndexName(object);
     doc_.CurrentObject = object;

@@ -83,6 +83,10 @@ class SceneBuilder {
     void ShowInfos();
     void PovLevel(bool pov3);
     void PredefinedMarker();
+    // "#ifdef (ORVANTA_INVOKED)" and "#end": the parts of a predefined object stand between
+    // them. Their geometry is built with the object's (they all become its members), or at
+    // the end for any that does not.
+    void Guard(bool begin);
     void Zoom(SceneAxis axis, double value);
     void Grid(SceneAxis axis, double value);
     void Include(std::string_view file);
@@ -331,6 +335,9 @@ class SceneBuilder {
 
     // settings
     int predefinedPending_ = 0;
+    int guardDepth_ = 0;
+    // objects declared inside the guard whose geometry waits
+    std::vector<CPovObject*> deferred_;
     bool commentStarted_ = false;
     long objectCount_ = 0;
 

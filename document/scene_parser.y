@@ -40,7 +40,7 @@ using K = SceneObjectKind;
 
 %token T_NUMBER T_VECTOR T_NAME T_STRING T_BAD_QUOTE
 %token T_AUTHOR_TEXT T_COMPANY_TEXT T_COMMENT_TEXT T_COMMENT_BREAK
-%token T_SHOWINFOS T_USEPOV2 T_USEPOV3 T_PREDEFINED T_INCLUDE
+%token T_SHOWINFOS T_USEPOV2 T_USEPOV3 T_PREDEFINED T_INCLUDE T_GUARD_BEGIN T_GUARD_END
 %token T_ZOOM_FRONT T_ZOOM_RIGHT T_ZOOM_TOP T_GRID_FRONT T_GRID_RIGHT T_GRID_TOP
 %token T_QUICKCOLOR T_DECLARE T_DECLARE_MARKER
 %token T_CSG_OP T_PATTERN T_HALO_TYPE T_DENSITY T_MAPPING T_MAP_TYPE
@@ -85,6 +85,8 @@ header_item
     | T_USEPOV2 { b.PovLevel(false); }
     | T_USEPOV3 { b.PovLevel(true); }
     | T_PREDEFINED { b.PredefinedMarker(); }
+    | T_GUARD_BEGIN { b.Guard(true); }
+    | T_GUARD_END { b.Guard(false); }
     | T_ZOOM_FRONT T_NUMBER { b.Zoom(SceneAxis::Front, $2.number); }
     | T_ZOOM_RIGHT T_NUMBER { b.Zoom(SceneAxis::Right, $2.number); }
     | T_ZOOM_TOP T_NUMBER { b.Zoom(SceneAxis::Top, $2.number); }

@@ -567,3 +567,29 @@ TEST_F(ReaderTest, AHandWrittenPovRayFileReadsWithoutTheModellersMarkers) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ReaderTest, PartsOfAPredefinedObjectGetTheirPlaceWithItOrAlone) {
+    COrvantaDoc doc;
+    const SceneReadResult r = Read(doc,
+                                   "#ifdef (ORVANTA_INVOKED)\r\n"
+                                   "#declare T1 = triangle { <0,0,0>,<1,0,0>,  <0,1,0> }\r\n"
+                                   "#declare Loose = box { <0,0,0> <1,1,1> translate <5,0,0> }\r\n"
+                                   "#end\r\n"
+                                   "//$predefined_object$ do not delete this line\r\n"
+                                   "#declare O = union { object { T1 } translate <0,0,2> }\r\n");
+    ASSERT_TRUE(r.problems.empty()) << ProblemText(r.problems);
+    CPovObject* group = Find(doc.Objects, "O");
+    ASSERT_NE(group, nullptr);
+    ASSERT_EQ(group->ChildCount(), 1);
+    // the member is placed inside its group
+    EXPECT_EQ(group->FirstChild->MinZ, 2.0);
+    EXPECT_EQ(group->MinZ, 2.0);
+    // a part no object took is placed as a top-level object
+    CPovObject* loose = Find(doc.Objects, "Loose");
+    ASSERT_NE(loose, nullptr);
+    EXPECT_EQ(loose->MinX, 4.5);
+}
+
+}  // namespace

@@ -175,9 +175,10 @@ TEST(SceneScanner, IncludeLinesCountOnlyInsideTheUserList) {
 }
 
 TEST(SceneScanner, SkippedLinesAndTheGuardOfPredefinedObjects) {
-    EXPECT_EQ(Kinds("#ifdef (ORVANTA_INVOKED)\r\nbox\r\n#end\r\n\r\n"
+    // the rest of a guard line is skipped
+    EXPECT_EQ(Kinds("#ifdef (ORVANTA_INVOKED) box\r\nbox\r\n#end sphere\r\n\r\n"
                     "//$predefined_object$ do not delete this line\r\nunion"),
-              (std::vector<int>{K_BOX, T_PREDEFINED, T_CSG_OP}));
+              (std::vector<int>{T_GUARD_BEGIN, K_BOX, T_GUARD_END, T_PREDEFINED, T_CSG_OP}));
     EXPECT_EQ(Kinds("#version 3.7;\r\nsphere"), (std::vector<int>{K_SPHERE}));
     EXPECT_EQ(Kinds("#declare #local"), (std::vector<int>{T_DECLARE, T_DECLARE}));
 }
