@@ -265,8 +265,8 @@ item
     | K_NORMAL { b.OpenNormal(); } '{' named_items '}' { b.CloseBlock(); }
     | K_FINISH { b.OpenFinish(); } '{' items '}' { b.CloseBlock(); }
     | K_HALO '{' T_NAME '}' { b.HaloReference($3.View()); }
-    | K_COLOR color_spec { b.Color(); }
-    | rgb_spec { b.Color(); }
+    | K_COLOR color_value { b.Color(); }
+    | rgb_value { b.Color(); }
     | K_FILTER T_NUMBER { b.Filter($2.number); }
     | T_PATTERN { b.Pattern($1.View()); } numbers
     | K_CONTROL0 T_NUMBER { b.Control(0, $2.number); }
@@ -285,8 +285,8 @@ item
     | K_OMEGA T_NUMBER { b.Omega($2.number); }
     | K_LAMBDA T_NUMBER { b.Lambda($2.number); }
     | K_TURB_DEPTH T_NUMBER
-    | K_AMBIENT K_COLOR color_spec { b.Ambient(); }
-    | K_AMBIENT rgb_spec { b.Ambient(); }
+    | K_AMBIENT K_COLOR color_value { b.Ambient(); }
+    | K_AMBIENT rgb_value { b.Ambient(); }
     | K_AMBIENT T_NUMBER { b.AmbientLevel($2.number); }
     | K_PHONG T_NUMBER { b.Phong($2.number); }
     | K_PHONG_SIZE T_NUMBER { b.PhongSize($2.number); }
@@ -325,12 +325,12 @@ item
     ;
 
 /* sets the colour that the item rules then store */
-color_spec
-    : rgb_spec
+color_value
+    : rgb_value
     | T_NAME { b.ColorName($1.View()); }
     ;
 
-rgb_spec
+rgb_value
     : K_RGB vector_arg { b.ColorFromVector(SceneColorForm::Rgb); }
     | K_RGBT vector_arg { b.ColorFromVector(SceneColorForm::Rgbt); }
     | K_RGBFT vector_arg { b.ColorFromVector(SceneColorForm::Rgbft); }
