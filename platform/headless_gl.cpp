@@ -19,7 +19,8 @@ HeadlessGl::~HeadlessGl() {
         glDeleteRenderbuffers(2, renderbuffers_);
     eglMakeCurrent(display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     eglDestroyContext(display, static_cast<EGLContext>(context_));
-    eglTerminate(display);
+    // The display stays initialised: terminating it unloads Mesa's driver, and what the driver
+    // keeps until exit could then no longer be told apart from leaks of our own.
 }
 
 bool HeadlessGl::Create(int width, int height) {

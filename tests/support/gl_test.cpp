@@ -2,9 +2,41 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <dlfcn.h>
+#include <link.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// Mesa unloads its driver when the display is terminated. What the driver keeps until exit
+// (compiled shaders and the like) is then reported by the leak checker with frames that name no
+// library, and the driver suppressions cannot match them. Keeping the driver loaded keeps its
+// frames named.
+void KeepGlDriversLoaded() {
+    std::vector<std::string> drivers;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* data) {
+            const std::string_view name = info->dlpi_name ? info->dlpi_name : "";
+            if (name.find("_dri.so") != std::string_view::npos ||
+                name.find("libgallium") != std::string_view::npos)
+                static_cast<std::vector<std::string>*>(data)->emplace_back(name);
+            return 0;
+        },
+        &drivers);
+    // the handles stay open on purpose
+    for (const std::string& driver : drivers)
+        dlopen(driver.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+}
+
+}  // namespace
 
 GlTestCanvas::GlTestCanvas(int width, int height) {
     ok_ = gl_.Create(width, height);
+    if (ok_)
+        KeepGlDriversLoaded();
 }
 
 void GlTestCanvas::SetUpDefaultCamera() const {

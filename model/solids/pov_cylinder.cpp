@@ -1,0 +1,104 @@
+#include "model/solids/pov_cylinder.h"
+
+#include <GL/gl.h>
+
+#include "model/field_sink.h"
+#include "model/name_counters.h"
+#include "model/solids/gl_quadric.h"
+#include "model/solids/ring_outline.h"
+#include "platform/view_port.h"
+#include "resources/string_table.h"
+
+CPovCylinder::CPovCylinder() {
+    InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
+    Strength = 1.0;
+    UpdateGeometry();
+    AssignDefaultName(IDS_PREFIX_CYLINDER, g_NameCounters.Cylinder);
+}
+
+void CPovCylinder::SetNameCounter(long value) {
+    g_NameCounters.Cylinder = value;
+}
+long CPovCylinder::GetNameCounter() const {
+    return g_NameCounters.Cylinder;
+}
+
+void CPovCylinder::UpdateGeometry() {
+    ResetGeometry();
+    Outline.reserve(24);
+    AppendRing(Outline, 0.5, 1.0);
+    AppendRing(Outline, -0.5, 1.0);
+    PlaceOutline();
+}
+
+void CPovCylinder::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY,
+                        int width, int height, double zoom) {
+    if (view.GetUseOpenGL()) {
+        if (!IsPresent())
+            return;
+        GlQuadric quadric;
+        if (!quadric.Get())
+            return;
+        ApplyMaterial();
+        glPushMatrix();
+        GlApplyTransform();
+        // side: GLU's cylinder runs along z; turned to run from y = -0.5 up to 0.5
+        glPushMatrix();
+        glTranslatef(0, -0.5f, 0);
+        glRotatef(90, -1, 0, 0);
+        gluCylinder(quadric.Get(), 1.0, 1.0, 1.0, 12, view.GetWireframe() ? 2 : 12);
+        glPopMatrix();
+        // top cap facing up
+        glPushMatrix();
+        glTranslatef(0, 0.5f, 0);
+        glRotatef(90, -1, 0, 0);
+        gluDisk(quadric.Get(), 0.0, 1.0, 10, 1);
+        glPopMatrix();
+        // bottom cap facing down
+        glPushMatrix();
+        glTranslatef(0, -0.5f, 0);
+        glRotatef(-90, -1, 0, 0);
+        gluDisk(quadric.Get(), 0.0, 1.0, 10, 1);
+        glPopMatrix();
+        glPopMatrix();
+        return;
+    }
+    DrawWire(view, dc, originX, originY, width, height, zoom,
+             [](IDeviceContext& d, const std::vector<PixelPoint>& p) {
+                 DrawClosedRun(d, p, 0, 12);
+                 DrawClosedRun(d, p, 12, 12);
+                 for (size_t i = 0; i < 12; ++i)
+                     DrawIndexed(d, p, {i, 12 + i});
+             });
+}
+
+int CPovCylinder::WriteScene(SceneText& out) {
+    const bool inBlob = Parent && Parent->GetType() == kKindBlob;
+    std::string head;
+    std::string geometry;
+    if (inBlob) {
+        orv::AppendFormat(head, "//$declare$ %s \r\n", GetName());
+        orv::AppendFormat(geometry, "  <0.0,-0.5,0.0>,<0.0,0.5,0.0>,1.0 strength %.4f\r\n",
+                          Strength);
+    } else {
+        orv::AppendFormat(head, "#declare %s = ", GetName());
+        geometry = "  <0.0,-0.5,0.0>,<0.0,0.5,0.0>,1.0\r\n";
+    }
+    // a blob component takes no hollow keyword
+    WriteSolidBlock(out, head, LoadString(IDS_OPEN_CYLINDER), geometry, !inBlob);
+    return 1;
+}
+
+int CPovCylinder::EditProperties() {
+    return EditWithSheet(IDS_CAPTION_CYLINDER);
+}
+
+CPovObject* CPovCylinder::Clone(CPovObject*) {
+    auto* copy = new CPovCylinder();
+    copy->Strength = Strength;
+    return CPovObject::Clone(copy);
+}
+
+void CPovCylinder::VisitFields(FieldSink& sink) const {
+    sink.Number("Strength", Strength);
+}

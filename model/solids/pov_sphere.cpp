@@ -1,0 +1,102 @@
+#include "model/solids/pov_sphere.h"
+
+#include <GL/gl.h>
+
+#include "model/field_sink.h"
+#include "model/name_counters.h"
+#include "model/solids/gl_quadric.h"
+#include "model/solids/ring_outline.h"
+#include "platform/view_port.h"
+#include "resources/string_table.h"
+
+CPovSphere::CPovSphere() {
+    InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
+    Strength = 10.0;
+    UpdateGeometry();
+    AssignDefaultName(IDS_PREFIX_SPHERE, g_NameCounters.Sphere);
+}
+
+void CPovSphere::SetNameCounter(long value) {
+    g_NameCounters.Sphere = value;
+}
+long CPovSphere::GetNameCounter() const {
+    return g_NameCounters.Sphere;
+}
+
+void CPovSphere::UpdateGeometry() {
+    ResetGeometry();
+    Outline.reserve(62);
+    AppendRing(Outline, 0.0, 1.0, 0.5, 0.866);
+    AppendRing(Outline, 0.5, 0.866, 0.433, 0.749956);
+    AppendRing(Outline, -0.5, 0.866, 0.433, 0.749956);
+    AppendRing(Outline, 0.866, 0.5, 0.25, 0.433);
+    AppendRing(Outline, -0.866, 0.5, 0.25, 0.433);
+    Outline.emplace_back(0.0, 1.0, 0.0);
+    Outline.emplace_back(0.0, -1.0, 0.0);
+    PlaceOutline();
+}
+
+void CPovSphere::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY,
+                      int width, int height, double zoom) {
+    if (view.GetUseOpenGL()) {
+        if (!IsPresent())
+            return;
+        GlQuadric quadric;
+        if (!quadric.Get())
+            return;
+        ApplyMaterial();
+        glPushMatrix();
+        GlApplyTransform();
+        if (view.GetWireframe())
+            gluSphere(quadric.Get(), 1.0, 12, 6);
+        else
+            gluSphere(quadric.Get(), 1.0, 20, 20);
+        glPopMatrix();
+        return;
+    }
+    DrawWire(view, dc, originX, originY, width, height, zoom,
+             [](IDeviceContext& d, const std::vector<PixelPoint>& p) {
+                 // rings of latitude: equator, +-30 degrees, +-60 degrees
+                 for (size_t ring = 0; ring < 5; ++ring)
+                     DrawClosedRun(d, p, 12 * ring, 12);
+                 // meridians from pole to pole through the rings' points at one angle and the
+                 // opposite one
+                 const size_t north = 60, south = 61;
+                 for (size_t k = 0; k < 6; ++k) {
+                     const size_t o = k + 6;
+                     DrawIndexed(d, p,
+                                 {north, 36 + k, 12 + k, k, 24 + k, 48 + k, south, 48 + o, 24 + o,
+                                  o, 12 + o, 36 + o, north});
+                 }
+             });
+}
+
+int CPovSphere::WriteScene(SceneText& out) {
+    const bool inBlob = Parent && Parent->GetType() == kKindBlob;
+    std::string head;
+    std::string geometry;
+    if (inBlob) {
+        orv::AppendFormat(head, "//$declare$ %s \r\n", GetName());
+        orv::AppendFormat(geometry, "  <0.0,0.0,0.0>,1.0 strength %.4f\r\n", Strength);
+    } else {
+        orv::AppendFormat(head, "#declare %s = ", GetName());
+        geometry = "  <0.0,0.0,0.0>,1.0\r\n";
+    }
+    // a blob component takes no hollow keyword
+    WriteSolidBlock(out, head, LoadString(IDS_OPEN_SPHERE), geometry, !inBlob);
+    return 1;
+}
+
+int CPovSphere::EditProperties() {
+    return EditWithSheet(IDS_CAPTION_SPHERE);
+}
+
+CPovObject* CPovSphere::Clone(CPovObject*) {
+    auto* copy = new CPovSphere();
+    copy->Strength = Strength;
+    return CPovObject::Clone(copy);
+}
+
+void CPovSphere::VisitFields(FieldSink& sink) const {
+    sink.Number("Strength", Strength);
+}

@@ -1,0 +1,29 @@
+// The sphere: radius 1 at the origin, sized and placed by its steps. Inside a blob it is a
+// component with a strength of its own.
+#pragma once
+
+#include "model/pov_object.h"
+
+class CPovSphere : public CPovObject {
+  public:
+    CPovSphere();
+
+    const char* GetClassName() const override { return "CPovSphere"; }
+    int GetType() const override { return kKindSphere; }
+    bool HasGeometry() const override { return true; }
+    bool CanBeCsgElement() const override { return true; }
+    const char* GetHelpKeyword() const override { return "Sphere"; }
+    void SetNameCounter(long value) override;
+    long GetNameCounter() const override;
+
+    void UpdateGeometry() override;
+    void Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
+              int height, double zoom) override;
+    int WriteScene(SceneText& out) override;
+    int EditProperties() override;
+    CPovObject* Clone(CPovObject* target = nullptr) override;
+    void VisitFields(FieldSink& sink) const override;
+
+    // field strength as a blob component; written only inside a blob
+    double Strength = 10.0;
+};
