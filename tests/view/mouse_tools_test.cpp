@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/groups/pov_csg.h"
 #include "model/lights/pov_camera.h"
 #include "model/solids/pov_cubic.h"
 #include "platform/fake/scripted_editor_host.h"
@@ -127,6 +128,37 @@ TEST_F(MouseTest, RightButtonPicksWithoutDragging) {
     EXPECT_EQ(v->Dragging, 0);
     v->OnMouseMove(300, 150);
     EXPECT_EQ(box->Translation().X, 0.0);
+}
+
+TEST_F(MouseTest, ClickOnASelectedGroupPicksTheGroup) {
+    TestView& v = CentredView(kFrontView);
+    auto* group = new CPovCSG();
+    auto* left = new CPovCubic();
+    auto* right = new CPovCubic();
+    left->SetPosition(Vector(-3, 0, 0));
+    right->SetPosition(Vector(3, 0, 0));
+    AppendChild(group, left);
+    AppendChild(group, right);
+    doc->InsertObject(group);
+    group->UpdateGeometry();
+
+    // an unselected group lets its members be picked on their own
+    v->OnLButtonDown(230, 150);
+    EXPECT_EQ(v->SelectedObject, right);
+    EXPECT_FALSE(group->IsSelected());
+    EXPECT_EQ(v->GetCommandState(ID_SELECT_TOP_CSG_LEVEL), (CommandState{true, false}));
+    v->OnSelectTopCsgLevel();
+    EXPECT_EQ(v->SelectedObject, group);
+    EXPECT_EQ(doc->CurrentObject, group);
+    v->OnLButtonUp(230, 150);
+
+    // the selected group is picked as a whole, and dragging moves the group
+    v->OnLButtonDown(170, 150);
+    EXPECT_EQ(v->SelectedObject, group);
+    EXPECT_TRUE(group->IsSelected());
+    v->OnMouseMove(180, 150);
+    EXPECT_DOUBLE_EQ(group->Translation().X, 1.0);
+    EXPECT_DOUBLE_EQ(left->Translation().X, -3.0);
 }
 
 TEST_F(MouseTest, CameraLookAtIsPickableAndNextLevelSelectsTheCamera) {
