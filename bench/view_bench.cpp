@@ -7,6 +7,7 @@
 #include "document/orvanta_doc.h"
 #include "model/name_counters.h"
 #include "model/solids/pov_cubic.h"
+#include "model/solids/pov_sphere.h"
 #include "platform/device_context.h"
 #include "platform/headless_gl.h"
 #include "view/headless_gl_surface.h"
@@ -15,12 +16,17 @@
 
 namespace {
 
-// n boxes spread over a square of side `extent` around the origin, in the x-y and x-z planes
-void FillScene(COrvantaDoc& doc, int64_t n, double extent) {
+// n boxes (every second one a sphere when asked) spread over a square of side `extent`
+// around the origin, in the x-y and x-z planes
+void FillScene(COrvantaDoc& doc, int64_t n, double extent, bool spheres = false) {
     LoadingScene = true;  // names without the uniqueness scan, as when reading
     const int64_t side = static_cast<int64_t>(std::sqrt(static_cast<double>(n))) + 1;
     for (int64_t i = 0; i < n; ++i) {
-        auto* box = new CPovCubic();
+        CPovObject* box = nullptr;
+        if (spheres && i % 2)
+            box = new CPovSphere();
+        else
+            box = new CPovCubic();
         const double u = (i % side) * extent / side - extent / 2;
         const double v = (i / side) * extent / side - extent / 2;
         box->ScaleStep() = Vector(0.3, 0.3, 0.3);
@@ -81,13 +87,19 @@ void BM_CameraRender(benchmark::State& state) {
     COrvantaDoc doc;
     doc.Settings->Modeller.OpenGL = 1;
     doc.Settings->Modeller.Wireframe = 0;
-    FillScene(doc, state.range(0), 16);  // in front of the default eye
+    FillScene(doc, state.range(0), 16, state.range(1) != 0);  // in front of the default eye
     ViewOnScene v(doc, kCameraView, 640, 480);
+    v.view->CacheGlDrawing = state.range(2) != 0;
     HeadlessGlSurface surface(*gl);
+    v.view->RenderCamera(surface);  // compiles the lists; later renders replay them
     for (auto _ : state)
         v.view->RenderCamera(surface);
     state.counters["objects"] = static_cast<double>(state.range(0));
 }
-BENCHMARK(BM_CameraRender)->Arg(10000)->Unit(benchmark::kMillisecond);
+// boxes only, and half boxes, half spheres; each without and with the display lists
+BENCHMARK(BM_CameraRender)
+    ->ArgNames({"objects", "spheres", "lists"})
+    ->ArgsProduct({{10000}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

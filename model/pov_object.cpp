@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <atomic>
 #include <cmath>
 
 #include "model/name_counters.h"
@@ -69,6 +70,7 @@ void AddScreenDelta(Vector& v, double dx, double dy, int kind) {
 
 CPovObject::CPovObject(CPovObject* parent) : Parent(parent) {
     TextureSteps = {Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)};
+    MarkDrawingChanged();
 }
 
 CPovObject::~CPovObject() {
@@ -151,6 +153,7 @@ void CPovObject::SetPresent(bool present) {
         Selected = 0;
     }
     Present = present ? 1 : 0;
+    MarkDrawingChanged();
 }
 
 bool CPovObject::IsPresent() const {
@@ -165,6 +168,14 @@ void CPovObject::MarkProjectionStale(bool stale) {
         o->ProjectionStale = stale ? 1 : 0;
 }
 
+void CPovObject::MarkDrawingChanged() {
+    // one counter for all objects: a new object never takes over an old one's version
+    static std::atomic<unsigned long long> counter{0};
+    const unsigned long long version = ++counter;
+    for (CPovObject* o = this; o; o = o->Parent)
+        o->DrawingVersion = version;
+}
+
 void CPovObject::VisitFields(FieldSink&) const {}
 
 // ---------------------------------------------------------------------------------------------
@@ -172,6 +183,7 @@ void CPovObject::VisitFields(FieldSink&) const {}
 
 void CPovObject::ResetGeometry() {
     MarkProjectionStale(true);
+    MarkDrawingChanged();
     Outline.clear();
     Projected.clear();
 }
