@@ -2,7 +2,6 @@
 
 #include <GL/gl.h>
 
-#include <atomic>
 #include <cmath>
 
 #include "model/name_counters.h"
@@ -70,7 +69,6 @@ void AddScreenDelta(Vector& v, double dx, double dy, int kind) {
 
 CPovObject::CPovObject(CPovObject* parent) : Parent(parent) {
     TextureSteps = {Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)};
-    MarkDrawingChanged();
 }
 
 CPovObject::~CPovObject() {
@@ -153,7 +151,6 @@ void CPovObject::SetPresent(bool present) {
         Selected = 0;
     }
     Present = present ? 1 : 0;
-    MarkDrawingChanged();
 }
 
 bool CPovObject::IsPresent() const {
@@ -168,14 +165,6 @@ void CPovObject::MarkProjectionStale(bool stale) {
         o->ProjectionStale = stale ? 1 : 0;
 }
 
-void CPovObject::MarkDrawingChanged() {
-    // one counter for all objects: a new object never takes over an old one's version
-    static std::atomic<unsigned long long> counter{0};
-    const unsigned long long version = ++counter;
-    for (CPovObject* o = this; o; o = o->Parent)
-        o->DrawingVersion = version;
-}
-
 void CPovObject::VisitFields(FieldSink&) const {}
 
 // ---------------------------------------------------------------------------------------------
@@ -183,7 +172,6 @@ void CPovObject::VisitFields(FieldSink&) const {}
 
 void CPovObject::ResetGeometry() {
     MarkProjectionStale(true);
-    MarkDrawingChanged();
     Outline.clear();
     Projected.clear();
 }

@@ -78,9 +78,6 @@ class CPovObject {
     void SetDocument(CSceneHost* document);
     // sets or clears the stale flag on this object and every ancestor
     void MarkProjectionStale(bool stale);
-    // Gives this object and every ancestor a new drawing version: what they draw changed.
-    // The camera view keeps each object's OpenGL drawing until its version changes.
-    void MarkDrawingChanged();
 
     const Vector& Translation() const { return Steps[kStepTranslate]; }
     const Vector& ScaleStep() const { return Steps[kStepScale]; }
@@ -121,8 +118,6 @@ class CPovObject {
     std::vector<Point3> Outline;
     // camera-view projection of the outline
     std::vector<Point3> Projected;
-    // changes whenever the object's drawing may change (geometry, presence), never repeats
-    unsigned long long DrawingVersion = 0;
 
   protected:
     // Common part of every kind's UpdateGeometry: stale marks, outline cleared.

@@ -106,13 +106,7 @@ void COrvantaView::RenderCameraScene() {
     const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, white);
 
-    for (CPovObject* o = doc.Objects; o; o = o->NextSibling) {
-        if (IsLightKind(o->GetType()))
-            continue;
-        if (CacheGlDrawing)
-            glLists_.Draw(*o, *this, width, height, Zoom);
-        else
+    for (CPovObject* o = doc.Objects; o; o = o->NextSibling)
+        if (!IsLightKind(o->GetType()))
             o->Draw(*this, nullptr, 0, 0, width, height, Zoom);
-    }
-    glLists_.EndPass();
 }

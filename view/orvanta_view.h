@@ -14,7 +14,6 @@
 
 #include "platform/device_context.h"
 #include "platform/view_port.h"
-#include "view/gl_list_cache.h"
 #include "view/scroll_bars.h"
 #include "view/view_window.h"
 
@@ -103,11 +102,6 @@ class COrvantaView : public IViewPort {
     bool RenderCamera(IGlSurface& surface);
     // One camera render into the current OpenGL context.
     void RenderCameraScene();
-    // The view keeps the objects' OpenGL drawing in display lists of its context. Release
-    // frees them (the context current); Forget drops them when the context itself is gone.
-    void ReleaseGlResources() { glLists_.Release(); }
-    void ForgetGlResources() { glLists_.Forget(); }
-    const GlListCache& GlLists() const { return glLists_; }
 
     // ---- scrolling
     void OnScroll(ScrollBar bar, ScrollCode code, int thumbPosition = 0);
@@ -160,8 +154,6 @@ class COrvantaView : public IViewPort {
     int Lights = 0;
     int LightCount = 0;
     std::atomic<int> PendingRenders{0};
-    // draw the objects through the display lists (off: every object draws itself each time)
-    bool CacheGlDrawing = true;
     uint32_t TextColor = 0x000000;
     static constexpr uint32_t kSelectionColor = 0x0000FF;  // RGB(255, 0, 0)
     static constexpr uint32_t kGridColor = 0xAFAFAF;       // RGB(175, 175, 175)
@@ -186,5 +178,4 @@ class COrvantaView : public IViewPort {
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     int redrawRequests_ = 0;
-    GlListCache glLists_;
 };
