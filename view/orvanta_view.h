@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/device_context.h"
 #include "platform/view_port.h"
@@ -44,6 +45,13 @@ enum class ScrollCode {
     Bottom = 7,
     EndScroll = 8,
 };
+
+// The main frame's new-window commands (front, side, top, camera view) set NextViewKind for
+// the view that the frame opens next; the plain new-window command leaves it. True for these
+// commands.
+bool SetNextViewKindForCommand(int commandId);
+// The views' context menu in order; 0 stands for a separator.
+const std::vector<int>& ViewContextMenu();
 
 class COrvantaView : public IViewPort {
   public:

@@ -73,6 +73,40 @@ bool IsCameraAgainstScene(const CPovObject* object, const COrvantaDoc& doc) {
 
 }  // namespace
 
+bool SetNextViewKindForCommand(int commandId) {
+    switch (commandId) {
+        case ID_WINDOW_NEW_FRONT:
+            NextViewKind = kFrontView;
+            return true;
+        case ID_WINDOW_NEW_SIDE:
+            NextViewKind = kSideView;
+            return true;
+        case ID_WINDOW_NEW_TOP:
+            NextViewKind = kTopView;
+            return true;
+        case ID_WINDOW_NEW_CAMERA:
+            NextViewKind = kCameraView;
+            return true;
+        case ID_WINDOW_NEW:
+            return true;
+        default:
+            return false;
+    }
+}
+
+const std::vector<int>& ViewContextMenu() {
+    static const std::vector<int> menu = {ID_EDIT_CUT,
+                                          ID_EDIT_COPY,
+                                          ID_EDIT_PASTE,
+                                          0,
+                                          ID_GO_TO,
+                                          ID_SELECT_NEXT_CSG_LEVEL,
+                                          ID_SELECT_TOP_CSG_LEVEL,
+                                          0,
+                                          ID_PROPERTIES};
+    return menu;
+}
+
 CommandState COrvantaView::GetCommandState(int id) {
     const bool camera = ViewKind == kCameraView;
     COrvantaDoc& doc = document_;

@@ -309,6 +309,20 @@ TEST_F(ViewTest, ActivationAndDocumentUpdates) {
     EXPECT_EQ(b.window.redraws, 1);
 }
 
+TEST_F(ViewTest, NewWindowCommandsChooseTheKindOfTheNextView) {
+    EXPECT_TRUE(SetNextViewKindForCommand(ID_WINDOW_NEW_CAMERA));
+    EXPECT_EQ(NextViewKind, kCameraView);
+    // the plain new-window command after "Kamerasicht" opens another camera view
+    EXPECT_TRUE(SetNextViewKindForCommand(ID_WINDOW_NEW));
+    ScrollBarValues bars;
+    COrvantaView view(*doc, bars);
+    EXPECT_EQ(view.ViewKind, kCameraView);
+    EXPECT_TRUE(SetNextViewKindForCommand(ID_WINDOW_NEW_SIDE));
+    EXPECT_EQ(NextViewKind, kSideView);
+    EXPECT_FALSE(SetNextViewKindForCommand(ID_EDIT_COPY));
+    EXPECT_EQ(NextViewKind, kSideView);
+}
+
 TEST_F(ViewTest, BrowserCommandsOpenTheBrowserInTheirMode) {
     TestView& v = AddView(kFrontView);
     v->OnCommand(ID_OBJECT_BROWSER);
