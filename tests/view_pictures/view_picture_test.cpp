@@ -52,6 +52,7 @@ class ViewPictureTest : public ModelTest {
         box->QuickColorG = 0.3;
         box->QuickColorB = 0.2;
         box->UseOwnTexture = 1;
+        box->TextureName = "Jade";
         d.InsertObject(box);
 
         auto* sphere = new CPovSphere();
