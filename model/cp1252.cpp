@@ -36,6 +36,11 @@ char ToByte(char32_t c) {
 
 }  // namespace
 
+char32_t Cp1252CodePoint(char byte) {
+    const auto b = static_cast<unsigned char>(byte);
+    return b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b;
+}
+
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);

@@ -11,5 +11,7 @@ namespace orv {
 std::string Cp1252ToUtf8(std::string_view bytes);
 // Characters outside Windows-1252 (and malformed UTF-8) become '?'.
 std::string Utf8ToCp1252(std::string_view utf8);
+// The Unicode code point of one Windows-1252 byte (the same mapping as Cp1252ToUtf8).
+char32_t Cp1252CodePoint(char byte);
 
 }  // namespace orv

@@ -1,0 +1,159 @@
+#include "model/shapes/pov_lathe.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+#include "model/field_sink.h"
+#include "model/name_counters.h"
+#include "platform/view_port.h"
+#include "resources/string_table.h"
+
+namespace {
+
+// the twelve ring directions at 30 degree steps, starting on +z (x = sin, z = cos)
+constexpr double kRingSin[12] = {0, 0.5, 0.866, 1, 0.866, 0.5, 0, -0.5, -0.866, -1, -0.866, -0.5};
+constexpr double kRingCos[12] = {1, 0.866, 0.5, 0, -0.5, -0.866, -1, -0.866, -0.5, 0, 0.5, 0.866};
+
+}  // namespace
+
+CPovLathe::CPovLathe() {
+    InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
+    Points[0] = {0.0, 0.0};
+    Points[1] = {0.5, 0.25};
+    Points[2] = {1.0, 0.5};
+    Points[3] = {0.5, 0.75};
+    Points[4] = {0.0, 1.0};
+    for (int i = 5; i < kMaxShapePoints; ++i)
+        Points[i] = {0.05 * i, 1.0};
+    UpdateGeometry();
+    AssignDefaultName(IDS_PREFIX_LATHE, g_NameCounters.Lathe);
+}
+
+void CPovLathe::SetNameCounter(long value) {
+    g_NameCounters.Lathe = value;
+}
+long CPovLathe::GetNameCounter() const {
+    return g_NameCounters.Lathe;
+}
+
+bool CPovLathe::SetPointCount(int count) {
+    if (count < 0 || count > kMaxShapePoints)
+        return false;
+    PointCount = count;
+    return true;
+}
+
+bool CPovLathe::SetPoint(int index, double radius, double height) {
+    if (index < 0 || index >= kMaxShapePoints)
+        return false;
+    Points[index] = {radius, height};
+    return true;
+}
+
+bool CPovLathe::AddPoint(double radius, double height) {
+    const int next = PointCount < 0 ? 0 : PointCount;
+    if (!SetPoint(next, radius, height))
+        return false;
+    PointCount = next + 1;
+    return true;
+}
+
+void CPovLathe::UpdateGeometry() {
+    ResetGeometry();
+    const int n = UsedPointCount();
+    Outline.reserve(12 * n);
+    for (int i = 0; i < n; ++i) {
+        const double r = Points[i].X, y = Points[i].Y;
+        for (int k = 0; k < 12; ++k)
+            Outline.emplace_back(kRingSin[k] * r, y, kRingCos[k] * r);
+    }
+    PlaceOutline();
+}
+
+void CPovLathe::DrawSolid() const {
+    const int n = UsedPointCount();
+    const double step = std::acos(-1.0) / 6.0;
+    for (int i = 0; i + 1 < n; ++i) {
+        const ShapePoint a = Points[i], b = Points[i + 1];
+        const double dr = b.X - a.X, dy = b.Y - a.Y;
+        const double length = std::hypot(dr, dy);
+        if (length <= 0.0)
+            continue;
+        // the band's normal in the profile plane, to the right of the profile's direction
+        const double nr = dy / length, ny = -dr / length;
+        glBegin(GL_TRIANGLES);
+        for (int k = 0; k < 12; ++k) {
+            const double t0 = k * step, t1 = (k + 1) * step;
+            const double s0 = std::sin(t0), c0 = std::cos(t0), s1 = std::sin(t1), c1 = std::cos(t1);
+            // x is mirrored for OpenGL, as everywhere
+            auto vertex = [&](const ShapePoint& p, double s, double c) {
+                glNormal3d(-nr * s, ny, nr * c);
+                glVertex3d(-p.X * s, p.Y, p.X * c);
+            };
+            vertex(a, s0, c0);
+            vertex(a, s1, c1);
+            vertex(b, s1, c1);
+            vertex(a, s0, c0);
+            vertex(b, s1, c1);
+            vertex(b, s0, c0);
+        }
+        glEnd();
+    }
+}
+
+void CPovLathe::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
+                     int height, double zoom) {
+    if (view.GetUseOpenGL()) {
+        if (!IsPresent())
+            return;
+        ApplyMaterial();
+        glPushMatrix();
+        GlApplyTransform();
+        DrawSolid();
+        glPopMatrix();
+        return;
+    }
+    DrawWire(view, dc, originX, originY, width, height, zoom,
+             [](IDeviceContext& d, const std::vector<PixelPoint>& p) {
+                 const size_t rings = p.size() / 12;
+                 for (size_t i = 0; i + 1 < rings; ++i) {
+                     DrawClosedRun(d, p, 12 * i, 12);
+                     DrawClosedRun(d, p, 12 * (i + 1), 12);
+                     for (size_t k = 0; k < 12; ++k)
+                         d.Line(p[12 * i + k], p[12 * (i + 1) + k]);
+                 }
+             });
+}
+
+int CPovLathe::WriteScene(SceneText& out) {
+    const int n = UsedPointCount();
+    const std::string head = orv::Format("#declare %s = lathe {\r\n", GetName());
+    std::string geometry = orv::Format("  %s\r\n  %.1f\r\n", SplineType, static_cast<double>(n));
+    AppendShapePointLines(geometry, Points, n);
+    WriteSolidBlock(out, head, {}, geometry);
+    return 1;
+}
+
+int CPovLathe::EditProperties() {
+    const int result = EditWithSheet(IDS_CAPTION_LATHE);
+    UpdateGeometry();
+    return result;
+}
+
+CPovObject* CPovLathe::Clone(CPovObject*) {
+    auto* copy = new CPovLathe();
+    copy->SplineType = SplineType;
+    copy->PointCount = PointCount;
+    for (int i = 0; i < kMaxShapePoints; ++i)
+        copy->Points[i] = Points[i];
+    return CPovObject::Clone(copy);
+}
+
+void CPovLathe::VisitFields(FieldSink& sink) const {
+    sink.Text("SplineType", SplineType);
+    sink.Integer("PointCount", PointCount);
+    double flat[2 * kMaxShapePoints];
+    FlattenShapePoints(Points, flat);
+    sink.Numbers("Points", flat, 2 * kMaxShapePoints, 2);
+}

@@ -1,0 +1,24 @@
+// One triangle, read from scene files (typically imported meshes); its three corners are 3-D.
+#pragma once
+
+#include "model/shapes/pov_polygon.h"
+
+class CPovTriangle : public CPovPolygon {
+  public:
+    CPovTriangle();
+
+    const char* GetClassName() const override { return "CPovTriangle"; }
+    int GetType() const override { return kKindTriangle; }
+    const char* GetHelpKeyword() const override { return "Triangle"; }
+    void SetNameCounter(long value) override;
+    long GetNameCounter() const override;
+
+    void UpdateGeometry() override;
+    int WriteScene(SceneText& out) override;
+    int EditProperties() override;
+    CPovObject* Clone(CPovObject* target = nullptr) override;
+
+  protected:
+    // lit with the normal of its plane: the table's normals belong to smooth triangles
+    void DrawFaces() const override;
+};
