@@ -9,6 +9,7 @@ using CommandArgs = std::vector<std::string>;
 
 int RunDemo(const CommandArgs& args);
 int RunPovRay(const CommandArgs& args);
+int RunNew(const CommandArgs& args);
 
 struct CommandInfo {
     const char* name;

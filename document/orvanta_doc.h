@@ -13,6 +13,7 @@
 
 class CPovObject;
 class IViewPort;
+enum class CreateKind;
 
 // The one deep copy of a scene object that cut and copy leave for paste; shared by all
 // documents and emptied whenever a document closes.
@@ -60,6 +61,13 @@ class COrvantaDoc : public CSceneHost {
     // Writes the current object alone; nothing happens without a present current object.
     FileResult SaveSelectedObject(const std::string& path);
 
+    // The creation commands of the "&Erzeugen" menu: construct the element with its defaults,
+    // insert it, place it in the active view and/or open its property sheet, mark the
+    // document modified. Returns the element (the camera command may return the old camera).
+    CPovObject* OnCreate(CreateKind kind);
+    // the document's enable rules: one camera, one background, one sky sphere
+    bool CanCreate(CreateKind kind) const;
+
     // edit commands
     void OnEditCut();
     void OnEditCopy();
@@ -97,6 +105,8 @@ class COrvantaDoc : public CSceneHost {
     int ZoomTop = 0;
 
   private:
+    CPovObject* CreateCamera();
+
     bool modified_ = false;
     std::string pathName_;
     std::vector<IViewPort*> views_;

@@ -1,0 +1,53 @@
+#include "tests/support/cli_runner.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#ifndef ORVANTA_CLI_PATH
+#define ORVANTA_CLI_PATH "orvanta-cli"
+#endif
+
+CliRun RunCli(const std::string& arguments) {
+    CliRun run;
+    char errName[] = "/tmp/orvanta-cli-err-XXXXXX";
+    const int errFd = ::mkstemp(errName);
+    if (errFd < 0)
+        return run;
+    ::close(errFd);
+    const std::string command = std::string(ORVANTA_CLI_PATH) + " " + arguments + " 2>" + errName;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe)
+        return run;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.err = ReadFile(errName);
+    std::remove(errName);
+    return run;
+}
+
+std::string MakeTempFolder() {
+    char name[] = "/tmp/orvanta-test-XXXXXX";
+    return ::mkdtemp(name) ? name : "";
+}
+
+void RemoveTree(const std::string& folder) {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
