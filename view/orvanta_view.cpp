@@ -21,6 +21,9 @@ bool UsableZoom(double zoom) {
 COrvantaView::COrvantaView(COrvantaDoc& document, IScrollBars& scrollBars, IViewWindow* window)
     : document_(document), scrollBars_(scrollBars), window_(window) {
     ViewKind = NextViewKind;
+    if (ViewKind != kTopView && ViewKind != kFrontView && ViewKind != kSideView &&
+        ViewKind != kCameraView)
+        ViewKind = kTopView;  // no such kind
     Grid = 0.0;
     Zoom = 10.0;
     PendingRenders = 0;

@@ -321,6 +321,9 @@ TEST_F(ViewTest, NewWindowCommandsChooseTheKindOfTheNextView) {
     EXPECT_EQ(NextViewKind, kSideView);
     EXPECT_FALSE(SetNextViewKindForCommand(ID_EDIT_COPY));
     EXPECT_EQ(NextViewKind, kSideView);
+    NextViewKind = 3;  // not a kind: a top view
+    COrvantaView unknown(*doc, bars);
+    EXPECT_EQ(unknown.ViewKind, kTopView);
 }
 
 TEST_F(ViewTest, BrowserCommandsOpenTheBrowserInTheirMode) {
