@@ -4,7 +4,9 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "model/cp1252.h"
 #include "platform/process_launcher.h"
+#include "platform/prompts.h"
 #include "platform/qt/qprocess_launcher.h"
 #include "platform/qt/qt_settings_store.h"
 
@@ -17,6 +19,19 @@ void Usage(FILE* out) {
     }
     std::fputs("\n'orvanta-cli COMMAND --help' shows the usage of one command.\n", out);
 }
+
+// Messages of the core (a font that cannot be read, ...) go to stderr; questions are answered
+// with no, as nobody is there to answer them.
+class StderrPrompts : public IPrompts {
+  public:
+    void Message(const std::string& text) override {
+        std::fprintf(stderr, "orvanta-cli: %s\n", orv::Cp1252ToUtf8(text).c_str());
+    }
+    bool AskYesNo(const std::string& text) override {
+        std::fprintf(stderr, "orvanta-cli: %s (answered no)\n", orv::Cp1252ToUtf8(text).c_str());
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -33,6 +48,12 @@ const std::vector<CommandInfo>& AllCommands() {
         {"povray", "FILE [-o IMAGE] [--size WxH]",
          "render a saved scene with POV-Ray (the configured program, else povray from PATH)",
          RunPovRay},
+        {"dump", "FILE [--logs DIR]", "read a scene file and print it as JSON with its problems",
+         RunDump},
+        {"convert", "IN OUT [--logs DIR]",
+         "read a scene file and write it again (exit 1 when it had problems)", RunConvert},
+        {"check", "FILE [--logs DIR]",
+         "print \"LINE: message\" per problem of a scene file (exit 1 when any)", RunCheck},
     };
     return commands;
 }
@@ -52,6 +73,8 @@ int main(int argc, char** argv) {
     SetSettingsStore(&settings);
     QProcessLauncher launcher;
     SetProcessLauncher(&launcher);
+    StderrPrompts prompts;
+    SetPrompts(&prompts);
 
     CommandArgs args(argv + 2, argv + argc);
     for (const CommandInfo& c : AllCommands()) {

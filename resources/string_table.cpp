@@ -122,6 +122,8 @@ const Entry kGerman[] = {
     {IDS_CAMERA_REACTIVATE,
      "Sie hatten schon eine Kamera erzeugt, diese aber wieder gelöscht. Wollen Sie die neue "
      "Kamera an der Position der alten wieder aktivieren?"},
+    {IDS_STATUS_LOADING_OBJECT, "Lade Objekt %ld, Name: %s"},
+    {IDS_STATUS_MOVING_OBJECT, "Verschiebe %s"},
 };
 
 // English texts; what is missing here stays German. Scene-text pieces and default-name
@@ -138,6 +140,8 @@ const Entry kEnglish[] = {
     {IDS_CAMERA_REACTIVATE,
      "You had created a camera and deleted it again. Do you want to reactivate the new "
      "camera at the position of the old one?"},
+    {IDS_STATUS_LOADING_OBJECT, "Loading object %ld, name: %s"},
+    {IDS_STATUS_MOVING_OBJECT, "Moving %s"},
 };
 
 using Table = std::unordered_map<int, std::string>;

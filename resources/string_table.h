@@ -107,6 +107,8 @@ enum StringId : int {
     IDS_OPEN_HEIGHTFIELD,
     IDS_FONT_UNKNOWN_ERROR,
     IDS_CAMERA_REACTIVATE,
+    IDS_STATUS_LOADING_OBJECT,
+    IDS_STATUS_MOVING_OBJECT,
 };
 
 enum class UiLanguage { German, English };
