@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "model/environment/pov_background.h"
@@ -11,7 +12,7 @@
 #include "model/lights/pov_light.h"
 #include "model/solids/pov_cubic.h"
 #include "platform/headless_gl.h"
-#include "tests/view/shared_gl.h"
+#include "tests/support/gl_test.h"
 #include "tests/view/view_fixture.h"
 #include "view/headless_gl_surface.h"
 
@@ -24,10 +25,10 @@ class CameraRenderTest : public ViewTest {
   protected:
     void SetUp() override {
         ViewTest::SetUp();
-        std::string error;
-        gl = SharedHeadlessGl(kWidth, kHeight, &error);
-        if (!gl)
-            GTEST_SKIP() << "no headless OpenGL: " << error;
+        canvas = std::make_unique<GlTestCanvas>(kWidth, kHeight);
+        if (!canvas->Ok())
+            GTEST_SKIP() << "no headless OpenGL: " << canvas->Error();
+        gl = &canvas->Gl();
         doc->Settings->Modeller.OpenGL = 1;
         doc->Settings->Modeller.Wireframe = 0;
     }
@@ -70,6 +71,12 @@ class CameraRenderTest : public ViewTest {
         return n;
     }
 
+    void TearDown() override {
+        ViewTest::TearDown();
+        canvas.reset();
+    }
+
+    std::unique_ptr<GlTestCanvas> canvas;
     HeadlessGl* gl = nullptr;
     std::vector<uint8_t> pixels;
 };

@@ -26,7 +26,7 @@
 #include "model/solids/pov_sphere.h"
 #include "model/solids/pov_torus.h"
 #include "platform/fake/recording_device_context.h"
-#include "tests/view/shared_gl.h"
+#include "tests/support/gl_test.h"
 #include "tests/view/view_fixture.h"
 #include "view/headless_gl_surface.h"
 
@@ -121,13 +121,12 @@ TEST_F(EveryKindTest, CameraViewWithoutOpenGlProjectsEverything) {
 }
 
 TEST_F(EveryKindTest, CameraViewRendersFilledAndAsWireFrame) {
-    std::string error;
-    HeadlessGl* gl = SharedHeadlessGl(160, 120, &error);
-    if (!gl)
-        GTEST_SKIP() << "no headless OpenGL: " << error;
+    GlTestCanvas canvas(160, 120);
+    if (!canvas.Ok())
+        GTEST_SKIP() << "no headless OpenGL: " << canvas.Error();
     doc->Settings->Modeller.OpenGL = 1;
     TestView& v = AddView(kCameraView, 160, 120);
-    HeadlessGlSurface surface(*gl);
+    HeadlessGlSurface surface(canvas.Gl());
     for (int wireframe : {0, 1}) {
         v->Wireframe = wireframe;
         EXPECT_TRUE(v->RenderCamera(surface));

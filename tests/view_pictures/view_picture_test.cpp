@@ -14,8 +14,8 @@
 #include "model/lights/pov_light.h"
 #include "model/solids/pov_cubic.h"
 #include "model/solids/pov_sphere.h"
+#include "tests/support/gl_test.h"
 #include "tests/support/model_test.h"
-#include "tests/view/shared_gl.h"
 #include "tests/view_pictures/image_compare.h"
 #include "view/frame_link.h"
 #include "view/orvanta_view.h"
@@ -72,12 +72,13 @@ class ViewPictureTest : public ModelTest {
     }
 
     QImage Render(const ViewImageOptions& options) {
+        std::unique_ptr<GlTestCanvas> canvas;
         HeadlessGl* gl = nullptr;
         if (options.viewKind == kCameraView) {
-            std::string error;
-            gl = SharedHeadlessGl(options.width, options.height, &error);
-            if (!gl)
-                ADD_FAILURE() << "no headless OpenGL: " << error;
+            canvas = std::make_unique<GlTestCanvas>(options.width, options.height);
+            if (!canvas->Ok())
+                ADD_FAILURE() << "no headless OpenGL: " << canvas->Error();
+            gl = &canvas->Gl();
         }
         std::string error;
         QImage image = RenderViewImage(*doc, options, gl, &error);
@@ -123,6 +124,53 @@ TEST_F(ViewPictureTest, CameraViewFilled) {
 
 TEST_F(ViewPictureTest, CameraViewWireFrame) {
     ViewImageOptions o = Options(kCameraView);
+    o.wireframe = true;
+    EXPECT_TRUE(MatchesReference(Render(o), "camera-wireframe.png", kGlTolerance));
+}
+
+// The same scene read from tests/data/view/scene.om: the views take the zoom and grid its
+// markers store (top 20 with grid 1, front 20, side 10 with grid 5) and show the same.
+class ScenePictureTest : public ViewPictureTest {
+  protected:
+    void SetUp() override {
+        ModelTest::SetUp();
+        NextViewKind = 0;
+        ViewCount = 0;
+        doc = std::make_unique<COrvantaDoc>();
+        const SceneReadResult read =
+            doc->OnOpenDocument(std::string(ORVANTA_TEST_DATA_DIR) + "/view/scene.om");
+        ASSERT_TRUE(read.ok) << read.error;
+        ASSERT_TRUE(read.problems.empty());
+    }
+    static ViewImageOptions StoredOptions(int kind) {
+        ViewImageOptions o;
+        o.viewKind = kind;
+        o.width = kWidth;
+        o.height = kHeight;
+        return o;
+    }
+};
+
+TEST_F(ScenePictureTest, TopView) {
+    EXPECT_TRUE(MatchesReference(Render(StoredOptions(kTopView)), "top.png", kWireTolerance));
+}
+
+TEST_F(ScenePictureTest, FrontViewWithTheBoxSelected) {
+    ViewImageOptions o = StoredOptions(kFrontView);
+    o.select = "Quader_000";
+    EXPECT_TRUE(MatchesReference(Render(o), "front-selected.png", kWireTolerance));
+}
+
+TEST_F(ScenePictureTest, SideView) {
+    ViewImageOptions o = StoredOptions(kSideView);
+    o.scrollH = -14;
+    o.scrollV = 6;
+    EXPECT_TRUE(MatchesReference(Render(o), "side.png", kWireTolerance));
+}
+
+TEST_F(ScenePictureTest, CameraView) {
+    EXPECT_TRUE(MatchesReference(Render(StoredOptions(kCameraView)), "camera.png", kGlTolerance));
+    ViewImageOptions o = StoredOptions(kCameraView);
     o.wireframe = true;
     EXPECT_TRUE(MatchesReference(Render(o), "camera-wireframe.png", kGlTolerance));
 }
