@@ -13,6 +13,7 @@ int RunNew(const CommandArgs& args);
 int RunDump(const CommandArgs& args);
 int RunConvert(const CommandArgs& args);
 int RunCheck(const CommandArgs& args);
+int RunRender(const CommandArgs& args);
 
 struct CommandInfo {
     const char* name;

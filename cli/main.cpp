@@ -54,6 +54,10 @@ const std::vector<CommandInfo>& AllCommands() {
          "read a scene file and write it again (exit 1 when it had problems)", RunConvert},
         {"check", "FILE [--logs DIR]",
          "print \"LINE: message\" per problem of a scene file (exit 1 when any)", RunCheck},
+        {"render",
+         "FILE --view top|front|side|camera [--size WxH] [--zoom Z] [--grid G] [--scroll H,V] "
+         "[--select NAME] [--wireframe] [--logs DIR] -o OUT.png",
+         "draw one view of a scene file into a PNG picture, as the modeller shows it", RunRender},
     };
     return commands;
 }

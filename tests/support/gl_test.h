@@ -17,6 +17,8 @@ class GlTestCanvas {
     GlTestCanvas(int width, int height);
     bool Ok() const { return ok_; }
     const char* Error() const { return gl_.Error().c_str(); }
+    // the context itself, for code that renders into a HeadlessGl
+    HeadlessGl& Gl() { return gl_; }
     // Perspective camera as the camera view sets it up without a scene camera.
     void SetUpDefaultCamera() const;
     // Reads the frame buffer (top row first).

@@ -1,0 +1,71 @@
+// Command identifiers of the menus, tool bars and context menu, and the status-bar panes.
+// The numbers are the program's historic ones; the desktop application maps its actions to
+// them and the view logic answers their enable and check states.
+#pragma once
+
+enum CommandId : int {
+    // view: zoom
+    ID_VIEW_ZOOM_1 = 32772,
+    ID_VIEW_ZOOM_10 = 32775,
+    ID_VIEW_ZOOM_100 = 32776,
+    ID_VIEW_ZOOM_USER = 32799,
+    // view: grid
+    ID_VIEW_GRID_NONE = 32833,
+    ID_VIEW_GRID_0_1 = 32834,
+    ID_VIEW_GRID_1_0 = 32835,
+    ID_VIEW_GRID_5_0 = 32836,
+    ID_VIEW_GRID_10_0 = 32837,
+    ID_VIEW_GRID_0_5 = 32838,
+    // view: the "Standard Objekte" tool bar
+    ID_VIEW_STANDARD_OBJECTS = 32784,
+
+    // object creation
+    ID_CREATE_CONE = 32785,
+    ID_CREATE_SPHERE = 32786,
+    ID_CREATE_BOX = 32787,
+    ID_CREATE_TORUS = 32788,
+    ID_CREATE_CYLINDER = 32789,
+    ID_CREATE_HEIGHTFIELD = 32790,
+    ID_CREATE_LIGHT = 32798,
+    ID_CREATE_CAMERA = 32801,
+    ID_CREATE_CSG = 32810,
+    ID_CREATE_PLANE = 32812,
+    ID_CREATE_LIGHT_CYLINDER = 32821,
+    ID_CREATE_SPOT = 32822,
+    ID_CREATE_LATHE = 32824,
+    ID_LOAD_FROM_FILE = 32825,
+    ID_CREATE_USEROBJECT = 32832,
+    ID_CREATE_POLYGON = 32839,
+
+    // browsing and selection
+    ID_OBJECT_BROWSER = 32792,
+    ID_GO_TO = 32793,
+    ID_PROPERTIES = 32805,
+    ID_SELECT_NEXT_CSG_LEVEL = 32811,
+    ID_SELECT_TOP_CSG_LEVEL = 32813,
+
+    // mouse tools
+    ID_TOOL_RESIZE = 32828,
+    ID_TOOL_MOVE = 32829,
+
+    // new windows on the active document
+    ID_WINDOW_NEW_FRONT = 32795,
+    ID_WINDOW_NEW_SIDE = 32796,
+    ID_WINDOW_NEW_TOP = 32797,
+    ID_WINDOW_NEW_CAMERA = 32802,
+    ID_WINDOW_NEW = 57648,
+
+    // edit
+    ID_EDIT_COPY = 57634,
+    ID_EDIT_CUT = 57635,
+    ID_EDIT_PASTE = 57637,
+    ID_EDIT_UNDO = 57643,
+
+    // the views' context menu
+    IDR_VIEW_CONTEXT_MENU = 105,
+
+    // status-bar panes after the message pane
+    ID_INDICATOR_SELECTION = 61260,
+    ID_INDICATOR_POSITION = 61261,
+    ID_INDICATOR_COORDINATES = 61216,
+};
