@@ -10,6 +10,9 @@ using CommandArgs = std::vector<std::string>;
 int RunDemo(const CommandArgs& args);
 int RunPovRay(const CommandArgs& args);
 int RunNew(const CommandArgs& args);
+int RunDump(const CommandArgs& args);
+int RunConvert(const CommandArgs& args);
+int RunCheck(const CommandArgs& args);
 
 struct CommandInfo {
     const char* name;

@@ -33,6 +33,12 @@ const std::vector<CommandInfo>& AllCommands() {
         {"povray", "FILE [-o IMAGE] [--size WxH]",
          "render a saved scene with POV-Ray (the configured program, else povray from PATH)",
          RunPovRay},
+        {"dump", "FILE [--logs DIR]", "read a scene file and print it as JSON with its problems",
+         RunDump},
+        {"convert", "IN OUT [--logs DIR]",
+         "read a scene file and write it again (exit 1 when it had problems)", RunConvert},
+        {"check", "FILE [--logs DIR]",
+         "print \"LINE: message\" per problem of a scene file (exit 1 when any)", RunCheck},
     };
     return commands;
 }

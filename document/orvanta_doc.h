@@ -9,6 +9,7 @@
 
 #include "document/atomic_file.h"
 #include "document/orvanta_options.h"
+#include "document/scene_reader.h"
 #include "model/scene_host.h"
 
 class CPovObject;
@@ -60,6 +61,15 @@ class COrvantaDoc : public CSceneHost {
     FileResult OnSaveDocument(const std::string& path);
     // Writes the current object alone; nothing happens without a present current object.
     FileResult SaveSelectedObject(const std::string& path);
+    // Reads a scene file into this (new) document: the author data and comment are emptied
+    // first, the markers restore them and the view values, and the lists get the order they
+    // had when the file was saved. Problems do not make opening fail: what was read stays,
+    // and the result lists the problems for the caller to show.
+    SceneReadResult OnOpenDocument(const std::string& path, const SceneReadOptions& options = {});
+    // Reads the objects of a file into this document; markers in the file overwrite the
+    // settings. The newest object read is placed in the active view.
+    SceneReadResult LoadObjectsFromFile(const std::string& path,
+                                        const SceneReadOptions& options = {});
 
     // The creation commands of the "&Erzeugen" menu: construct the element with its defaults,
     // insert it, place it in the active view and/or open its property sheet, mark the

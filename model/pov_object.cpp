@@ -688,3 +688,16 @@ void PrependChild(CPovObject* parent, CPovObject* child) {
     child->Parent = parent;
     LinkAtHead(parent->FirstChild, child);
 }
+
+void InsertChildAfter(CPovObject* parent, CPovObject* previous, CPovObject* child) {
+    if (!previous) {
+        PrependChild(parent, child);
+        return;
+    }
+    child->Parent = parent;
+    child->PrevSibling = previous;
+    child->NextSibling = previous->NextSibling;
+    if (previous->NextSibling)
+        previous->NextSibling->PrevSibling = child;
+    previous->NextSibling = child;
+}

@@ -181,3 +181,6 @@ void UnlinkFrom(CPovObject*& head, CPovObject* object);
 void AppendChild(CPovObject* parent, CPovObject* child);
 // Puts child at the head of parent's children.
 void PrependChild(CPovObject* parent, CPovObject* child);
+// Puts child right after previous among parent's children (at the head when previous is null);
+// appending through a remembered last child stays O(1) for groups of many members.
+void InsertChildAfter(CPovObject* parent, CPovObject* previous, CPovObject* child);

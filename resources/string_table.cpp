@@ -132,6 +132,8 @@ const Entry kGerman[] = {
     {IDS_SAVE_FAILED, "Die Datei konnte nicht gespeichert werden; die alte Datei bleibt erhalten."},
     {IDS_OPEN_FAILED, "Fehler beim Öffnen des Dokuments."},
     {IDS_OPEN_DOCUMENT_ERROR, "Die Datei %1 konnte nicht gelesen werden."},
+    {IDS_STATUS_LOADING_OBJECT, "Lade Objekt %ld, Name: %s"},
+    {IDS_STATUS_MOVING_OBJECT, "Verschiebe %s"},
 };
 
 // English texts; what is missing here stays German. Scene-text pieces and default-name
@@ -148,6 +150,8 @@ const Entry kEnglish[] = {
     {IDS_CAMERA_REACTIVATE,
      "You had created a camera and deleted it again. Do you want to reactivate the new "
      "camera at the position of the old one?"},
+    {IDS_STATUS_LOADING_OBJECT, "Loading object %ld, name: %s"},
+    {IDS_STATUS_MOVING_OBJECT, "Moving %s"},
 };
 
 using Table = std::unordered_map<int, std::string>;

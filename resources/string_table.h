@@ -115,6 +115,8 @@ enum StringId : int {
     IDS_SAVE_FAILED,
     IDS_OPEN_FAILED,
     IDS_OPEN_DOCUMENT_ERROR,
+    IDS_STATUS_LOADING_OBJECT,
+    IDS_STATUS_MOVING_OBJECT,
 };
 
 enum class UiLanguage { German, English };

@@ -1,0 +1,327 @@
+// What the scene grammar does with what it recognises: builds the objects into a document,
+// fills their parameters, moves referenced objects into their groups and takes the settings
+// and view values from the markers. One builder serves one read; nothing here is
+// process-wide.
+//
+// The object under construction receives the parameters; a parameter that does not belong to
+// its kind is dropped. Nested blocks (a texture reference, a pigment, a colour map entry, a
+// triangle or blob component inside a group) are kept on a small stack of frames, so that
+// each parameter reaches the object and the part it was written for.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "document/read_problem.h"
+#include "model/vector.h"
+
+class COrvantaDoc;
+class CPovObject;
+class CPovPigmentOwner;
+struct SceneScannerState;
+
+enum class SceneObjectKind {
+    Box,
+    Sphere,
+    Cone,
+    Cylinder,
+    Torus,
+    Plane,
+    HeightField,
+    Lathe,
+    Polygon,
+    Text,
+    Triangle,
+    SmoothTriangle,
+    Blob,
+    Camera,
+    Background,
+    SkySphere,
+    Texture,
+    Pigment,
+    Halo,
+};
+
+enum class SceneLightKind { Point, Spot, Cylinder };
+enum class SceneColorForm { Rgb, Rgbt, Rgbft };
+enum class SceneAxis { Front, Right, Top };
+
+// Status text while reading ("Lade Objekt %ld, Name: %s", "Verschiebe %s").
+using SceneProgress = std::function<void(const std::string&)>;
+
+class SceneBuilder {
+  public:
+    // scanner: where the current line number comes from (for warnings); may be null.
+    SceneBuilder(COrvantaDoc& doc, ReadProblems& problems, const SceneScannerState* scanner,
+                 const SceneProgress* progress);
+    ~SceneBuilder();
+    SceneBuilder(const SceneBuilder&) = delete;
+    SceneBuilder& operator=(const SceneBuilder&) = delete;
+
+    // objects finished in this read
+    long ObjectCount() const { return objectCount_; }
+    // End of input: an object still under construction was not read completely and is
+    // discarded.
+    void Finish();
+
+    // problems
+    void SyntaxError(int line, const char* message);
+    // After a syntax error: the statement being read is given up (see Finish).
+    void Recover();
+
+    // header markers
+    void Author(std::string_view text);
+    void Company(std::string_view text);
+    // breakAfter: the comment goes on with an empty line (it ended with a line break)
+    void CommentLine(std::string_view text, bool breakAfter);
+    void ShowInfos();
+    void PovLevel(bool pov3);
+    void PredefinedMarker();
+    void Zoom(SceneAxis axis, double value);
+    void Grid(SceneAxis axis, double value);
+    void Include(std::string_view file);
+
+    // statements
+    void BeginDeclaration(std::string_view name);
+    void BeginObject(SceneObjectKind kind);
+    // a CSG operation: a group, or a predefined object when its marker is pending
+    void BeginGroup(std::string_view operation);
+    void BeginFog(std::string_view type);
+    void BeginFogNumber(double type);
+    // A light is built when its kind is known, at its end; until then its values wait here.
+    void BeginLight();
+    void LightPosition();
+    void LightKind(SceneLightKind kind);
+    // end of a declaration or of an object statement without one
+    void EndObject();
+    // end of a camera, background or sky sphere statement
+    void EndStatement();
+    // "object { name ... }" outside a group: the object is already in the scene
+    void BeginInstance();
+    // end of any nested block (texture reference, pigment, normal, map, instance, reference)
+    void CloseBlock();
+
+    // groups and blobs
+    void Reference(std::string_view name);
+    void MemberName(std::string_view name);
+    // a triangle inside a group, a sphere or cylinder inside a blob
+    void BeginMember(SceneObjectKind kind);
+    void EndMember();
+
+    // values
+    void BeginVector();
+    void Component(double value);
+    void ScalarVector(double value);
+    void Number(double value);
+    void Name(std::string_view name);
+
+    // geometry of the kinds
+    void TorusMinorRadius(double value);
+    void ImageFile(std::string_view file);
+    void SplineType(std::string_view name);
+    void Point();
+    void TextHead(std::string_view font, std::string_view text, double thickness);
+    void TriangleCorner();
+    void TriangleNormal();
+    void Strength(double value);
+    void Threshold(double value);
+    void Smooth();
+    void WaterLevel(double value);
+
+    // modifiers
+    void Scale();
+    void Rotate();
+    void Translate();
+    void QuickColor();
+    void Hollow();
+    void TextureReference(std::string_view name);
+    void OpenInlineTexture();
+
+    // colours
+    void ColorFromVector(SceneColorForm form);
+    void ColorName(std::string_view name);
+    void Color();
+    void Filter(double value);
+
+    // pigments and textures
+    void OpenPigment();
+    void OpenNormal();
+    void OpenColorMap();
+    void OpenPigmentMap();
+    void OpenImageMap();
+    void OpenBumpMap();
+    void BeginMapEntry(double position);
+    void EndMapEntry();
+    void Pattern(std::string_view name);
+    void Control(int index, double value);
+    void MapType(int type);
+    void Turbulence();
+    void Octaves(double value);
+    void Omega(double value);
+    void Lambda(double value);
+    void Ambient();
+    void AmbientLevel(double value);
+    void Phong(double value);
+    void PhongSize(double value);
+    void Refraction();
+    void Ior(double value);
+    void Metallic();
+    void Diffuse(double value);
+    void Brilliance(double value);
+    void Crand(double value);
+    void Reflection(double value);
+    void HaloReference(std::string_view name);
+
+    // camera and lights
+    void Location();
+    void LookAt();
+    void PointAt();
+    void Radius(double value);
+    void Falloff(double value);
+    void Tightness(double value);
+
+    // fog
+    void Up();
+    void Distance(double value);
+    void FogOffset(double value);
+    void FogAlt(double value);
+
+    // halo
+    void HaloType(std::string_view name);
+    void DensityFunction(std::string_view name);
+    void Mapping(std::string_view name);
+    void DustType(std::string_view name);
+    void Eccentricity(double value);
+    void MaxValue(double value);
+    void Exponent(double value);
+    void Samples(double value);
+    void AaLevel(double value);
+    void AaThreshold(double value);
+    void Jitter(double value);
+
+  private:
+    enum class Block {
+        Object,
+        Instance,
+        TextureReference,
+        InlineTexture,
+        Pigment,
+        Normal,
+        ColorMap,
+        PigmentMap,
+        ImageMap,
+        BumpMap,
+        MapEntry,
+        Member,
+    };
+    struct Frame {
+        Block block;
+        // the object this block's parameters go to; null drops them
+        CPovObject* target;
+        // texture reference: step lines met; normal: a pattern or bump map met
+        bool filled = false;
+    };
+    // what the numbers after a name or pattern keyword are for
+    enum class NumberSink { None, Pattern, Normal };
+
+    struct PendingLight {
+        bool active = false;
+        SceneLightKind kind = SceneLightKind::Point;
+        Vector position;
+        bool hasColor = false;
+        unsigned color = 0xFFFFFF;
+        bool hasPointAt = false;
+        Vector pointAt;
+        bool hasRadius = false, hasFalloff = false, hasTightness = false;
+        double radius = 0.0, falloff = 0.0, tightness = 0.0;
+    };
+
+    struct MapEntry {
+        double position = 0.0;
+        bool hasColor = false;
+        unsigned color = 0;
+        double filter = 0.0;
+        double transmit = 1.0;
+        std::string name;
+    };
+
+    int Line() const;
+    void Warn(std::string message);
+    void Progress(const char* format, long count, const std::string& name);
+
+    // the object parameters go to, or null
+    CPovObject* Target() const { return frames_.empty() ? nullptr : frames_.back().target; }
+    Block CurrentBlock() const { return frames_.empty() ? Block::Instance : frames_.back().block; }
+    // the pigment owner whose pigment the current block describes, or null
+    CPovPigmentOwner* PigmentTarget() const;
+    void Push(Block block, CPovObject* target) { frames_.push_back({block, target, false}); }
+
+    // Inserts a new object at the head of its list and makes it the object under
+    // construction.
+    void Start(CPovObject* object, CPovObject** list);
+    // the step that a modifier sets, or null when it is dropped
+    Vector* ModifierStep(int step);
+    Vector LastVector() const;
+    unsigned LastColor() const;
+    void StoreLight();
+    // Gives up the object under construction: a group hands its members back to the scene.
+    void Discard();
+    void ResetStatement();
+    // Index of the top-level names: the first object in list order with that name.
+    void IndexName(CPovObject* object);
+    // Indexes the document's top-level objects; done at the first reference, so that reading
+    // a scene without groups keeps no index.
+    void BuildIndex();
+    CPovObject* FindTopLevel(std::string_view name);
+    void AppendMember(CPovObject* group, CPovObject* member);
+
+    COrvantaDoc& doc_;
+    ReadProblems& problems_;
+    const SceneScannerState* scanner_;
+    const SceneProgress* progress_;
+
+    // the statement being read
+    CPovObject* object_ = nullptr;
+    // the document list that holds object_
+    CPovObject** list_ = nullptr;
+    bool insideDeclaration_ = false;
+    std::string declaredName_;
+    std::vector<Frame> frames_;
+    // the last member of the group under construction (appending stays O(1))
+    CPovObject* lastMember_ = nullptr;
+    std::string memberName_;
+    // the triangle receiving corners and how many it has
+    CPovObject* triangle_ = nullptr;
+    int corners_ = 0;
+    PendingLight light_;
+    MapEntry entry_;
+    int skyPigments_ = 0;
+    // what the special pointers held before a camera, background or sky sphere statement
+    CPovObject* previousSpecial_ = nullptr;
+
+    // values
+    std::array<double, 5> vector_{};
+    int vectorCount_ = 0;
+    unsigned color_ = 0;
+    double colorFilter_ = 0.0;
+    double colorTransmit_ = 1.0;
+    bool colorValid_ = false;
+    // index of the colour just stored in a pigment (for "filter"), or -1
+    int lastColorIndex_ = -1;
+    NumberSink numberSink_ = NumberSink::None;
+    int numberIndex_ = 0;
+
+    // settings
+    int predefinedPending_ = 0;
+    bool commentStarted_ = false;
+    long objectCount_ = 0;
+
+    bool indexBuilt_ = false;
+    std::unordered_map<std::string_view, CPovObject*> names_;
+    // for a name held by several objects: the one each object hides
+    std::unordered_map<CPovObject*, CPovObject*> hidden_;
+};

@@ -1,0 +1,199 @@
+#include "document/scene_reader.h"
+
+#include <climits>
+#include <cstdio>
+#include <memory>
+#include <new>
+
+#include "document/atomic_file.h"
+#include "document/orvanta_doc.h"
+#include "document/scene_scanner_state.h"
+#include "model/pov_object.h"
+#include "model/scene_host.h"
+#include "model/text_format.h"
+// generated: the parser's tokens, then the scanner's interface
+#include "scene_parser.hpp"
+#define YYSTYPE SCENE_YYSTYPE
+#define YYLTYPE SCENE_YYLTYPE
+#include "scene_scanner.hpp"
+
+namespace {
+
+// Sets the current document and the loading flag for the time of a read.
+class LoadingScope {
+  public:
+    explicit LoadingScope(COrvantaDoc& doc)
+        : previousDocument_(CurrentDocument), previousLoading_(LoadingScene) {
+        CurrentDocument = &doc;
+        LoadingScene = true;
+    }
+    ~LoadingScope() {
+        CurrentDocument = previousDocument_;
+        LoadingScene = previousLoading_;
+    }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
+
+  private:
+    CSceneHost* previousDocument_;
+    bool previousLoading_;
+};
+
+// The reentrant scanner, destroyed with its buffer whatever happens.
+class Scanner {
+  public:
+    explicit Scanner(SceneScannerState& state) {
+        ok_ = scene_yylex_init_extra(&state, &scanner_) == 0;
+    }
+    ~Scanner() {
+        if (ok_)
+            scene_yylex_destroy(scanner_);
+    }
+    Scanner(const Scanner&) = delete;
+    Scanner& operator=(const Scanner&) = delete;
+
+    bool Ok() const { return ok_; }
+    yyscan_t Get() const { return scanner_; }
+
+  private:
+    yyscan_t scanner_ = nullptr;
+    bool ok_ = false;
+};
+
+// Scans buffer in place (it ends with two zero bytes). flex leaves the line number of such a
+// buffer unset, so it starts at 1 here; flex counts the buffer's length in an int.
+bool StartBuffer(std::string& buffer, yyscan_t scanner) {
+    if (buffer.size() > static_cast<size_t>(INT_MAX) - 2)
+        return false;
+    if (!scene_yy_scan_buffer(buffer.data(), buffer.size(), scanner))
+        return false;
+    scene_yyset_lineno(1, scanner);
+    scene_yyset_column(0, scanner);
+    return true;
+}
+
+}  // namespace
+
+void ReverseList(CPovObject*& head) {
+    CPovObject* reversed = nullptr;
+    while (CPovObject* o = head) {
+        head = o->NextSibling;
+        LinkAtHead(reversed, o);
+    }
+    head = reversed;
+}
+
+SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool restoreOrder,
+                                const SceneProgress& progress) {
+    SceneReadResult result;
+    if (buffer.size() < 2 || buffer[buffer.size() - 1] != '\0' ||
+        buffer[buffer.size() - 2] != '\0') {
+        result.ok = false;
+        result.error = "The scene text does not end with two zero bytes.";
+        return result;
+    }
+    LoadingScope loading(doc);
+    SceneScannerState state;
+    {
+        Scanner scanner(state);
+        if (!scanner.Ok()) {
+            result.problems.push_back({0, "No space for scanner!"});
+            return result;
+        }
+        SceneBuilder builder(doc, result.problems, &state, progress ? &progress : nullptr);
+        try {
+            if (!StartBuffer(buffer, scanner.Get()))
+                result.problems.push_back({0, "The scene is too large to read"});
+            else
+                scene_yyparse(scanner.Get(), builder);
+        } catch (const SceneScanError& e) {
+            result.problems.push_back({state.line, e.what()});
+        } catch (const std::bad_alloc&) {
+            result.problems.push_back({state.line, "Not enough memory to read the scene"});
+        }
+        builder.Finish();
+        result.objects = builder.ObjectCount();
+    }
+    result.output = std::move(state.output);
+    if (restoreOrder) {
+        ReverseList(doc.Objects);
+        ReverseList(doc.Textures);
+        ReverseList(doc.Halos);
+        ReverseList(doc.Pigments);
+    }
+    return result;
+}
+
+std::vector<ScannedToken> ScanSceneTokens(std::string_view text, std::string* output) {
+    std::vector<ScannedToken> tokens;
+    std::string buffer(text);
+    buffer.append(2, '\0');
+    SceneScannerState state;
+    Scanner scanner(state);
+    if (!scanner.Ok() || !StartBuffer(buffer, scanner.Get()))
+        return tokens;
+    SCENE_YYSTYPE value{};
+    SCENE_YYLTYPE location{};
+    while (int kind = scene_yylex(&value, &location, scanner.Get())) {
+        ScannedToken& t = tokens.emplace_back();
+        t.kind = kind;
+        t.text.assign(value.text ? value.text : "", value.text ? value.length : 0);
+        t.number = value.number;
+        t.line = location.line;
+    }
+    if (output)
+        *output = std::move(state.output);
+    return tokens;
+}
+
+SceneReadResult ReadSceneText(COrvantaDoc& doc, std::string_view text, bool restoreOrder,
+                              const SceneProgress& progress) {
+    std::string buffer;
+    buffer.reserve(text.size() + 2);
+    buffer.append(text);
+    buffer.append(2, '\0');
+    return ReadSceneBuffer(doc, buffer, restoreOrder, progress);
+}
+
+bool LoadSceneFile(const std::string& path, std::string& buffer, std::string& error) {
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    if (!file) {
+        error = "Cannot open " + path;
+        return false;
+    }
+    buffer.clear();
+    char chunk[65536];
+    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
+        const long size = std::ftell(file.get());
+        if (size > 0)
+            buffer.reserve(static_cast<size_t>(size) + 2);
+        std::rewind(file.get());
+    }
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
+        buffer.append(chunk, n);
+    if (std::ferror(file.get())) {
+        error = "Cannot read " + path;
+        return false;
+    }
+    buffer.append(2, '\0');
+    return true;
+}
+
+std::string ErrorLogText(const ReadProblems& problems) {
+    std::string text;
+    for (const ReadProblem& p : problems) {
+        if (p.line != 0)
+            orv::AppendFormat(text, "%d: ", p.line);
+        text += p.message;
+        text += '\n';
+    }
+    return text;
+}
+
+bool WriteReadLogs(const std::string& folder, const SceneReadResult& result) {
+    const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    const bool errors = WriteFileAtomically(base + "error.txt", ErrorLogText(result.problems)).ok;
+    const bool output = WriteFileAtomically(base + "out.txt", result.output).ok;
+    return errors && output;
+}
