@@ -17,6 +17,7 @@
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
+#include "model/pov_object.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "view/orvanta_view.h"
@@ -113,7 +114,8 @@ CMainFrame::~CMainFrame() {
 QAction* CMainFrame::MakeAction(const MenuEntry& entry, QObject* parent) {
     auto* action = new QAction(QString::fromUtf8(entry.text), parent);
     QList<QKeySequence> keys;
-    for (const char* k : entry.shortcuts) keys << QKeySequence(QString::fromLatin1(k));
+    for (const char* k : entry.shortcuts)
+        keys << QKeySequence(QString::fromLatin1(k));
     if (!keys.isEmpty()) {
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::ApplicationShortcut);
@@ -161,7 +163,8 @@ void CMainFrame::FillRecentFiles(QMenu* menu) {
 
 void CMainFrame::RebuildMenus() {
     menuBar()->clear();
-    for (auto& [id, action] : actions_) action->deleteLater();
+    for (auto& [id, action] : actions_)
+        action->deleteLater();
     actions_.clear();
     const auto& bar = app_.Document() ? DocumentMenuBar() : EmptyMenuBar();
     for (const MenuEntry& top : bar) {
@@ -228,7 +231,8 @@ void CMainFrame::UpdateCommandStates() {
     for (auto& [id, action] : actions_) {
         const CommandState s = stateOf(id);
         action->setEnabled(s.enabled);
-        if (action->isCheckable()) action->setChecked(s.checked);
+        if (action->isCheckable())
+            action->setChecked(s.checked);
     }
     for (QAction* action : contextActions_) {
         const CommandState s = stateOf(action->data().toInt());
@@ -240,27 +244,51 @@ void CMainFrame::RunCommand(int id) {
     if (id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST) {
         const QStringList files = app_.RecentFiles();
         const int index = id - ID_FILE_MRU_FIRST;
-        if (index < files.size()) app_.OpenDocument(files[index]);
+        if (index < files.size())
+            app_.OpenDocument(files[index]);
         return;
     }
     switch (id) {
-        case ID_FILE_NEW: app_.NewDocument(); return;
-        case ID_FILE_OPEN: app_.OnFileOpen(); return;
-        case ID_FILE_CLOSE: app_.CloseDocument(); return;
-        case ID_FILE_SAVE: app_.SaveDocument(); return;
-        case ID_FILE_SAVE_AS: app_.OnFileSaveAs(); return;
-        case ID_APP_EXIT: close(); return;
-        case ID_EDIT_SAVE_OBJECT: app_.OnSaveObject(); return;
-        case ID_LOAD_FROM_FILE: app_.OnLoadObjects(); return;
-        case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); return;
-        case ID_WINDOW_CASCADE: mdi_->cascadeSubWindows(); return;
-        case ID_WINDOW_TILE_HORZ: TileViews(); return;
+        case ID_FILE_NEW:
+            app_.NewDocument();
+            return;
+        case ID_FILE_OPEN:
+            app_.OnFileOpen();
+            return;
+        case ID_FILE_CLOSE:
+            app_.CloseDocument();
+            return;
+        case ID_FILE_SAVE:
+            app_.SaveDocument();
+            return;
+        case ID_FILE_SAVE_AS:
+            app_.OnFileSaveAs();
+            return;
+        case ID_APP_EXIT:
+            close();
+            return;
+        case ID_EDIT_SAVE_OBJECT:
+            app_.OnSaveObject();
+            return;
+        case ID_LOAD_FROM_FILE:
+            app_.OnLoadObjects();
+            return;
+        case ID_VIEW_STATUS_BAR:
+            statusBar()->setVisible(!statusBar()->isVisible());
+            return;
+        case ID_WINDOW_CASCADE:
+            mdi_->cascadeSubWindows();
+            return;
+        case ID_WINDOW_TILE_HORZ:
+            TileViews();
+            return;
         case ID_WINDOW_NEW_FRONT:
         case ID_WINDOW_NEW_SIDE:
         case ID_WINDOW_NEW_TOP:
         case ID_WINDOW_NEW_CAMERA:
         case ID_WINDOW_NEW:
-            if (!app_.Document()) return;
+            if (!app_.Document())
+                return;
             SetNextViewKindForCommand(id);
             OpenView(NextViewKind);
             return;
@@ -281,13 +309,13 @@ void CMainFrame::RunCommand(int id) {
 
 COrvantaMDIChildWnd* CMainFrame::OpenView(int viewKind) {
     COrvantaDoc* doc = app_.Document();
-    if (!doc) return nullptr;
+    if (!doc)
+        return nullptr;
     NextViewKind = viewKind;
     auto* frame = new COrvantaMDIChildWnd(*doc);
     frame->GetViewWidget()->SetContextMenu(contextMenu_);
-    connect(frame->GetViewWidget(), &ViewWidget::viewChanged, this, [this] {
-        UpdateStatusPanes();
-    });
+    connect(frame->GetViewWidget(), &ViewWidget::viewChanged, this,
+            [this] { UpdateStatusPanes(); });
     connect(frame, &COrvantaMDIChildWnd::closing, this, &CMainFrame::OnFrameClosing);
     frames_.push_back(frame);
     mdi_->addSubWindow(frame);
@@ -313,7 +341,8 @@ void CMainFrame::CloseAllViews() {
 
 ViewWidget* CMainFrame::ActiveViewWidget() const {
     auto* frame = qobject_cast<COrvantaMDIChildWnd*>(mdi_->activeSubWindow());
-    if (!frame && !frames_.empty()) frame = frames_.front();
+    if (!frame && !frames_.empty())
+        frame = frames_.front();
     return frame ? frame->GetViewWidget() : nullptr;
 }
 
@@ -324,7 +353,24 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
 }
 
 void CMainFrame::TileViews() {
-    mdi_->tileSubWindows();
+    // a grid in the order the views were opened: the first at the top left
+    const int n = static_cast<int>(frames_.size());
+    if (n == 0)
+        return;
+    int columns = 1;
+    while (columns * columns < n)
+        ++columns;
+    const int rows = (n + columns - 1) / columns;
+    const QRect area = mdi_->viewport()->rect();
+    for (int i = 0; i < n; ++i) {
+        const int row = i / columns, column = i % columns;
+        const int left = area.width() * column / columns;
+        const int right = area.width() * (column + 1) / columns;
+        const int top = area.height() * row / rows;
+        const int bottom = area.height() * (row + 1) / rows;
+        frames_[i]->showNormal();
+        frames_[i]->setGeometry(left, top, right - left, bottom - top);
+    }
     QCoreApplication::sendPostedEvents();
 }
 
@@ -332,7 +378,8 @@ void CMainFrame::CentreOrthographicViews() {
     for (COrvantaMDIChildWnd* frame : frames_) {
         ViewWidget* widget = frame->GetViewWidget();
         COrvantaView& view = widget->View();
-        if (view.ViewKind == kCameraView) continue;
+        if (view.ViewKind == kCameraView)
+            continue;
         const int z = std::max(1, static_cast<int>(view.Zoom));
         const int w = widget->Canvas()->width();
         const int h = widget->Canvas()->height();
@@ -376,7 +423,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {

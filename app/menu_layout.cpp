@@ -40,8 +40,8 @@ MenuEntry Recent() {
 MenuEntry FileMenu(bool withDocument) {
     if (!withDocument)
         return Sub("&Datei", {Cmd(ID_FILE_NEW, "&Neu\tStrg+N", {"Ctrl+N"}),
-                              Cmd(ID_FILE_OPEN, "Ö&ffnen...\tStrg+O", {"Ctrl+O"}), Sep(),
-                              Recent(), Sep(), Cmd(ID_APP_EXIT, "&Beenden")});
+                              Cmd(ID_FILE_OPEN, "Ö&ffnen...\tStrg+O", {"Ctrl+O"}), Sep(), Recent(),
+                              Sep(), Cmd(ID_APP_EXIT, "&Beenden")});
     return Sub("&Datei", {Cmd(ID_FILE_NEW, "&Neu\tStrg+N", {"Ctrl+N"}),
                           Cmd(ID_FILE_OPEN, "Ö&ffnen...\tStrg+O", {"Ctrl+O"}),
                           Cmd(ID_FILE_CLOSE, "&Schließen"),
@@ -67,8 +67,7 @@ const std::vector<MenuEntry>& DocumentMenuBar() {
             {Sub("&Standard Objekt",
                  {Cmd(ID_CREATE_SPHERE, "&Kugel"), Cmd(ID_CREATE_BOX, "&Quader"),
                   Cmd(ID_CREATE_CONE, "Ke&gel"), Cmd(ID_CREATE_TORUS, "&Ring"),
-                  Cmd(ID_CREATE_CYLINDER, "&Zylinder"),
-                  Cmd(ID_CREATE_HEIGHTFIELD, "&Höhenfeld")}),
+                  Cmd(ID_CREATE_CYLINDER, "&Zylinder"), Cmd(ID_CREATE_HEIGHTFIELD, "&Höhenfeld")}),
              Cmd(ID_CREATE_PLANE, "&Ebene"), Sep(),
              Sub("&Lichtquelle",
                  {Cmd(ID_CREATE_LIGHT, "&Normal"), Cmd(ID_CREATE_LIGHT_CYLINDER, "&Zylindrisch"),
@@ -88,8 +87,9 @@ const std::vector<MenuEntry>& DocumentMenuBar() {
                   Cmd(ID_VIEW_GRID_10_0, "10.0", {}, true)})}),
         Sub("&Fenster",
             {Sub("&Neues Fenster",
-                 {Cmd(ID_WINDOW_NEW_FRONT, "Frontansicht"), Cmd(ID_WINDOW_NEW_SIDE, "Seitenansicht"),
-                  Cmd(ID_WINDOW_NEW_TOP, "Draufsicht"), Cmd(ID_WINDOW_NEW_CAMERA, "Kamerasicht")}),
+                 {Cmd(ID_WINDOW_NEW_FRONT, "Frontansicht"),
+                  Cmd(ID_WINDOW_NEW_SIDE, "Seitenansicht"), Cmd(ID_WINDOW_NEW_TOP, "Draufsicht"),
+                  Cmd(ID_WINDOW_NEW_CAMERA, "Kamerasicht")}),
              Cmd(ID_WINDOW_CASCADE, "Über&lappend"), Cmd(ID_WINDOW_TILE_HORZ, "Ne&beneinander")}),
     };
     return bar;
@@ -121,16 +121,20 @@ const std::vector<MenuEntry>& ViewContextMenuEntries() {
 namespace {
 const MenuEntry* FindIn(const std::vector<MenuEntry>& entries, int id) {
     for (const MenuEntry& e : entries) {
-        if (e.kind == K::Command && e.id == id) return &e;
+        if (e.kind == K::Command && e.id == id)
+            return &e;
         if (e.kind == K::SubMenu)
-            if (const MenuEntry* found = FindIn(e.children, id)) return found;
+            if (const MenuEntry* found = FindIn(e.children, id))
+                return found;
     }
     return nullptr;
 }
 }  // namespace
 
 const MenuEntry* FindMenuEntry(int id) {
-    if (const MenuEntry* e = FindIn(DocumentMenuBar(), id)) return e;
-    if (const MenuEntry* e = FindIn(EmptyMenuBar(), id)) return e;
+    if (const MenuEntry* e = FindIn(DocumentMenuBar(), id))
+        return e;
+    if (const MenuEntry* e = FindIn(EmptyMenuBar(), id))
+        return e;
     return FindIn(ViewContextMenuEntries(), id);
 }

@@ -8,7 +8,7 @@ struct MenuEntry {
     enum class Kind { Command, Separator, SubMenu, RecentFiles };
     Kind kind = Kind::Command;
     int id = 0;
-    const char* text = "";  // UTF-8, "&" marks the mnemonic
+    const char* text = "";               // UTF-8, "&" marks the mnemonic
     std::vector<const char*> shortcuts;  // key sequences in Qt's portable form ("Ctrl+N")
     bool checkable = false;
     std::vector<MenuEntry> children;

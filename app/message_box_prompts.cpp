@@ -22,8 +22,11 @@ bool MessageBoxPrompts::AskYesNo(const std::string& text) {
 IPrompts::Answer MessageBoxPrompts::AskYesNoCancel(const std::string& text) {
     switch (QMessageBox::question(parent_, QString(), Text(text),
                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
-        case QMessageBox::Yes: return Answer::Yes;
-        case QMessageBox::No: return Answer::No;
-        default: return Answer::Cancel;
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
     }
 }

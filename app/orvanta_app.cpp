@@ -14,6 +14,7 @@
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
+#include "model/pov_object.h"
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
 #include "resources/command_ids.h"
@@ -26,9 +27,13 @@ QString Utf8(const std::string& cp1252) {
     return QString::fromStdString(orv::Cp1252ToUtf8(cp1252));
 }
 
-std::string Cp1252(const QString& text) { return orv::Utf8ToCp1252(text.toStdString()); }
+std::string Cp1252(const QString& text) {
+    return orv::Utf8ToCp1252(text.toStdString());
+}
 
-std::string LocalPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
 
 const char kRecentSection[] = "Recent File List";
 
@@ -36,29 +41,46 @@ const char kRecentSection[] = "Recent File List";
 
 std::optional<CreateKind> CreateKindForCommand(int id) {
     switch (id) {
-        case ID_CREATE_SPHERE: return CreateKind::Sphere;
-        case ID_CREATE_BOX: return CreateKind::Box;
-        case ID_CREATE_CONE: return CreateKind::Cone;
-        case ID_CREATE_TORUS: return CreateKind::Torus;
-        case ID_CREATE_CYLINDER: return CreateKind::Cylinder;
-        case ID_CREATE_HEIGHTFIELD: return CreateKind::HeightField;
-        case ID_CREATE_PLANE: return CreateKind::Plane;
-        case ID_CREATE_LIGHT: return CreateKind::Light;
-        case ID_CREATE_LIGHT_CYLINDER: return CreateKind::CylinderLight;
-        case ID_CREATE_SPOT: return CreateKind::SpotLight;
-        case ID_CREATE_CAMERA: return CreateKind::Camera;
-        default: return std::nullopt;
+        case ID_CREATE_SPHERE:
+            return CreateKind::Sphere;
+        case ID_CREATE_BOX:
+            return CreateKind::Box;
+        case ID_CREATE_CONE:
+            return CreateKind::Cone;
+        case ID_CREATE_TORUS:
+            return CreateKind::Torus;
+        case ID_CREATE_CYLINDER:
+            return CreateKind::Cylinder;
+        case ID_CREATE_HEIGHTFIELD:
+            return CreateKind::HeightField;
+        case ID_CREATE_PLANE:
+            return CreateKind::Plane;
+        case ID_CREATE_LIGHT:
+            return CreateKind::Light;
+        case ID_CREATE_LIGHT_CYLINDER:
+            return CreateKind::CylinderLight;
+        case ID_CREATE_SPOT:
+            return CreateKind::SpotLight;
+        case ID_CREATE_CAMERA:
+            return CreateKind::Camera;
+        default:
+            return std::nullopt;
     }
 }
 
-COrvantaApp::COrvantaApp() { frame_ = std::make_unique<CMainFrame>(*this); }
+COrvantaApp::COrvantaApp() {
+    frame_ = std::make_unique<CMainFrame>(*this);
+}
 
 COrvantaApp::~COrvantaApp() {
-    if (frame_) frame_->CloseAllViews();
+    if (frame_)
+        frame_->CloseAllViews();
     document_.reset();
 }
 
-QWidget* COrvantaApp::DialogParent() const { return frame_.get(); }
+QWidget* COrvantaApp::DialogParent() const {
+    return frame_.get();
+}
 
 void COrvantaApp::DropDocument() {
     frame_->CloseAllViews();
@@ -67,16 +89,20 @@ void COrvantaApp::DropDocument() {
 }
 
 bool COrvantaApp::CloseDocument() {
-    if (!document_) return true;
+    if (!document_)
+        return true;
     if (document_->IsModified()) {
         QString question = Utf8(LoadString(IDS_SAVE_CHANGES));
         question.replace("%1", Utf8(document_->GetTitle()));
         switch (GetPrompts().AskYesNoCancel(Cp1252(question))) {
-            case IPrompts::Answer::Cancel: return false;
+            case IPrompts::Answer::Cancel:
+                return false;
             case IPrompts::Answer::Yes:
-                if (!SaveDocument()) return false;
+                if (!SaveDocument())
+                    return false;
                 break;
-            case IPrompts::Answer::No: break;
+            case IPrompts::Answer::No:
+                break;
         }
     }
     DropDocument();
@@ -84,7 +110,8 @@ bool COrvantaApp::CloseDocument() {
 }
 
 bool COrvantaApp::NewDocument() {
-    if (!CloseDocument()) return false;
+    if (!CloseDocument())
+        return false;
     NextViewKind = kTopView;
     document_ = std::make_unique<COrvantaDoc>();
     frame_->RebuildMenus();
@@ -100,7 +127,8 @@ bool COrvantaApp::NewDocument() {
 
 bool COrvantaApp::OpenDocument(const QString& path) {
     NextViewKind = kCameraView;
-    if (!CloseDocument()) return false;
+    if (!CloseDocument())
+        return false;
     lastProblems_.clear();
     auto doc = std::make_unique<COrvantaDoc>();
     SceneReadOptions options;
@@ -122,31 +150,36 @@ bool COrvantaApp::OpenDocument(const QString& path) {
                                      {kCameraView, kTopView, kFrontView},
                                      {0, 0, 0},
                                      {kTopView, kSideView, kFrontView}};
-    const int next = NextViewKind >= 0 && NextViewKind <= 4 && NextViewKind != 3 ? NextViewKind
-                                                                                  : kCameraView;
-    for (int kind : kOrder[next]) frame_->OpenView(kind);
+    const int next =
+        NextViewKind >= 0 && NextViewKind <= 4 && NextViewKind != 3 ? NextViewKind : kCameraView;
+    for (int kind : kOrder[next])
+        frame_->OpenView(kind);
     frame_->TileViews();
     frame_->CentreOrthographicViews();
     frame_->UpdateCommandStates();
     AddRecentFile(QFileInfo(path).absoluteFilePath());
-    if (!result.problems.empty()) ShowReadProblems(path, result.problems);
+    if (!result.problems.empty())
+        ShowReadProblems(path, result.problems);
     return true;
 }
 
 bool COrvantaApp::SaveDocument() {
-    if (!document_) return false;
+    if (!document_)
+        return false;
     if (document_->GetPathName().empty()) {
-        const QString path = QFileDialog::getSaveFileName(
-            DialogParent(), QString(), Utf8(document_->GetTitle()) + ".om",
-            Utf8(LoadString(IDS_FILE_FILTER)));
-        if (path.isEmpty()) return false;
+        const QString path = QFileDialog::getSaveFileName(DialogParent(), QString(),
+                                                          Utf8(document_->GetTitle()) + ".om",
+                                                          Utf8(LoadString(IDS_FILE_FILTER)));
+        if (path.isEmpty())
+            return false;
         return SaveDocumentAs(path);
     }
     return SaveDocumentAs(QString::fromLocal8Bit(document_->GetPathName().c_str()));
 }
 
 bool COrvantaApp::SaveDocumentAs(const QString& path) {
-    if (!document_) return false;
+    if (!document_)
+        return false;
     const FileResult result = document_->OnSaveDocument(LocalPath(path));
     if (!result.ok) {
         GetPrompts().Message(LoadString(IDS_SAVE_FAILED) + "\n" + result.error);
@@ -159,42 +192,52 @@ bool COrvantaApp::SaveDocumentAs(const QString& path) {
 }
 
 CPovObject* COrvantaApp::Create(CreateKind kind) {
-    if (!document_ || !document_->CanCreate(kind)) return nullptr;
+    if (!document_ || !document_->CanCreate(kind))
+        return nullptr;
     return document_->OnCreate(kind);
 }
 
 void COrvantaApp::OnFileOpen() {
     const QString path = QFileDialog::getOpenFileName(DialogParent(), QString(), QString(),
                                                       Utf8(LoadString(IDS_FILE_FILTER)));
-    if (!path.isEmpty()) OpenDocument(path);
+    if (!path.isEmpty())
+        OpenDocument(path);
 }
 
 void COrvantaApp::OnFileSaveAs() {
-    if (!document_) return;
+    if (!document_)
+        return;
     const QString path = QFileDialog::getSaveFileName(
         DialogParent(), QString(), Utf8(document_->GetTitle()), Utf8(LoadString(IDS_FILE_FILTER)));
-    if (!path.isEmpty()) SaveDocumentAs(path);
+    if (!path.isEmpty())
+        SaveDocumentAs(path);
 }
 
 void COrvantaApp::OnSaveObject() {
-    if (!document_ || !document_->CurrentObject || !document_->CurrentObject->IsPresent()) return;
-    const QString path = QFileDialog::getSaveFileName(
-        DialogParent(), QString(), Utf8(document_->CurrentObject->Name) + ".om",
-        Utf8(LoadString(IDS_FILE_FILTER)));
-    if (path.isEmpty()) return;
+    if (!document_ || !document_->CurrentObject || !document_->CurrentObject->IsPresent())
+        return;
+    const QString path = QFileDialog::getSaveFileName(DialogParent(), QString(),
+                                                      Utf8(document_->CurrentObject->Name) + ".om",
+                                                      Utf8(LoadString(IDS_FILE_FILTER)));
+    if (path.isEmpty())
+        return;
     const FileResult result = document_->SaveSelectedObject(LocalPath(path));
-    if (!result.ok) GetPrompts().Message(LoadString(IDS_SAVE_FAILED) + "\n" + result.error);
+    if (!result.ok)
+        GetPrompts().Message(LoadString(IDS_SAVE_FAILED) + "\n" + result.error);
 }
 
 void COrvantaApp::OnLoadObjects() {
-    if (!document_) return;
+    if (!document_)
+        return;
     const QString path = QFileDialog::getOpenFileName(DialogParent(), QString(), QString(),
                                                       Utf8(LoadString(IDS_FILE_FILTER)));
-    if (!path.isEmpty()) LoadObjects(path);
+    if (!path.isEmpty())
+        LoadObjects(path);
 }
 
 bool COrvantaApp::LoadObjects(const QString& path) {
-    if (!document_) return false;
+    if (!document_)
+        return false;
     SceneReadOptions options;
     options.logFolder = LocalPath(QDir::currentPath());
     const SceneReadResult result = document_->LoadObjectsFromFile(LocalPath(path), options);
@@ -203,7 +246,8 @@ bool COrvantaApp::LoadObjects(const QString& path) {
         return false;
     }
     document_->UpdateAllViews();
-    if (!result.problems.empty()) ShowReadProblems(path, result.problems);
+    if (!result.problems.empty())
+        ShowReadProblems(path, result.problems);
     return true;
 }
 
@@ -212,7 +256,8 @@ QStringList COrvantaApp::RecentFiles() const {
     for (int i = 1; i <= 4; ++i) {
         const std::string value =
             ReadSetting(SettingsRoot::User, kRecentSection, "File" + std::to_string(i), "");
-        if (!value.empty()) files << Utf8(value);
+        if (!value.empty())
+            files << Utf8(value);
     }
     return files;
 }
@@ -221,10 +266,10 @@ void COrvantaApp::AddRecentFile(const QString& path) {
     QStringList files = RecentFiles();
     files.removeAll(path);
     files.prepend(path);
-    while (files.size() > 4) files.removeLast();
+    while (files.size() > 4)
+        files.removeLast();
     for (int i = 0; i < 4; ++i)
-        GetSettingsStore().Write(SettingsRoot::User, kRecentSection,
-                                 "File" + std::to_string(i + 1),
+        GetSettingsStore().Write(SettingsRoot::User, kRecentSection, "File" + std::to_string(i + 1),
                                  i < files.size() ? Cp1252(files[i]) : std::string());
     frame_->RebuildMenus();
 }
@@ -243,8 +288,8 @@ void COrvantaApp::ShowReadProblems(const QString& path, const ReadProblems& prob
     list->setReadOnly(true);
     QString lines;
     for (const ReadProblem& p : problems)
-        lines += (p.line > 0 ? QStringLiteral("%1: ").arg(p.line) : QString()) + Utf8(p.message) +
-                 "\n";
+        lines +=
+            (p.line > 0 ? QStringLiteral("%1: ").arg(p.line) : QString()) + Utf8(p.message) + "\n";
     list->setPlainText(lines);
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog);

@@ -48,6 +48,8 @@ class PaintCanvas : public QWidget {
 class GlCanvas : public QOpenGLWidget {
   public:
     explicit GlCanvas(ViewWidget* owner) : QOpenGLWidget(owner), owner_(owner) {
+        // no alpha: the clear colour (0, 0, 0, 0) is black, not see-through
+        setTextureFormat(0x8051);  // GL_RGB8
         setMouseTracking(true);
         setFocusPolicy(Qt::ClickFocus);
     }
@@ -68,14 +70,22 @@ class GlCanvas : public QOpenGLWidget {
 
 ScrollCode CodeOf(int action) {
     switch (action) {
-        case QAbstractSlider::SliderSingleStepSub: return ScrollCode::LineUp;
-        case QAbstractSlider::SliderSingleStepAdd: return ScrollCode::LineDown;
-        case QAbstractSlider::SliderPageStepSub: return ScrollCode::PageUp;
-        case QAbstractSlider::SliderPageStepAdd: return ScrollCode::PageDown;
-        case QAbstractSlider::SliderToMinimum: return ScrollCode::Top;
-        case QAbstractSlider::SliderToMaximum: return ScrollCode::Bottom;
-        case QAbstractSlider::SliderMove: return ScrollCode::ThumbTrack;
-        default: return ScrollCode::EndScroll;
+        case QAbstractSlider::SliderSingleStepSub:
+            return ScrollCode::LineUp;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return ScrollCode::LineDown;
+        case QAbstractSlider::SliderPageStepSub:
+            return ScrollCode::PageUp;
+        case QAbstractSlider::SliderPageStepAdd:
+            return ScrollCode::PageDown;
+        case QAbstractSlider::SliderToMinimum:
+            return ScrollCode::Top;
+        case QAbstractSlider::SliderToMaximum:
+            return ScrollCode::Bottom;
+        case QAbstractSlider::SliderMove:
+            return ScrollCode::ThumbTrack;
+        default:
+            return ScrollCode::EndScroll;
     }
 }
 
@@ -113,9 +123,15 @@ void ViewWidget::SetRange(ScrollBar bar, int minimum, int maximum) {
     settingBars_ = false;
 }
 
-int ViewWidget::Minimum(ScrollBar bar) const { return Bar(bar)->minimum(); }
-int ViewWidget::Maximum(ScrollBar bar) const { return Bar(bar)->maximum(); }
-int ViewWidget::Position(ScrollBar bar) const { return Bar(bar)->sliderPosition(); }
+int ViewWidget::Minimum(ScrollBar bar) const {
+    return Bar(bar)->minimum();
+}
+int ViewWidget::Maximum(ScrollBar bar) const {
+    return Bar(bar)->maximum();
+}
+int ViewWidget::Position(ScrollBar bar) const {
+    return Bar(bar)->sliderPosition();
+}
 
 void ViewWidget::SetPosition(ScrollBar bar, int position) {
     settingBars_ = true;
@@ -124,13 +140,19 @@ void ViewWidget::SetPosition(ScrollBar bar, int position) {
     settingBars_ = false;
 }
 
-void ViewWidget::SetEnabled(ScrollBar bar, bool enabled) { Bar(bar)->setEnabled(enabled); }
-bool ViewWidget::IsEnabled(ScrollBar bar) const { return Bar(bar)->isEnabled(); }
+void ViewWidget::SetEnabled(ScrollBar bar, bool enabled) {
+    Bar(bar)->setEnabled(enabled);
+}
+bool ViewWidget::IsEnabled(ScrollBar bar) const {
+    return Bar(bar)->isEnabled();
+}
 
 void ViewWidget::OnScrollAction(ScrollBar bar, int action) {
-    if (settingBars_) return;
+    if (settingBars_)
+        return;
     const ScrollCode code = CodeOf(action);
-    if (code == ScrollCode::EndScroll) return;
+    if (code == ScrollCode::EndScroll)
+        return;
     const int thumb = Bar(bar)->sliderPosition();
     // the view decides the new position; the bar then shows it
     settingBars_ = true;
@@ -143,7 +165,9 @@ void ViewWidget::OnScrollAction(ScrollBar bar, int action) {
 // ---------------------------------------------------------------------------------------------
 // window services
 
-void ViewWidget::Redraw() { canvas_->update(); }
+void ViewWidget::Redraw() {
+    canvas_->update();
+}
 
 uint32_t ViewWidget::SystemTextColor() const {
     const QColor c = palette().color(QPalette::WindowText);
@@ -156,7 +180,8 @@ std::optional<int> ViewWidget::AskUserZoom(int current) {
     const int value = QInputDialog::getInt(this, LoadStringUtf8(IDS_ZOOM_DIALOG_TITLE).c_str(),
                                            LoadStringUtf8(IDS_ZOOM_DIALOG_LABEL).c_str(), current,
                                            1, 100, 1, &ok);
-    if (!ok) return std::nullopt;
+    if (!ok)
+        return std::nullopt;
     return value;
 }
 
@@ -173,7 +198,8 @@ void ViewWidget::showEvent(QShowEvent* event) {
 }
 
 void ViewWidget::CanvasResized() {
-    if (!created_) return;
+    if (!created_)
+        return;
     const int w = canvas_->width(), h = canvas_->height();
     view_->OnSize(w, h, w + 20, h + 20);
 }
@@ -210,14 +236,16 @@ void ViewWidget::CanvasMouseMove(QMouseEvent* event) {
 }
 
 void ViewWidget::CanvasMouseRelease(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() != Qt::LeftButton)
+        return;
     const QPoint p = event->position().toPoint();
     view_->OnLButtonUp(p.x(), p.y());
     emit viewChanged();
 }
 
 void ViewWidget::CanvasDoubleClick(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() != Qt::LeftButton)
+        return;
     const QPoint p = event->position().toPoint();
     view_->OnLButtonDblClk(p.x(), p.y());
     emit viewChanged();
@@ -239,5 +267,6 @@ void ViewWidget::CanvasKeyPress(QKeyEvent* event) {
 }
 
 void ViewWidget::ShowContextMenu(const QPoint& globalPosition) {
-    if (contextMenu_) contextMenu_->exec(globalPosition);
+    if (contextMenu_)
+        contextMenu_->exec(globalPosition);
 }

@@ -65,7 +65,9 @@ class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QScrollBar* Bar(ScrollBar bar) const { return bar == ScrollBar::Horizontal ? horizontal_ : vertical_; }
+    QScrollBar* Bar(ScrollBar bar) const {
+        return bar == ScrollBar::Horizontal ? horizontal_ : vertical_;
+    }
     void OnScrollAction(ScrollBar bar, int action);
     void ShowContextMenu(const QPoint& globalPosition);
 
