@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QMdiSubWindow>
+#include <QOpenGLWidget>
+#include <QSet>
 #include <QTest>
 
 #include "app/child_frame.h"
@@ -69,6 +71,55 @@ TEST_F(AppTest, ObjectsShowInEveryView) {
     Settle();
     QTest::qWait(300);
     app->Frame()->grab().save("/tmp/orvanta-objects.png");
+}
+
+}  // namespace
+
+namespace {
+
+class AppExampleTest : public ModelTest {
+  protected:
+    MemorySettingsStore settings;
+    ScopedRecordingPrompts prompts;
+};
+
+TEST_F(AppExampleTest, TheExampleSceneShowsItsObjects) {
+    SetSettingsStore(&settings);
+    {
+        COrvantaApp app;
+        app.Frame()->resize(1200, 900);
+        app.Frame()->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(app.Frame()));
+        ASSERT_TRUE(app.OpenDocument(ORVANTA_EXAMPLES_DIR "/beispiel.om"));
+        for (int i = 0; i < 5; ++i)
+            QApplication::processEvents();
+        QTest::qWait(300);
+        EXPECT_TRUE(app.LastReadProblems().empty());
+        EXPECT_TRUE(prompts.messages.empty());
+        const auto& frames = app.Frame()->ChildFrames();
+        ASSERT_EQ(frames.size(), 4u);
+        EXPECT_EQ(frames[0]->windowTitle(), "beispiel.om:1 Kamera");
+        app.Frame()->grab().save("/tmp/orvanta-example.png");
+
+        // the top view shows outlines: dark pixels on white
+        const QImage top = frames[1]->GetViewWidget()->Canvas()->grab().toImage();
+        int dark = 0;
+        for (int y = 0; y < top.height(); ++y)
+            for (int x = 0; x < top.width(); ++x)
+                if (qGray(top.pixel(x, y)) < 100)
+                    ++dark;
+        EXPECT_GT(dark, 200);
+
+        // the camera view is shaded: many different colours, not just a few flat ones
+        auto* gl = static_cast<QOpenGLWidget*>(frames[0]->GetViewWidget()->Canvas());
+        const QImage camera = gl->grabFramebuffer();
+        QSet<QRgb> colours;
+        for (int y = 0; y < camera.height(); y += 2)
+            for (int x = 0; x < camera.width(); x += 2)
+                colours.insert(camera.pixel(x, y));
+        EXPECT_GT(colours.size(), 50);
+    }
+    SetSettingsStore(nullptr);
 }
 
 }  // namespace
