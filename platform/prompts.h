@@ -13,6 +13,12 @@ class IPrompts {
     virtual void Message(const std::string& text) = 0;
     // A question with Yes and No buttons; true for Yes.
     virtual bool AskYesNo(const std::string& text) = 0;
+
+    enum class Answer { Yes, No, Cancel };
+    // A question with Yes, No and Cancel buttons (the save-changes question).
+    virtual Answer AskYesNoCancel(const std::string& text) {
+        return AskYesNo(text) ? Answer::Yes : Answer::No;
+    }
 };
 
 IPrompts& GetPrompts();

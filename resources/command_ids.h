@@ -61,6 +61,24 @@ enum CommandId : int {
     ID_EDIT_PASTE = 57637,
     ID_EDIT_UNDO = 57643,
 
+    // file
+    ID_FILE_NEW = 57600,
+    ID_FILE_OPEN = 57601,
+    ID_FILE_CLOSE = 57602,
+    ID_FILE_SAVE = 57603,
+    ID_FILE_SAVE_AS = 57604,
+    ID_FILE_MRU_FIRST = 57616,  // the recent files take 57616 ... 57619
+    ID_FILE_MRU_LAST = 57619,
+    ID_APP_EXIT = 57665,
+    ID_EDIT_SAVE_OBJECT = 32826,
+
+    // windows
+    ID_WINDOW_ARRANGE = 57649,
+    ID_WINDOW_CASCADE = 57650,
+    ID_WINDOW_TILE_HORZ = 57651,
+    ID_VIEW_TOOLBAR = 59392,
+    ID_VIEW_STATUS_BAR = 59393,
+
     // the views' context menu
     IDR_VIEW_CONTEXT_MENU = 105,
 

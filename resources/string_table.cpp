@@ -122,6 +122,16 @@ const Entry kGerman[] = {
     {IDS_CAMERA_REACTIVATE,
      "Sie hatten schon eine Kamera erzeugt, diese aber wieder gelöscht. Wollen Sie die neue "
      "Kamera an der Position der alten wieder aktivieren?"},
+    {IDS_ZOOM_DIALOG_TITLE, "Auflösung"},
+    {IDS_ZOOM_DIALOG_LABEL, "&Benutzereinstellung:"},
+    {IDS_FILE_FILTER,
+     "Orvanta Modeller Dateien (*.om);;POV-Ray (*.pov);;Include-Dateien (*.inc);;All Files (*)"},
+    {IDS_READ_PROBLEMS_TITLE, "Fehler beim Lesen"},
+    {IDS_READ_PROBLEMS_TEXT,
+     "Beim Lesen von %1 sind Fehler aufgetreten. Die Objekte bis zum Fehler wurden geladen."},
+    {IDS_SAVE_FAILED, "Die Datei konnte nicht gespeichert werden; die alte Datei bleibt erhalten."},
+    {IDS_OPEN_FAILED, "Fehler beim Öffnen des Dokuments."},
+    {IDS_OPEN_DOCUMENT_ERROR, "Die Datei %1 konnte nicht gelesen werden."},
     {IDS_STATUS_LOADING_OBJECT, "Lade Objekt %ld, Name: %s"},
     {IDS_STATUS_MOVING_OBJECT, "Verschiebe %s"},
 };

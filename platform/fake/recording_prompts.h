@@ -14,9 +14,15 @@ class RecordingPrompts : public IPrompts {
         return answer;
     }
 
+    Answer AskYesNoCancel(const std::string& text) override {
+        questions.push_back(text);
+        return threeWayAnswer;
+    }
+
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     bool answer = false;
+    Answer threeWayAnswer = Answer::No;
 };
 
 // Installs a RecordingPrompts for the lifetime of the guard.

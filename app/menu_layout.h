@@ -1,0 +1,24 @@
+// The menus of the main window and the views' context menu: command ids, German texts (with
+// the accelerator text after a tab), shortcuts and sub-menus.
+#pragma once
+
+#include <vector>
+
+struct MenuEntry {
+    enum class Kind { Command, Separator, SubMenu, RecentFiles };
+    Kind kind = Kind::Command;
+    int id = 0;
+    const char* text = "";               // UTF-8, "&" marks the mnemonic
+    std::vector<const char*> shortcuts;  // key sequences in Qt's portable form ("Ctrl+N")
+    bool checkable = false;
+    std::vector<MenuEntry> children;
+};
+
+// the menu bar while a document is open
+const std::vector<MenuEntry>& DocumentMenuBar();
+// the menu bar without a document
+const std::vector<MenuEntry>& EmptyMenuBar();
+// the views' context menu
+const std::vector<MenuEntry>& ViewContextMenuEntries();
+// the entry of a command anywhere in the menus, or nullptr
+const MenuEntry* FindMenuEntry(int id);

@@ -1,0 +1,300 @@
+#include "app/orvanta_app.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "app/child_frame.h"
+#include "app/main_frame.h"
+#include "document/creation_commands.h"
+#include "document/orvanta_doc.h"
+#include "model/cp1252.h"
+#include "model/pov_object.h"
+#include "platform/prompts.h"
+#include "platform/settings_store.h"
+#include "resources/command_ids.h"
+#include "resources/string_table.h"
+#include "view/orvanta_view.h"
+
+namespace {
+
+QString Utf8(const std::string& cp1252) {
+    return QString::fromStdString(orv::Cp1252ToUtf8(cp1252));
+}
+
+std::string Cp1252(const QString& text) {
+    return orv::Utf8ToCp1252(text.toStdString());
+}
+
+std::string LocalPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+const char kRecentSection[] = "Recent File List";
+
+}  // namespace
+
+std::optional<CreateKind> CreateKindForCommand(int id) {
+    switch (id) {
+        case ID_CREATE_SPHERE:
+            return CreateKind::Sphere;
+        case ID_CREATE_BOX:
+            return CreateKind::Box;
+        case ID_CREATE_CONE:
+            return CreateKind::Cone;
+        case ID_CREATE_TORUS:
+            return CreateKind::Torus;
+        case ID_CREATE_CYLINDER:
+            return CreateKind::Cylinder;
+        case ID_CREATE_HEIGHTFIELD:
+            return CreateKind::HeightField;
+        case ID_CREATE_PLANE:
+            return CreateKind::Plane;
+        case ID_CREATE_LIGHT:
+            return CreateKind::Light;
+        case ID_CREATE_LIGHT_CYLINDER:
+            return CreateKind::CylinderLight;
+        case ID_CREATE_SPOT:
+            return CreateKind::SpotLight;
+        case ID_CREATE_CAMERA:
+            return CreateKind::Camera;
+        default:
+            return std::nullopt;
+    }
+}
+
+COrvantaApp::COrvantaApp() {
+    frame_ = std::make_unique<CMainFrame>(*this);
+}
+
+COrvantaApp::~COrvantaApp() {
+    if (frame_)
+        frame_->CloseAllViews();
+    document_.reset();
+}
+
+QWidget* COrvantaApp::DialogParent() const {
+    return frame_.get();
+}
+
+void COrvantaApp::DropDocument() {
+    frame_->CloseAllViews();
+    document_.reset();
+    frame_->RebuildMenus();
+}
+
+bool COrvantaApp::CloseDocument() {
+    if (!document_)
+        return true;
+    if (document_->IsModified()) {
+        QString question = Utf8(LoadString(IDS_SAVE_CHANGES));
+        question.replace("%1", Utf8(document_->GetTitle()));
+        switch (GetPrompts().AskYesNoCancel(Cp1252(question))) {
+            case IPrompts::Answer::Cancel:
+                return false;
+            case IPrompts::Answer::Yes:
+                if (!SaveDocument())
+                    return false;
+                break;
+            case IPrompts::Answer::No:
+                break;
+        }
+    }
+    DropDocument();
+    return true;
+}
+
+bool COrvantaApp::NewDocument() {
+    if (!CloseDocument())
+        return false;
+    NextViewKind = kTopView;
+    document_ = std::make_unique<COrvantaDoc>();
+    frame_->RebuildMenus();
+    frame_->OpenView(kTopView);
+    frame_->OpenView(kCameraView);
+    frame_->OpenView(kSideView);
+    frame_->OpenView(kFrontView);
+    frame_->TileViews();
+    frame_->CentreOrthographicViews();
+    frame_->UpdateCommandStates();
+    return true;
+}
+
+bool COrvantaApp::OpenDocument(const QString& path) {
+    NextViewKind = kCameraView;
+    if (!CloseDocument())
+        return false;
+    lastProblems_.clear();
+    auto doc = std::make_unique<COrvantaDoc>();
+    SceneReadOptions options;
+    options.logFolder = LocalPath(QDir::currentPath());
+    const SceneReadResult result = doc->OnOpenDocument(LocalPath(path), options);
+    if (!result.ok) {
+        doc.reset();
+        NewDocument();
+        GetPrompts().Message(LoadString(IDS_OPEN_FAILED) + "\n" + orv::Utf8ToCp1252(result.error));
+        return false;
+    }
+    document_ = std::move(doc);
+    document_->SetPathName(LocalPath(QFileInfo(path).absoluteFilePath()));
+    frame_->RebuildMenus();
+    frame_->OpenView(kCameraView);
+    // the other three kinds, by the kind the next view would take now
+    static const int kOrder[5][3] = {{kCameraView, kSideView, kFrontView},
+                                     {kCameraView, kSideView, kTopView},
+                                     {kCameraView, kTopView, kFrontView},
+                                     {0, 0, 0},
+                                     {kTopView, kSideView, kFrontView}};
+    const int next =
+        NextViewKind >= 0 && NextViewKind <= 4 && NextViewKind != 3 ? NextViewKind : kCameraView;
+    for (int kind : kOrder[next])
+        frame_->OpenView(kind);
+    frame_->TileViews();
+    frame_->CentreOrthographicViews();
+    frame_->UpdateCommandStates();
+    AddRecentFile(QFileInfo(path).absoluteFilePath());
+    if (!result.problems.empty())
+        ShowReadProblems(path, result.problems);
+    return true;
+}
+
+bool COrvantaApp::SaveDocument() {
+    if (!document_)
+        return false;
+    if (document_->GetPathName().empty()) {
+        const QString path = QFileDialog::getSaveFileName(DialogParent(), QString(),
+                                                          Utf8(document_->GetTitle()) + ".om",
+                                                          Utf8(LoadString(IDS_FILE_FILTER)));
+        if (path.isEmpty())
+            return false;
+        return SaveDocumentAs(path);
+    }
+    return SaveDocumentAs(QString::fromLocal8Bit(document_->GetPathName().c_str()));
+}
+
+bool COrvantaApp::SaveDocumentAs(const QString& path) {
+    if (!document_)
+        return false;
+    const FileResult result = document_->OnSaveDocument(LocalPath(path));
+    if (!result.ok) {
+        GetPrompts().Message(LoadString(IDS_SAVE_FAILED) + "\n" + result.error);
+        return false;
+    }
+    document_->SetPathName(LocalPath(QFileInfo(path).absoluteFilePath()));
+    frame_->UpdateTitles();
+    AddRecentFile(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+CPovObject* COrvantaApp::Create(CreateKind kind) {
+    if (!document_ || !document_->CanCreate(kind))
+        return nullptr;
+    return document_->OnCreate(kind);
+}
+
+void COrvantaApp::OnFileOpen() {
+    const QString path = QFileDialog::getOpenFileName(DialogParent(), QString(), QString(),
+                                                      Utf8(LoadString(IDS_FILE_FILTER)));
+    if (!path.isEmpty())
+        OpenDocument(path);
+}
+
+void COrvantaApp::OnFileSaveAs() {
+    if (!document_)
+        return;
+    const QString path = QFileDialog::getSaveFileName(
+        DialogParent(), QString(), Utf8(document_->GetTitle()), Utf8(LoadString(IDS_FILE_FILTER)));
+    if (!path.isEmpty())
+        SaveDocumentAs(path);
+}
+
+void COrvantaApp::OnSaveObject() {
+    if (!document_ || !document_->CurrentObject || !document_->CurrentObject->IsPresent())
+        return;
+    const QString path = QFileDialog::getSaveFileName(DialogParent(), QString(),
+                                                      Utf8(document_->CurrentObject->Name) + ".om",
+                                                      Utf8(LoadString(IDS_FILE_FILTER)));
+    if (path.isEmpty())
+        return;
+    const FileResult result = document_->SaveSelectedObject(LocalPath(path));
+    if (!result.ok)
+        GetPrompts().Message(LoadString(IDS_SAVE_FAILED) + "\n" + result.error);
+}
+
+void COrvantaApp::OnLoadObjects() {
+    if (!document_)
+        return;
+    const QString path = QFileDialog::getOpenFileName(DialogParent(), QString(), QString(),
+                                                      Utf8(LoadString(IDS_FILE_FILTER)));
+    if (!path.isEmpty())
+        LoadObjects(path);
+}
+
+bool COrvantaApp::LoadObjects(const QString& path) {
+    if (!document_)
+        return false;
+    SceneReadOptions options;
+    options.logFolder = LocalPath(QDir::currentPath());
+    const SceneReadResult result = document_->LoadObjectsFromFile(LocalPath(path), options);
+    if (!result.ok) {
+        GetPrompts().Message(LoadString(IDS_OPEN_FAILED) + "\n" + orv::Utf8ToCp1252(result.error));
+        return false;
+    }
+    document_->UpdateAllViews();
+    if (!result.problems.empty())
+        ShowReadProblems(path, result.problems);
+    return true;
+}
+
+QStringList COrvantaApp::RecentFiles() const {
+    QStringList files;
+    for (int i = 1; i <= 4; ++i) {
+        const std::string value =
+            ReadSetting(SettingsRoot::User, kRecentSection, "File" + std::to_string(i), "");
+        if (!value.empty())
+            files << Utf8(value);
+    }
+    return files;
+}
+
+void COrvantaApp::AddRecentFile(const QString& path) {
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > 4)
+        files.removeLast();
+    for (int i = 0; i < 4; ++i)
+        GetSettingsStore().Write(SettingsRoot::User, kRecentSection, "File" + std::to_string(i + 1),
+                                 i < files.size() ? Cp1252(files[i]) : std::string());
+    frame_->RebuildMenus();
+}
+
+void COrvantaApp::ShowReadProblems(const QString& path, const ReadProblems& problems) {
+    lastProblems_ = problems;
+    auto* dialog = new QDialog(DialogParent());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName("readProblemsDialog");
+    dialog->setWindowTitle(Utf8(LoadString(IDS_READ_PROBLEMS_TITLE)));
+    auto* layout = new QVBoxLayout(dialog);
+    QString text = Utf8(LoadString(IDS_READ_PROBLEMS_TEXT));
+    text.replace("%1", QFileInfo(path).fileName());
+    layout->addWidget(new QLabel(text, dialog));
+    auto* list = new QPlainTextEdit(dialog);
+    list->setReadOnly(true);
+    QString lines;
+    for (const ReadProblem& p : problems)
+        lines +=
+            (p.line > 0 ? QStringLiteral("%1: ").arg(p.line) : QString()) + Utf8(p.message) + "\n";
+    list->setPlainText(lines);
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    dialog->resize(520, 300);
+    dialog->show();  // not modal: the scene is usable while the list is open
+}

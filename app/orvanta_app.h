@@ -1,0 +1,68 @@
+// The application: one scene document at a time, the main window, and the commands that
+// create, open, save and close documents. Creating or opening a document first closes the
+// open one, after the save-changes question.
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+#include "document/read_problem.h"
+
+class CMainFrame;
+class COrvantaDoc;
+class CPovObject;
+class QWidget;
+enum class CreateKind;
+
+// the creation command of a menu id, if it is one
+std::optional<CreateKind> CreateKindForCommand(int id);
+
+class COrvantaApp : public QObject {
+    Q_OBJECT
+
+  public:
+    COrvantaApp();
+    ~COrvantaApp() override;
+
+    CMainFrame* Frame() const { return frame_.get(); }
+    COrvantaDoc* Document() const { return document_.get(); }
+
+    // A new, untitled document with four tiled views: top, camera, side, front.
+    bool NewDocument();
+    // Opens a scene file in a new document (camera view first). A file that cannot be read
+    // leaves a new untitled document and a message; problems met while reading are shown and
+    // what was read stays. False when the file was not opened.
+    bool OpenDocument(const QString& path);
+    // Asks whether to save changes; false when the user cancelled.
+    bool CloseDocument();
+    // Saves to the document's file (asks for one when it has none); false on failure.
+    bool SaveDocument();
+    bool SaveDocumentAs(const QString& path);
+    // Runs a creation command on the open document.
+    CPovObject* Create(CreateKind kind);
+
+    // the commands with a file dialog
+    void OnFileOpen();
+    void OnFileSaveAs();
+    void OnSaveObject();
+    void OnLoadObjects();
+    // reads objects of a file into the open document
+    bool LoadObjects(const QString& path);
+
+    // the four most recent files, newest first
+    QStringList RecentFiles() const;
+    // the problems of the last read, as the problems dialog showed them
+    const ReadProblems& LastReadProblems() const { return lastProblems_; }
+
+  private:
+    void AddRecentFile(const QString& path);
+    void ShowReadProblems(const QString& path, const ReadProblems& problems);
+    void DropDocument();
+    QWidget* DialogParent() const;
+
+    std::unique_ptr<COrvantaDoc> document_;
+    std::unique_ptr<CMainFrame> frame_;
+    ReadProblems lastProblems_;
+};

@@ -1,0 +1,272 @@
+#include "view/widgets/view_widget.h"
+
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QOpenGLWidget>
+#include <QPainter>
+
+#include "document/orvanta_doc.h"
+#include "model/cp1252.h"
+#include "platform/qt/qpainter_device_context.h"
+#include "resources/string_table.h"
+
+namespace {
+
+QColor ToQColor(uint32_t bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+// The canvas of the top, front and side views (and of the camera view without OpenGL).
+class PaintCanvas : public QWidget {
+  public:
+    explicit PaintCanvas(ViewWidget* owner) : QWidget(owner), owner_(owner) {
+        setMouseTracking(true);
+        setFocusPolicy(Qt::ClickFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override { owner_->CanvasPaint(this); }
+    void resizeEvent(QResizeEvent*) override { owner_->CanvasResized(); }
+    void mousePressEvent(QMouseEvent* e) override { owner_->CanvasMousePress(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { owner_->CanvasMouseMove(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { owner_->CanvasMouseRelease(e); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override { owner_->CanvasDoubleClick(e); }
+    void contextMenuEvent(QContextMenuEvent* e) override { owner_->CanvasContextMenu(e); }
+    void keyPressEvent(QKeyEvent* e) override { owner_->CanvasKeyPress(e); }
+
+  private:
+    ViewWidget* owner_;
+};
+
+// The camera view's canvas: OpenGL, or the objects' own projection when OpenGL is off.
+class GlCanvas : public QOpenGLWidget {
+  public:
+    explicit GlCanvas(ViewWidget* owner) : QOpenGLWidget(owner), owner_(owner) {
+        // no alpha: the clear colour (0, 0, 0, 0) is black, not see-through
+        setTextureFormat(0x8051);  // GL_RGB8
+        setMouseTracking(true);
+        setFocusPolicy(Qt::ClickFocus);
+    }
+
+  protected:
+    void paintGL() override { owner_->RenderGl(); }
+    void resizeGL(int, int) override { owner_->CanvasResized(); }
+    void mousePressEvent(QMouseEvent* e) override { owner_->CanvasMousePress(e); }
+    void mouseMoveEvent(QMouseEvent* e) override { owner_->CanvasMouseMove(e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { owner_->CanvasMouseRelease(e); }
+    void mouseDoubleClickEvent(QMouseEvent* e) override { owner_->CanvasDoubleClick(e); }
+    void contextMenuEvent(QContextMenuEvent* e) override { owner_->CanvasContextMenu(e); }
+    void keyPressEvent(QKeyEvent* e) override { owner_->CanvasKeyPress(e); }
+
+  private:
+    ViewWidget* owner_;
+};
+
+ScrollCode CodeOf(int action) {
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepSub:
+            return ScrollCode::LineUp;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return ScrollCode::LineDown;
+        case QAbstractSlider::SliderPageStepSub:
+            return ScrollCode::PageUp;
+        case QAbstractSlider::SliderPageStepAdd:
+            return ScrollCode::PageDown;
+        case QAbstractSlider::SliderToMinimum:
+            return ScrollCode::Top;
+        case QAbstractSlider::SliderToMaximum:
+            return ScrollCode::Bottom;
+        case QAbstractSlider::SliderMove:
+            return ScrollCode::ThumbTrack;
+        default:
+            return ScrollCode::EndScroll;
+    }
+}
+
+}  // namespace
+
+ViewWidget::ViewWidget(COrvantaDoc& document, QWidget* parent) : QWidget(parent) {
+    const bool camera = NextViewKind == kCameraView;
+    canvas_ = camera ? static_cast<QWidget*>(new GlCanvas(this)) : new PaintCanvas(this);
+    horizontal_ = new QScrollBar(Qt::Horizontal, this);
+    vertical_ = new QScrollBar(Qt::Vertical, this);
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(canvas_, 0, 0);
+    layout->addWidget(vertical_, 0, 1);
+    layout->addWidget(horizontal_, 1, 0);
+    setFocusProxy(canvas_);
+
+    connect(horizontal_, &QScrollBar::actionTriggered, this,
+            [this](int action) { OnScrollAction(ScrollBar::Horizontal, action); });
+    connect(vertical_, &QScrollBar::actionTriggered, this,
+            [this](int action) { OnScrollAction(ScrollBar::Vertical, action); });
+
+    view_ = std::make_unique<COrvantaView>(document, *this, this);
+}
+
+ViewWidget::~ViewWidget() = default;
+
+// ---------------------------------------------------------------------------------------------
+// scroll bars
+
+void ViewWidget::SetRange(ScrollBar bar, int minimum, int maximum) {
+    settingBars_ = true;
+    Bar(bar)->setRange(minimum, maximum < minimum ? minimum : maximum);
+    settingBars_ = false;
+}
+
+int ViewWidget::Minimum(ScrollBar bar) const {
+    return Bar(bar)->minimum();
+}
+int ViewWidget::Maximum(ScrollBar bar) const {
+    return Bar(bar)->maximum();
+}
+int ViewWidget::Position(ScrollBar bar) const {
+    return Bar(bar)->sliderPosition();
+}
+
+void ViewWidget::SetPosition(ScrollBar bar, int position) {
+    settingBars_ = true;
+    Bar(bar)->setSliderPosition(position);
+    Bar(bar)->setValue(Bar(bar)->sliderPosition());
+    settingBars_ = false;
+}
+
+void ViewWidget::SetEnabled(ScrollBar bar, bool enabled) {
+    Bar(bar)->setEnabled(enabled);
+}
+bool ViewWidget::IsEnabled(ScrollBar bar) const {
+    return Bar(bar)->isEnabled();
+}
+
+void ViewWidget::OnScrollAction(ScrollBar bar, int action) {
+    if (settingBars_)
+        return;
+    const ScrollCode code = CodeOf(action);
+    if (code == ScrollCode::EndScroll)
+        return;
+    const int thumb = Bar(bar)->sliderPosition();
+    // the view decides the new position; the bar then shows it
+    settingBars_ = true;
+    const int before = Bar(bar)->value();
+    Bar(bar)->setSliderPosition(before);
+    settingBars_ = false;
+    view_->OnScroll(bar, code, thumb);
+}
+
+// ---------------------------------------------------------------------------------------------
+// window services
+
+void ViewWidget::Redraw() {
+    canvas_->update();
+}
+
+uint32_t ViewWidget::SystemTextColor() const {
+    const QColor c = palette().color(QPalette::WindowText);
+    return static_cast<uint32_t>(c.red()) | (static_cast<uint32_t>(c.green()) << 8) |
+           (static_cast<uint32_t>(c.blue()) << 16);
+}
+
+std::optional<int> ViewWidget::AskUserZoom(int current) {
+    bool ok = false;
+    const int value = QInputDialog::getInt(this, LoadStringUtf8(IDS_ZOOM_DIALOG_TITLE).c_str(),
+                                           LoadStringUtf8(IDS_ZOOM_DIALOG_LABEL).c_str(), current,
+                                           1, 100, 1, &ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+// ---------------------------------------------------------------------------------------------
+// canvas events
+
+void ViewWidget::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!created_) {
+        created_ = true;
+        const int w = canvas_->width(), h = canvas_->height();
+        view_->OnCreate(w + 20, h + 20, w, h);
+    }
+}
+
+void ViewWidget::CanvasResized() {
+    if (!created_)
+        return;
+    const int w = canvas_->width(), h = canvas_->height();
+    view_->OnSize(w, h, w + 20, h + 20);
+}
+
+void ViewWidget::CanvasPaint(QWidget* canvas) {
+    QPainter painter(canvas);
+    view_->OnEraseBackground();
+    painter.fillRect(canvas->rect(), palette().color(QPalette::Base));
+    QPainterDeviceContext dc(painter, ToQColor(view_->TextColor));
+    view_->OnDraw(dc);
+}
+
+void ViewWidget::RenderGl() {
+    if (view_->UseOpenGL) {
+        view_->RenderCameraScene();
+        return;
+    }
+    CanvasPaint(canvas_);
+}
+
+void ViewWidget::CanvasMousePress(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        view_->OnLButtonDown(p.x(), p.y());
+    else if (event->button() == Qt::RightButton)
+        view_->OnRButtonDown(p.x(), p.y());
+    emit viewChanged();
+}
+
+void ViewWidget::CanvasMouseMove(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    view_->OnMouseMove(p.x(), p.y());
+    emit viewChanged();
+}
+
+void ViewWidget::CanvasMouseRelease(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint p = event->position().toPoint();
+    view_->OnLButtonUp(p.x(), p.y());
+    emit viewChanged();
+}
+
+void ViewWidget::CanvasDoubleClick(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint p = event->position().toPoint();
+    view_->OnLButtonDblClk(p.x(), p.y());
+    emit viewChanged();
+}
+
+void ViewWidget::CanvasContextMenu(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        ShowContextMenu(canvas_->mapToGlobal(QPoint(5, 5)));
+    else
+        ShowContextMenu(event->globalPos());
+}
+
+void ViewWidget::CanvasKeyPress(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && (event->modifiers() & Qt::ShiftModifier)) {
+        ShowContextMenu(canvas_->mapToGlobal(QPoint(5, 5)));
+        return;
+    }
+    event->ignore();
+}
+
+void ViewWidget::ShowContextMenu(const QPoint& globalPosition) {
+    if (contextMenu_)
+        contextMenu_->exec(globalPosition);
+}

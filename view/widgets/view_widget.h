@@ -1,0 +1,81 @@
+// The desktop widget of one view: a drawing canvas with two scroll bars. It forwards paint,
+// mouse, size and scroll events to the view logic (COrvantaView) and gives the logic its scroll
+// bars and its window. The top, front and side views draw with QPainter through the device
+// context; the camera view renders with OpenGL into a QOpenGLWidget (the same routine as the
+// batch tool's headless render).
+#pragma once
+
+#include <QScrollBar>
+#include <QWidget>
+#include <memory>
+
+#include "view/orvanta_view.h"
+#include "view/scroll_bars.h"
+#include "view/view_window.h"
+
+class COrvantaDoc;
+class QMenu;
+
+class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
+    Q_OBJECT
+
+  public:
+    // The view takes its kind from NextViewKind, as every new view does.
+    ViewWidget(COrvantaDoc& document, QWidget* parent = nullptr);
+    ~ViewWidget() override;
+
+    COrvantaView& View() { return *view_; }
+    // the area the view draws into
+    QWidget* Canvas() const { return canvas_; }
+    QScrollBar* HorizontalBar() const { return horizontal_; }
+    QScrollBar* VerticalBar() const { return vertical_; }
+    // The menu shown on a context-menu request (the views' menu); not owned.
+    void SetContextMenu(QMenu* menu) { contextMenu_ = menu; }
+
+    // IScrollBars
+    void SetRange(ScrollBar bar, int minimum, int maximum) override;
+    int Minimum(ScrollBar bar) const override;
+    int Maximum(ScrollBar bar) const override;
+    int Position(ScrollBar bar) const override;
+    void SetPosition(ScrollBar bar, int position) override;
+    void SetEnabled(ScrollBar bar, bool enabled) override;
+    bool IsEnabled(ScrollBar bar) const override;
+
+    // IViewWindow
+    void Redraw() override;
+    uint32_t SystemTextColor() const override;
+    std::optional<int> AskUserZoom(int current) override;
+
+    // events of the canvas, forwarded by it
+    void CanvasPaint(QWidget* canvas);
+    void CanvasResized();
+    void CanvasMousePress(QMouseEvent* event);
+    void CanvasMouseMove(QMouseEvent* event);
+    void CanvasMouseRelease(QMouseEvent* event);
+    void CanvasDoubleClick(QMouseEvent* event);
+    void CanvasContextMenu(QContextMenuEvent* event);
+    void CanvasKeyPress(QKeyEvent* event);
+    void RenderGl();
+
+  signals:
+    // the view drew or changed the selection; the frame refreshes its status panes
+    void viewChanged();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QScrollBar* Bar(ScrollBar bar) const {
+        return bar == ScrollBar::Horizontal ? horizontal_ : vertical_;
+    }
+    void OnScrollAction(ScrollBar bar, int action);
+    void ShowContextMenu(const QPoint& globalPosition);
+
+    QWidget* canvas_ = nullptr;
+    QScrollBar* horizontal_ = nullptr;
+    QScrollBar* vertical_ = nullptr;
+    QMenu* contextMenu_ = nullptr;
+    bool created_ = false;
+    bool settingBars_ = false;
+    std::unique_ptr<COrvantaView> view_;
+};
