@@ -4,7 +4,7 @@
 
 #include "resources/string_table.h"
 #include "view/orvanta_view.h"
-#include "view/widgets/view_widget.h"
+#include "view/qt/widgets/view_widget.h"
 
 COrvantaMDIChildWnd::COrvantaMDIChildWnd(COrvantaDoc& document, QWidget* parent)
     : QMdiSubWindow(parent) {

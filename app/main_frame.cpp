@@ -22,7 +22,7 @@
 #include "resources/string_table.h"
 #include "view/orvanta_view.h"
 #include "view/status_panes.h"
-#include "view/widgets/view_widget.h"
+#include "view/qt/widgets/view_widget.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 #include "resources/command_ids.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/model_test.h"
-#include "view/widgets/view_widget.h"
+#include "view/qt/widgets/view_widget.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "platform/fake/recording_prompts.h"
 #include "platform/memory_settings_store.h"
 #include "tests/support/model_test.h"
-#include "view/widgets/view_widget.h"
+#include "view/qt/widgets/view_widget.h"
 
 namespace {
 

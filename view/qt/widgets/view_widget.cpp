@@ -1,4 +1,4 @@
-#include "view/widgets/view_widget.h"
+#include "view/qt/widgets/view_widget.h"
 
 #include <QContextMenuEvent>
 #include <QGridLayout>
