@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QSurfaceFormat>
+#include <QTimer>
+#include <cstdio>
 
 #include "app/main_frame.h"
 #include "app/message_box_prompts.h"
@@ -30,13 +32,31 @@ int main(int argc, char** argv) {
     MessageBoxPrompts prompts(app.Frame());
     SetPrompts(&prompts);
 
-    const QStringList args = QApplication::arguments();
+    // orvanta [--screenshot PNG] [FILE]: with --screenshot the window is saved as a picture
+    // once the scene is shown, and the program ends (for headless runs under xvfb-run)
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    QString screenshot;
+    const int at = static_cast<int>(args.indexOf("--screenshot"));
+    if (at >= 0 && at + 1 < args.size()) {
+        screenshot = args[at + 1];
+        args.remove(at, 2);
+    }
     app.Frame()->showMaximized();
-    if (args.size() > 1)
-        app.OpenDocument(args[1]);
+    if (!args.isEmpty())
+        app.OpenDocument(args.first());
     else
         app.NewDocument();
 
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(1500, &app, [&app, screenshot] {
+            const bool saved = app.Frame()->grab().save(screenshot);
+            std::fprintf(saved ? stdout : stderr, "%s %s\n",
+                         saved ? "window saved to" : "cannot save the window to",
+                         screenshot.toLocal8Bit().constData());
+            QApplication::exit(saved ? 0 : 1);
+        });
+    }
     const int status = QApplication::exec();
     SetPrompts(nullptr);
     SetProcessLauncher(nullptr);
