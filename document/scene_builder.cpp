@@ -538,6 +538,7 @@ void SceneBuilder::IndexName(CPovObject* object) {
         if (slot->stack < 0) {
             slot->stack = static_cast<int>(stacks_.size());
             stacks_.push_back({slot->single});
+            stackBottoms_.push_back(0);
         }
         stacks_[static_cast<size_t>(slot->stack)].push_back(object);
         return;
@@ -575,7 +576,7 @@ void SceneBuilder::BuildIndex() {
     indexBuilt_ = true;
 }
 
-CPovObject* SceneBuilder::FindTopLevel(std::string_view name) {
+CPovObject* SceneBuilder::FindTopLevel(std::string_view name, bool oldest) {
     if (!indexBuilt_)
         BuildIndex();
     NameSlot* slot = FindSlot(name, NameHash(name));
@@ -586,9 +587,15 @@ CPovObject* SceneBuilder::FindTopLevel(std::string_view name) {
     if (slot->stack < 0)
         return answers(slot->single) ? slot->single : nullptr;
     std::vector<CPovObject*>& stack = stacks_[static_cast<size_t>(slot->stack)];
-    while (!stack.empty() && !answers(stack.back()))
+    size_t& bottom = stackBottoms_[static_cast<size_t>(slot->stack)];
+    if (oldest) {
+        while (bottom < stack.size() && !answers(stack[bottom]))
+            ++bottom;
+        return bottom < stack.size() ? stack[bottom] : nullptr;
+    }
+    while (stack.size() > bottom && !answers(stack.back()))
         stack.pop_back();
-    return stack.empty() ? nullptr : stack.back();
+    return stack.size() > bottom ? stack.back() : nullptr;
 }
 
 void SceneBuilder::AppendMember(CPovObject* group, CPovObject* member) {
@@ -603,7 +610,7 @@ void SceneBuilder::Reference(std::string_view name) {
     const int type = object_->GetType();
     if (type != kKindCSG && type != kKindUserObject)
         return;
-    CPovObject* found = FindTopLevel(name);
+    CPovObject* found = FindTopLevel(name, type == kKindUserObject);
     if (!found || found == object_)
         return;
     if (progress_ && *progress_)

@@ -292,7 +292,11 @@ class SceneBuilder {
     // Indexes the document's top-level objects; done at the first reference, so that reading
     // a scene without groups keeps no index.
     void BuildIndex();
-    CPovObject* FindTopLevel(std::string_view name);
+    // The top-level object a reference names: with several of that name, the first in list
+    // order (the newest), or with oldest the earliest declared. A predefined object's parts are
+    // declared in the order it references them, a CSG group's in the opposite order, so each
+    // kind of group finds its own parts even when names repeat.
+    CPovObject* FindTopLevel(std::string_view name, bool oldest = false);
     void AppendMember(CPovObject* group, CPovObject* member);
 
     COrvantaDoc& doc_;
@@ -357,4 +361,6 @@ class SceneBuilder {
     std::vector<NameSlot> names_;
     size_t namesUsed_ = 0;
     std::vector<std::vector<CPovObject*>> stacks_;
+    // per stack: entries below this index no longer answer to their name
+    std::vector<size_t> stackBottoms_;
 };

@@ -608,3 +608,41 @@ TEST_F(RoundTripTest, TheBenchmarkGeneratorWritesTheWritersDialect) {
 }
 
 }  // namespace
+
+namespace {
+
+// Parts with the same name: each group must find its own parts again, in their order, however
+// often the scene is saved and read.
+TEST_F(RoundTripTest, GroupsWithRepeatedPartNamesKeepTheirPartsInOrder) {
+    for (bool predefined : {true, false}) {
+        ResetModelGlobals();
+        COrvantaDoc original;
+        CPovObject* group = predefined ? static_cast<CPovObject*>(new CPovUserObject())
+                                       : static_cast<CPovObject*>(new CPovCSG());
+        original.InsertObject(group);
+        for (int i = 0; i < 3; ++i) {
+            auto* part = new CPovSphere();
+            part->Name = "Part";
+            part->Translation() = Vector(i, 0, 0);
+            AppendChild(group, part);
+        }
+        group->SetDocument(&original);
+        group->UpdateGeometry();
+        const std::string text = Write(original);
+        std::string current = text;
+        for (int round = 0; round < 3; ++round) {
+            ResetModelGlobals();
+            COrvantaDoc read;
+            Read(read, current);
+            ASSERT_NE(read.Objects, nullptr);
+            ASSERT_EQ(Count(read.Objects->FirstChild), 3);
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(Nth(read.Objects->FirstChild, i)->Translation().X, i)
+                    << (predefined ? "predefined" : "csg") << " round " << round;
+            current = Write(read);
+            EXPECT_EQ(current, text);
+        }
+    }
+}
+
+}  // namespace
