@@ -8,7 +8,7 @@ namespace orv {
 
 namespace {
 
-struct Spec {
+struct Conversion {
     bool left = false;
     bool zero = false;
     bool plus = false;
@@ -17,16 +17,16 @@ struct Spec {
     int precision = -1;
 };
 
-void Pad(std::string& out, std::string_view body, const Spec& spec, bool numeric) {
-    const int fill = spec.width - static_cast<int>(body.size());
+void Pad(std::string& out, std::string_view body, const Conversion& field, bool numeric) {
+    const int fill = field.width - static_cast<int>(body.size());
     if (fill <= 0) {
         out.append(body);
         return;
     }
-    if (spec.left) {
+    if (field.left) {
         out.append(body);
         out.append(static_cast<size_t>(fill), ' ');
-    } else if (spec.zero && numeric) {
+    } else if (field.zero && numeric) {
         // zeros go after the sign
         size_t sign =
             (!body.empty() && (body[0] == '-' || body[0] == '+' || body[0] == ' ')) ? 1 : 0;
@@ -39,35 +39,36 @@ void Pad(std::string& out, std::string_view body, const Spec& spec, bool numeric
     }
 }
 
-std::string IntegerBody(bool negative, unsigned long long magnitude, const Spec& spec, int base) {
+std::string IntegerBody(bool negative, unsigned long long magnitude, const Conversion& field,
+                        int base) {
     char digits[32];
     auto res = std::to_chars(digits, digits + sizeof digits, magnitude, base);
     std::string_view d(digits, static_cast<size_t>(res.ptr - digits));
     std::string body;
     if (negative)
         body += '-';
-    else if (spec.plus)
+    else if (field.plus)
         body += '+';
-    else if (spec.space)
+    else if (field.space)
         body += ' ';
-    if (spec.precision >= 0 && static_cast<int>(d.size()) < spec.precision)
-        body.append(static_cast<size_t>(spec.precision) - d.size(), '0');
-    if (!(spec.precision == 0 && magnitude == 0))
+    if (field.precision >= 0 && static_cast<int>(d.size()) < field.precision)
+        body.append(static_cast<size_t>(field.precision) - d.size(), '0');
+    if (!(field.precision == 0 && magnitude == 0))
         body.append(d);
     return body;
 }
 
-std::string DoubleBody(double v, const Spec& spec, char conv) {
+std::string DoubleBody(double v, const Conversion& field, char conv) {
     std::string body;
     if (std::isnan(v)) {
         body = std::signbit(v) ? "-nan" : "nan";
         return body;
     }
     if (std::isinf(v)) {
-        body = v < 0 ? "-inf" : (spec.plus ? "+inf" : "inf");
+        body = v < 0 ? "-inf" : (field.plus ? "+inf" : "inf");
         return body;
     }
-    const int precision = spec.precision < 0 ? 6 : spec.precision;
+    const int precision = field.precision < 0 ? 6 : field.precision;
     std::chars_format format = std::chars_format::fixed;
     if (conv == 'e' || conv == 'E')
         format = std::chars_format::scientific;
@@ -79,9 +80,9 @@ std::string DoubleBody(double v, const Spec& spec, char conv) {
         return "0";
     body.assign(buf, res.ptr);
     if (!std::signbit(v)) {
-        if (spec.plus)
+        if (field.plus)
             body.insert(body.begin(), '+');
-        else if (spec.space)
+        else if (field.space)
             body.insert(body.begin(), ' ');
     }
     return body;
@@ -90,9 +91,9 @@ std::string DoubleBody(double v, const Spec& spec, char conv) {
 }  // namespace
 
 void AppendFixed(std::string& out, double v, int decimals) {
-    Spec spec;
-    spec.precision = decimals;
-    out += DoubleBody(v, spec, 'f');
+    Conversion field;
+    field.precision = decimals;
+    out += DoubleBody(v, field, 'f');
 }
 
 void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, size_t count) {
@@ -109,27 +110,27 @@ void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, s
             out += '%';
             continue;
         }
-        Spec spec;
+        Conversion field;
         for (; p < fmt.size(); ++p) {
             const char f = fmt[p];
             if (f == '-')
-                spec.left = true;
+                field.left = true;
             else if (f == '0')
-                spec.zero = true;
+                field.zero = true;
             else if (f == '+')
-                spec.plus = true;
+                field.plus = true;
             else if (f == ' ')
-                spec.space = true;
+                field.space = true;
             else if (f != '#')
                 break;
         }
         while (p < fmt.size() && fmt[p] >= '0' && fmt[p] <= '9')
-            spec.width = spec.width * 10 + (fmt[p++] - '0');
+            field.width = field.width * 10 + (fmt[p++] - '0');
         if (p < fmt.size() && fmt[p] == '.') {
             ++p;
-            spec.precision = 0;
+            field.precision = 0;
             while (p < fmt.size() && fmt[p] >= '0' && fmt[p] <= '9')
-                spec.precision = spec.precision * 10 + (fmt[p++] - '0');
+                field.precision = field.precision * 10 + (fmt[p++] - '0');
         }
         while (p < fmt.size() && (fmt[p] == 'l' || fmt[p] == 'h' || fmt[p] == 'z'))
             ++p;
@@ -173,7 +174,7 @@ void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, s
                 const long long v = asInt();
                 const unsigned long long mag = v < 0 ? 0ULL - static_cast<unsigned long long>(v)
                                                      : static_cast<unsigned long long>(v);
-                Pad(out, IntegerBody(v < 0, mag, spec, 10), spec, spec.precision < 0);
+                Pad(out, IntegerBody(v < 0, mag, field, 10), field, field.precision < 0);
                 break;
             }
             case 'u':
@@ -181,12 +182,12 @@ void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, s
             case 'X': {
                 const unsigned long long v =
                     a.kind == FmtArg::Kind::Uint ? a.u : static_cast<unsigned long long>(asInt());
-                std::string body = IntegerBody(false, v, spec, conv == 'u' ? 10 : 16);
+                std::string body = IntegerBody(false, v, field, conv == 'u' ? 10 : 16);
                 if (conv == 'X')
                     for (char& ch : body)
                         if (ch >= 'a' && ch <= 'f')
                             ch = static_cast<char>(ch - 'a' + 'A');
-                Pad(out, body, spec, spec.precision < 0);
+                Pad(out, body, field, field.precision < 0);
                 break;
             }
             case 'f':
@@ -195,18 +196,18 @@ void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, s
             case 'E':
             case 'g':
             case 'G':
-                Pad(out, DoubleBody(asDouble(), spec, conv), spec, true);
+                Pad(out, DoubleBody(asDouble(), field, conv), field, true);
                 break;
             case 'c': {
                 const char ch = static_cast<char>(asInt());
-                Pad(out, std::string_view(&ch, 1), spec, false);
+                Pad(out, std::string_view(&ch, 1), field, false);
                 break;
             }
             case 's': {
                 std::string_view s = a.kind == FmtArg::Kind::Str ? a.s : std::string_view();
-                if (spec.precision >= 0 && static_cast<size_t>(spec.precision) < s.size())
-                    s = s.substr(0, static_cast<size_t>(spec.precision));
-                Pad(out, s, spec, false);
+                if (field.precision >= 0 && static_cast<size_t>(field.precision) < s.size())
+                    s = s.substr(0, static_cast<size_t>(field.precision));
+                Pad(out, s, field, false);
                 break;
             }
             default:
