@@ -259,3 +259,48 @@ TEST_F(AppEditingTest, ReadErrorsAreListedAndWhatWasReadStays) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AppEditingTest, NewWindowsAndClosingTheDocument) {
+    Activate(kFrontView);
+    Trigger(ID_WINDOW_NEW_CAMERA);
+    const auto& frames = app->Frame()->ChildFrames();
+    ASSERT_EQ(frames.size(), 5u);
+    EXPECT_EQ(frames[4]->GetViewKind(), kCameraView);
+    EXPECT_EQ(frames[4]->windowTitle(), "Script:5 Kamera");
+    // the plain new-window command repeats the last kind
+    app->Frame()->RunCommand(ID_WINDOW_NEW);
+    Settle();
+    ASSERT_EQ(frames.size(), 6u);
+    EXPECT_EQ(frames[5]->GetViewKind(), kCameraView);
+    // closing windows renumbers the others; one window alone has no number
+    while (frames.size() > 1) {
+        frames.back()->close();
+        Settle();
+    }
+    EXPECT_EQ(frames[0]->windowTitle(), "Script Draufsicht");
+
+    Trigger(ID_FILE_CLOSE);
+    EXPECT_EQ(app->Document(), nullptr);
+    EXPECT_TRUE(app->Frame()->ChildFrames().empty());
+    EXPECT_EQ(app->Frame()->Action(ID_EDIT_UNDO), nullptr);  // the menus without a document
+    ASSERT_NE(app->Frame()->Action(ID_FILE_NEW), nullptr);
+    Trigger(ID_FILE_NEW);
+    EXPECT_EQ(app->Frame()->ChildFrames().size(), 4u);
+}
+
+TEST_F(AppEditingTest, RecentFilesKeepTheNewestFour) {
+    for (int i = 0; i < 5; ++i) {
+        const QString path = QString::fromStdString(dir + "/scene" + std::to_string(i) + ".om");
+        ASSERT_TRUE(app->SaveDocumentAs(path));
+    }
+    const QStringList recent = app->RecentFiles();
+    ASSERT_EQ(recent.size(), 4);
+    EXPECT_TRUE(recent[0].endsWith("scene4.om"));
+    EXPECT_TRUE(recent[3].endsWith("scene1.om"));
+    ASSERT_NE(app->Frame()->Action(ID_FILE_MRU_FIRST + 3), nullptr);
+    EXPECT_EQ(app->Frame()->Action(ID_FILE_MRU_FIRST)->text(), "&1 " + recent[0]);
+}
+
+}  // namespace
