@@ -242,6 +242,8 @@ void SceneBuilder::PredefinedMarker() {
 }
 
 void SceneBuilder::Guard(bool begin) {
+    if (begin && guardDepth_ == 0)
+        guardCursor_ = deferred_.size();
     if (begin)
         ++guardDepth_;
     else if (guardDepth_ > 0)
@@ -538,7 +540,6 @@ void SceneBuilder::IndexName(CPovObject* object) {
         if (slot->stack < 0) {
             slot->stack = static_cast<int>(stacks_.size());
             stacks_.push_back({slot->single});
-            stackBottoms_.push_back(0);
         }
         stacks_[static_cast<size_t>(slot->stack)].push_back(object);
         return;
@@ -576,7 +577,7 @@ void SceneBuilder::BuildIndex() {
     indexBuilt_ = true;
 }
 
-CPovObject* SceneBuilder::FindTopLevel(std::string_view name, bool oldest) {
+CPovObject* SceneBuilder::FindTopLevel(std::string_view name) {
     if (!indexBuilt_)
         BuildIndex();
     NameSlot* slot = FindSlot(name, NameHash(name));
@@ -587,15 +588,19 @@ CPovObject* SceneBuilder::FindTopLevel(std::string_view name, bool oldest) {
     if (slot->stack < 0)
         return answers(slot->single) ? slot->single : nullptr;
     std::vector<CPovObject*>& stack = stacks_[static_cast<size_t>(slot->stack)];
-    size_t& bottom = stackBottoms_[static_cast<size_t>(slot->stack)];
-    if (oldest) {
-        while (bottom < stack.size() && !answers(stack[bottom]))
-            ++bottom;
-        return bottom < stack.size() ? stack[bottom] : nullptr;
-    }
-    while (stack.size() > bottom && !answers(stack.back()))
+    while (!stack.empty() && !answers(stack.back()))
         stack.pop_back();
-    return stack.size() > bottom ? stack.back() : nullptr;
+    return stack.empty() ? nullptr : stack.back();
+}
+
+CPovObject* SceneBuilder::NextGuardedPart(std::string_view name) {
+    // parts taken by a group inside the guard (or deleted) are passed over
+    while (guardCursor_ < deferred_.size() &&
+           (deferred_[guardCursor_]->Parent || !deferred_[guardCursor_]->IsPresent()))
+        ++guardCursor_;
+    if (guardCursor_ < deferred_.size() && deferred_[guardCursor_]->Name == name)
+        return deferred_[guardCursor_++];
+    return nullptr;
 }
 
 void SceneBuilder::AppendMember(CPovObject* group, CPovObject* member) {
@@ -610,7 +615,9 @@ void SceneBuilder::Reference(std::string_view name) {
     const int type = object_->GetType();
     if (type != kKindCSG && type != kKindUserObject)
         return;
-    CPovObject* found = FindTopLevel(name, type == kKindUserObject);
+    CPovObject* found = type == kKindUserObject ? NextGuardedPart(name) : nullptr;
+    if (!found)
+        found = FindTopLevel(name);
     if (!found || found == object_)
         return;
     if (progress_ && *progress_)

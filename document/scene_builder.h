@@ -292,11 +292,11 @@ class SceneBuilder {
     // Indexes the document's top-level objects; done at the first reference, so that reading
     // a scene without groups keeps no index.
     void BuildIndex();
-    // The top-level object a reference names: with several of that name, the first in list
-    // order (the newest), or with oldest the earliest declared. A predefined object's parts are
-    // declared in the order it references them, a CSG group's in the opposite order, so each
-    // kind of group finds its own parts even when names repeat.
-    CPovObject* FindTopLevel(std::string_view name, bool oldest = false);
+    CPovObject* FindTopLevel(std::string_view name);
+    // The next part declared in the current guard block, when it has the name: a predefined
+    // object refers to its parts in the order they were declared, which finds the right part
+    // even when names repeat elsewhere in the scene.
+    CPovObject* NextGuardedPart(std::string_view name);
     void AppendMember(CPovObject* group, CPovObject* member);
 
     COrvantaDoc& doc_;
@@ -342,6 +342,8 @@ class SceneBuilder {
     int guardDepth_ = 0;
     // objects declared inside the guard whose geometry waits
     std::vector<CPovObject*> deferred_;
+    // the first part of the current guard block not yet taken by a predefined object
+    size_t guardCursor_ = 0;
     bool commentStarted_ = false;
     long objectCount_ = 0;
 
@@ -361,6 +363,4 @@ class SceneBuilder {
     std::vector<NameSlot> names_;
     size_t namesUsed_ = 0;
     std::vector<std::vector<CPovObject*>> stacks_;
-    // per stack: entries below this index no longer answer to their name
-    std::vector<size_t> stackBottoms_;
 };

@@ -617,6 +617,12 @@ TEST_F(RoundTripTest, GroupsWithRepeatedPartNamesKeepTheirPartsInOrder) {
     for (bool predefined : {true, false}) {
         ResetModelGlobals();
         COrvantaDoc original;
+        // a top-level object of the same name, written before the group
+        auto* stray = new CPovSphere();
+        stray->Name = "Part";
+        stray->Translation() = Vector(9, 0, 0);
+        original.InsertObject(stray);
+        stray->UpdateGeometry();
         CPovObject* group = predefined ? static_cast<CPovObject*>(new CPovUserObject())
                                        : static_cast<CPovObject*>(new CPovCSG());
         original.InsertObject(group);
@@ -635,6 +641,8 @@ TEST_F(RoundTripTest, GroupsWithRepeatedPartNamesKeepTheirPartsInOrder) {
             COrvantaDoc read;
             Read(read, current);
             ASSERT_NE(read.Objects, nullptr);
+            ASSERT_EQ(Count(read.Objects), 2);
+            EXPECT_EQ(read.Objects->NextSibling->Translation().X, 9);
             ASSERT_EQ(Count(read.Objects->FirstChild), 3);
             for (int i = 0; i < 3; ++i)
                 EXPECT_EQ(Nth(read.Objects->FirstChild, i)->Translation().X, i)
