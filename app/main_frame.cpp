@@ -21,8 +21,8 @@
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "view/orvanta_view.h"
-#include "view/status_panes.h"
 #include "view/qt/widgets/view_widget.h"
+#include "view/status_panes.h"
 
 namespace {
 
