@@ -448,10 +448,12 @@ void CPovObject::DrawWire(
     if (points.empty())
         return;
 
-    std::vector<PixelPoint> pixels;
+    // one buffer for the whole pass: a scene draws hundreds of thousands of small outlines
+    thread_local std::vector<PixelPoint> pixels;
+    pixels.clear();
     pixels.reserve(points.size());
+    const double h = view.GetWindowHeight() - 20;
     if (camera) {
-        const double h = view.GetWindowHeight() - 20;
         for (const Point3& p : points) {
             if (p.Z < 0)
                 return;  // behind the camera
@@ -459,8 +461,11 @@ void CPovObject::DrawWire(
                 {static_cast<int>(zoom * (p.X + 0.66)), static_cast<int>(h - zoom * (p.Y + 0.5))});
         }
     } else {
+        int ha = 0, va = 0;
+        ViewAxes(view.GetViewKind(), ha, va);
         for (const Point3& p : points)
-            pixels.push_back(MapPoint(view, p.X, p.Y, p.Z, originX, originY, zoom));
+            pixels.push_back({static_cast<int>(zoom * (Axis(p.X, p.Y, p.Z, ha) - originX)),
+                              static_cast<int>(h - zoom * (Axis(p.X, p.Y, p.Z, va) - originY))});
     }
 
     const Pen old = dc->SelectPen(IsSelected() ? Pen::Selection : Pen::Text);

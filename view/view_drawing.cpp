@@ -39,6 +39,14 @@ void COrvantaView::OnDraw(IDeviceContext& dc) {
     if (camera && UseOpenGL)
         return;  // RenderCamera draws the objects with OpenGL
     for (CPovObject* o = doc.Objects; o; o = o->NextSibling) {
+        // a large scene does not fit the cache: ask for the next object while this one draws
+        if (const CPovObject* next = o->NextSibling) {
+            __builtin_prefetch(next->Outline.data());
+            if (const CPovObject* after = next->NextSibling) {
+                __builtin_prefetch(after);
+                __builtin_prefetch(reinterpret_cast<const char*>(after) + 64);
+            }
+        }
         if (camera && IsLightKind(o->GetType()))
             continue;
         o->Draw(*this, &dc, sx, sy, width, height, Zoom);
