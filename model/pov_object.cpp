@@ -253,10 +253,10 @@ PixelRect CPovObject::GetScreenRect(const IViewPort& view) const {
     const double vo = view.GetVertOrigin();
     const double height = view.GetWindowHeight() - 20;
     PixelRect r;
-    r.left = static_cast<int>(k * (Axis(MinX, MinY, MinZ, h) - ho));
-    r.right = static_cast<int>(k * (Axis(MaxX, MaxY, MaxZ, h) - ho));
-    r.top = static_cast<int>(height - k * (Axis(MaxX, MaxY, MaxZ, v) - vo));
-    r.bottom = static_cast<int>(height - k * (Axis(MinX, MinY, MinZ, v) - vo));
+    r.left = ToPixel(k * (Axis(MinX, MinY, MinZ, h) - ho));
+    r.right = ToPixel(k * (Axis(MaxX, MaxY, MaxZ, h) - ho));
+    r.top = ToPixel(height - k * (Axis(MaxX, MaxY, MaxZ, v) - vo));
+    r.bottom = ToPixel(height - k * (Axis(MinX, MinY, MinZ, v) - vo));
     return r;
 }
 
@@ -430,8 +430,8 @@ PixelPoint CPovObject::MapPoint(const IViewPort& view, double x, double y, doubl
     int h = 0, v = 0;
     ViewAxes(view.GetViewKind(), h, v);
     const double height = view.GetWindowHeight() - 20;
-    return {static_cast<int>(zoom * (Axis(x, y, z, h) - originX)),
-            static_cast<int>(height - zoom * (Axis(x, y, z, v) - originY))};
+    return {ToPixel(zoom * (Axis(x, y, z, h) - originX)),
+            ToPixel(height - zoom * (Axis(x, y, z, v) - originY))};
 }
 
 void CPovObject::DrawWire(
@@ -455,17 +455,17 @@ void CPovObject::DrawWire(
     const double h = view.GetWindowHeight() - 20;
     if (camera) {
         for (const Point3& p : points) {
-            if (p.Z < 0)
-                return;  // behind the camera
-            pixels.push_back(
-                {static_cast<int>(zoom * (p.X + 0.66)), static_cast<int>(h - zoom * (p.Y + 0.5))});
+            // behind the camera, or at its depth where the projection has no finite point
+            if (!(p.Z > 0) || !std::isfinite(p.X) || !std::isfinite(p.Y))
+                return;
+            pixels.push_back({ToPixel(zoom * (p.X + 0.66)), ToPixel(h - zoom * (p.Y + 0.5))});
         }
     } else {
         int ha = 0, va = 0;
         ViewAxes(view.GetViewKind(), ha, va);
         for (const Point3& p : points)
-            pixels.push_back({static_cast<int>(zoom * (Axis(p.X, p.Y, p.Z, ha) - originX)),
-                              static_cast<int>(h - zoom * (Axis(p.X, p.Y, p.Z, va) - originY))});
+            pixels.push_back({ToPixel(zoom * (Axis(p.X, p.Y, p.Z, ha) - originX)),
+                              ToPixel(h - zoom * (Axis(p.X, p.Y, p.Z, va) - originY))});
     }
 
     const Pen old = dc->SelectPen(IsSelected() ? Pen::Selection : Pen::Text);

@@ -4,6 +4,7 @@
 // widget or a QImage; tests record the primitives.
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 
 enum class Pen { Text, Selection, Grid };
@@ -13,6 +14,16 @@ struct PixelPoint {
     int y = 0;
     bool operator==(const PixelPoint&) const = default;
 };
+
+// A window coordinate from a value computed in world units: far-away or degenerate geometry
+// gives values no int holds, so they are held at a billion pixels (room left for frames and
+// handles around them) and NaN becomes 0.
+inline int ToPixel(double value) {
+    constexpr double kLimit = 1e9;
+    if (std::isnan(value))
+        return 0;
+    return static_cast<int>(value < -kLimit ? -kLimit : (value > kLimit ? kLimit : value));
+}
 
 struct PixelRect {
     int left = 0;

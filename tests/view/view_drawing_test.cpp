@@ -170,6 +170,42 @@ TEST_F(ViewTest, CameraViewOfADeletedCameraStaysEmpty) {
     EXPECT_EQ(dc.primitives.size(), 0u);
 }
 
+TEST_F(ViewTest, FarAwayAndDegenerateGeometryDrawsWithoutOverflow) {
+    TestView& v = AddView(kFrontView, 400, 300);
+    ScrollTo(v, -20, -15);
+    auto* far = new CPovCubic();
+    far->ScaleStep() = Vector(1e12, 1e12, 1e12);  // overlaps the view, corners far outside
+    far->UpdateGeometry();
+    doc->InsertObject(far);
+    RecordingDeviceContext dc;
+    v->OnDraw(dc);
+    ASSERT_EQ(dc.Count(Kind::Polyline), 6u);
+    for (const auto& p : dc.primitives)
+        for (const PixelPoint& q : p.points) {
+            EXPECT_LT(std::abs(q.x), 2'000'000'000);
+            EXPECT_LT(std::abs(q.y), 2'000'000'000);
+        }
+    far->Select(*v);  // the selection frame around it stays inside int as well
+    RecordingDeviceContext selected;
+    v->OnDraw(selected);
+    EXPECT_EQ(selected.Count(Kind::FocusRect), 1u);
+
+    // in the camera view a corner exactly at the camera's depth is not projected to infinity
+    doc->Settings->Modeller.OpenGL = 0;
+    TestView& c = AddView(kCameraView, 400, 300);
+    far->SetPresent(false);
+    auto* box = new CPovCubic();
+    box->SetPosition(Vector(0, 0, -3.5));  // the front face at z = -4, where the camera is
+    auto* camera = new CPovCamera();
+    doc->InsertObject(box);
+    doc->InsertObject(camera);
+    doc->Camera = camera;
+    doc->CameraChanged = 1;
+    RecordingDeviceContext projected;
+    c->OnDraw(projected);
+    EXPECT_EQ(projected.Count(Kind::Polyline), 0u);
+}
+
 TEST_F(ViewTest, SelectedObjectIsDrawnWithTheSelectionPenAndFrame) {
     TestView& v = AddView(kTopView, 400, 300);
     ScrollTo(v, -20, -15);
