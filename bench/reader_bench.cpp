@@ -70,7 +70,7 @@ void operator delete[](void* pointer, std::size_t) noexcept {
 
 namespace {
 
-enum class SceneKind { Mixed, Mesh };
+enum class SceneKind { Mixed, Mesh, Groups };
 
 // The scene file of a kind and size, written once per run.
 const std::string& SceneFile(SceneKind kind, int objects, size_t& bytes) {
@@ -78,11 +78,14 @@ const std::string& SceneFile(SceneKind kind, int objects, size_t& bytes) {
     auto key = std::make_pair(static_cast<int>(kind), objects);
     auto it = files.find(key);
     if (it == files.end()) {
-        const std::string text = kind == SceneKind::Mixed ? scene_generator::MixedScene(objects)
-                                                          : scene_generator::MeshScene(objects);
+        const std::string text = kind == SceneKind::Mixed  ? scene_generator::MixedScene(objects)
+                                 : kind == SceneKind::Mesh ? scene_generator::MeshScene(objects)
+                                                           : scene_generator::GroupScene(objects);
         const char* folder = std::getenv("TMPDIR");
         std::string path = std::string(folder && *folder ? folder : "/tmp") + "/orvanta_bench_" +
-                           (kind == SceneKind::Mixed ? "mixed_" : "mesh_") +
+                           (kind == SceneKind::Mixed  ? "mixed_"
+                            : kind == SceneKind::Mesh ? "mesh_"
+                                                      : "groups_") +
                            std::to_string(objects) + ".om";
         WriteFileAtomically(path, text);
         it = files.emplace(key, std::make_pair(path, text.size())).first;
@@ -142,6 +145,19 @@ BENCHMARK(BM_ReadMesh)
     ->Arg(100000)
     ->Arg(1000000)
     ->MinTime(8.0)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
+// a scene of many small groups: each group's default name is checked against the names of the
+// whole scene while reading
+void BM_ReadGroups(benchmark::State& state) {
+    ReadScene(state, SceneKind::Groups);
+}
+BENCHMARK(BM_ReadGroups)
+    ->Arg(20000)
+    ->Arg(200000)
+    ->MinTime(4.0)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime();

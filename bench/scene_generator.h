@@ -141,4 +141,22 @@ inline std::string MeshScene(int n, uint64_t seed = 2) {
     return out;
 }
 
+// n unions of one sphere each, as a scene built from many small groups is written: the
+// sphere declared first, then the union that takes it.
+inline std::string GroupScene(int n) {
+    std::string out;
+    out.reserve(static_cast<size_t>(n) * 300 + 4096);
+    Header(out);
+    for (int i = 0; i < n; ++i) {
+        orv::AppendFormat(out, "#declare Kugel_%.3d = sphere {\r\n  <0.0,0.0,0.0>,1.0\r\n", i);
+        orv::AppendFormat(out, "  translate <%d.0000,0.0000,0.0000>\r\n}\r\n\r\n", i % 100);
+        orv::AppendFormat(out, "#declare CSG_%.3d = union {\r\n\tobject { Kugel_%.3d }\r\n", i, i);
+        out +=
+            "  scale <1.0000,1.0000,1.0000>\r\n  rotate <0.0000,0.0000,0.0000>\r\n"
+            "  translate <0.0000,0.0000,0.0000>\r\n}\r\n\r\n";
+        orv::AppendFormat(out, "object {\r\n  CSG_%.3d\r\n}\r\n\r\n", i);
+    }
+    return out;
+}
+
 }  // namespace scene_generator

@@ -100,10 +100,14 @@ bool IsDegenerate(const CPovPolygon& t) {
 
 SceneBuilder::SceneBuilder(COrvantaDoc& doc, ReadProblems& problems, SceneScannerState* scanner,
                            const SceneProgress* progress)
-    : doc_(doc), problems_(problems), scanner_(scanner), progress_(progress) {}
+    : doc_(doc), problems_(problems), scanner_(scanner), progress_(progress) {
+    previousNames_ = doc_.TopLevelNames;
+    doc_.TopLevelNames = this;
+}
 
 SceneBuilder::~SceneBuilder() {
     Finish();
+    doc_.TopLevelNames = previousNames_;
 }
 
 int SceneBuilder::Line() const {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "document/read_problem.h"
+#include "model/scene_host.h"
 #include "model/vector.h"
 
 class COrvantaDoc;
@@ -54,12 +55,12 @@ enum class SceneAxis { Front, Right, Top };
 // Status text while reading ("Lade Objekt %ld, Name: %s", "Verschiebe %s").
 using SceneProgress = std::function<void(const std::string&)>;
 
-class SceneBuilder {
+class SceneBuilder : private ITopLevelNames {
   public:
     // scanner: where the current line number comes from (for warnings); may be null.
     SceneBuilder(COrvantaDoc& doc, ReadProblems& problems, SceneScannerState* scanner,
                  const SceneProgress* progress);
-    ~SceneBuilder();
+    ~SceneBuilder() override;
     SceneBuilder(const SceneBuilder&) = delete;
     SceneBuilder& operator=(const SceneBuilder&) = delete;
 
@@ -293,6 +294,8 @@ class SceneBuilder {
     // a scene without groups keeps no index.
     void BuildIndex();
     CPovObject* FindTopLevel(std::string_view name);
+    // the document's top-level names while this builder fills it, from the same index
+    bool IsTaken(std::string_view name) override { return FindTopLevel(name) != nullptr; }
     // The next part declared in the current guard block, when it has the name: a predefined
     // object refers to its parts in the order they were declared, which finds the right part
     // even when names repeat elsewhere in the scene.
@@ -360,6 +363,7 @@ class SceneBuilder {
     };
     NameSlot* FindSlot(std::string_view name, uint32_t hash);
     bool indexBuilt_ = false;
+    ITopLevelNames* previousNames_ = nullptr;
     std::vector<NameSlot> names_;
     size_t namesUsed_ = 0;
     std::vector<std::vector<CPovObject*>> stacks_;

@@ -123,7 +123,12 @@ void CPovObject::AssignDefaultName(int prefixStringId, long& counter) {
     std::string candidate = orv::Format("%s%.3ld", prefix, counter);
     const bool isGroup =
         GetType() == kKindCSG || GetType() == kKindBlob || GetType() == kKindUserObject;
-    if ((!LoadingScene || isGroup) && CurrentDocument && CurrentDocument->Objects) {
+    if ((!LoadingScene || isGroup) && CurrentDocument && CurrentDocument->TopLevelNames) {
+        while (CurrentDocument->TopLevelNames->IsTaken(candidate)) {
+            ++counter;
+            candidate = orv::Format("%s%.3ld", prefix, counter);
+        }
+    } else if ((!LoadingScene || isGroup) && CurrentDocument && CurrentDocument->Objects) {
         for (CPovObject* o = CurrentDocument->Objects; o;) {
             // a deleted object's display name carries the deletion mark and never matches
             if (o->IsPresent() && o->Name == candidate) {

@@ -3,8 +3,18 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class CPovObject;
+
+// Answers whether a present top-level object carries a name. A reader that keeps its own
+// index of names offers it while it builds a document, so that a group's default name needs
+// no walk over the whole list.
+class ITopLevelNames {
+  public:
+    virtual ~ITopLevelNames() = default;
+    virtual bool IsTaken(std::string_view name) = 0;
+};
 
 class CSceneHost {
   public:
@@ -14,6 +24,8 @@ class CSceneHost {
     CPovObject* CurrentObject = nullptr;
     // head of the top-level object list, newest first
     CPovObject* Objects = nullptr;
+    // set while something that keeps the names of the top-level list in step builds it
+    ITopLevelNames* TopLevelNames = nullptr;
 
     virtual void SetModifiedFlag(bool modified = true) = 0;
     virtual bool IsModified() const = 0;

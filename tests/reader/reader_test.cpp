@@ -308,6 +308,27 @@ TEST_F(ReaderTest, ObjectsOfTheOpenSceneCanBeReferencedWhenLoading) {
     EXPECT_EQ(doc.Objects->FirstChild->Name, "Old");
 }
 
+TEST_F(ReaderTest, AGroupsDefaultNamePassesOverTheNamesOfPresentTopLevelObjects) {
+    COrvantaDoc doc;
+    Read(doc,
+         "#declare CSG_000 = sphere { <0,0,0>,1 }\r\n"
+         "#declare CSG_002 = box { <0,0,0> <1,1,1> }\r\n"
+         // made while CSG_000 and CSG_002 are top-level: CSG_001, the counter goes to 2
+         "#declare U = union { object { CSG_002 } }\r\n"
+         // CSG_002 is inside U now and no longer counts: the counter goes to 3
+         "#declare V = union { object { U } }\r\n");
+    EXPECT_EQ(g_NameCounters.CSG, 3);
+
+    // loading into the open scene also passes over the names that were there before
+    COrvantaDoc open;
+    Read(open, "#declare CSG_003 = box { <0,0,0> <1,1,1> }\r\n");
+    g_NameCounters.CSG = 3;
+    ReadSceneText(open, "#declare W = merge { object { CSG_003 } }\r\n", false);
+    EXPECT_EQ(g_NameCounters.CSG, 5);
+    ASSERT_EQ(Count(open.Objects), 1);
+    EXPECT_EQ(open.Objects->FirstChild->Name, "CSG_003");
+}
+
 TEST_F(ReaderTest, TrianglesOfAMeshExportDropDegenerateOnesAndStayNewestFirst) {
     COrvantaDoc doc;
     const SceneReadResult r =
