@@ -125,41 +125,33 @@ void ReadScene(benchmark::State& state, SceneKind kind) {
     state.counters["maxrss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// Two sizes ten times apart, several reads of each, so that the times compare reads into memory
+// the process already has (the first read of a million objects also pays for the kernel's first
+// touch of its pages).
+void TwoSizes(benchmark::internal::Benchmark* b, int small, double minTime) {
+    b->Arg(small)
+        ->Arg(small * 10)
+        ->MinTime(minTime)
+        ->Unit(benchmark::kMillisecond)
+        ->MeasureProcessCPUTime()
+        ->UseRealTime();
+}
+
 void BM_ReadMixedPrimitives(benchmark::State& state) {
     ReadScene(state, SceneKind::Mixed);
 }
-// Several reads of each size, so that the times compare reads into memory the process already
-// has (the first read of a million objects also pays for the kernel's first touch of its pages).
-BENCHMARK(BM_ReadMixedPrimitives)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->MinTime(8.0)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+BENCHMARK(BM_ReadMixedPrimitives)->Apply([](auto* b) { TwoSizes(b, 100000, 8.0); });
 
 void BM_ReadMesh(benchmark::State& state) {
     ReadScene(state, SceneKind::Mesh);
 }
-BENCHMARK(BM_ReadMesh)
-    ->Arg(100000)
-    ->Arg(1000000)
-    ->MinTime(8.0)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+BENCHMARK(BM_ReadMesh)->Apply([](auto* b) { TwoSizes(b, 100000, 8.0); });
 
 // a scene of many small groups: each group's default name is checked against the names of the
 // whole scene while reading
 void BM_ReadGroups(benchmark::State& state) {
     ReadScene(state, SceneKind::Groups);
 }
-BENCHMARK(BM_ReadGroups)
-    ->Arg(20000)
-    ->Arg(200000)
-    ->MinTime(4.0)
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+BENCHMARK(BM_ReadGroups)->Apply([](auto* b) { TwoSizes(b, 20000, 4.0); });
 
 }  // namespace
