@@ -44,6 +44,14 @@ double Axis(double x, double y, double z, int axis) {
     return axis == 0 ? x : (axis == 1 ? y : z);
 }
 
+// Window pixel of a world point, on the screen axes h and v of a view whose usable height is
+// `height`.
+PixelPoint ScreenPixel(int h, int v, double height, double x, double y, double z, double originX,
+                       double originY, double zoom) {
+    return {ToPixel(zoom * (Axis(x, y, z, h) - originX)),
+            ToPixel(height - zoom * (Axis(x, y, z, v) - originY))};
+}
+
 // Adds (dx, dy) along the view's screen axes to a step.
 void AddScreenDelta(Vector& v, double dx, double dy, int kind) {
     switch (kind) {
@@ -123,21 +131,20 @@ void CPovObject::AssignDefaultName(int prefixStringId, long& counter) {
     std::string candidate = orv::Format("%s%.3ld", prefix, counter);
     const bool isGroup =
         GetType() == kKindCSG || GetType() == kKindBlob || GetType() == kKindUserObject;
-    if ((!LoadingScene || isGroup) && CurrentDocument && CurrentDocument->TopLevelNames) {
-        while (CurrentDocument->TopLevelNames->IsTaken(candidate)) {
+    // whether a present top-level object has the name: from the reader's index while it reads
+    auto taken = [](const std::string& name) {
+        if (CurrentDocument->TopLevelNames)
+            return CurrentDocument->TopLevelNames->IsTaken(name);
+        for (const CPovObject* o = CurrentDocument->Objects; o; o = o->NextSibling)
+            // a deleted object's display name carries the deletion mark and never matches
+            if (o->IsPresent() && o->Name == name)
+                return true;
+        return false;
+    };
+    if ((!LoadingScene || isGroup) && CurrentDocument) {
+        while (taken(candidate)) {
             ++counter;
             candidate = orv::Format("%s%.3ld", prefix, counter);
-        }
-    } else if ((!LoadingScene || isGroup) && CurrentDocument && CurrentDocument->Objects) {
-        for (CPovObject* o = CurrentDocument->Objects; o;) {
-            // a deleted object's display name carries the deletion mark and never matches
-            if (o->IsPresent() && o->Name == candidate) {
-                ++counter;
-                candidate = orv::Format("%s%.3ld", prefix, counter);
-                o = CurrentDocument->Objects;
-                continue;
-            }
-            o = o->NextSibling;
         }
     }
     Name = std::move(candidate);
@@ -434,9 +441,7 @@ PixelPoint CPovObject::MapPoint(const IViewPort& view, double x, double y, doubl
                                 double originY, double zoom) {
     int h = 0, v = 0;
     ViewAxes(view.GetViewKind(), h, v);
-    const double height = view.GetWindowHeight() - 20;
-    return {ToPixel(zoom * (Axis(x, y, z, h) - originX)),
-            ToPixel(height - zoom * (Axis(x, y, z, v) - originY))};
+    return ScreenPixel(h, v, view.GetWindowHeight() - 20, x, y, z, originX, originY, zoom);
 }
 
 void CPovObject::DrawWire(
@@ -469,8 +474,7 @@ void CPovObject::DrawWire(
         int ha = 0, va = 0;
         ViewAxes(view.GetViewKind(), ha, va);
         for (const Point3& p : points)
-            pixels.push_back({ToPixel(zoom * (Axis(p.X, p.Y, p.Z, ha) - originX)),
-                              ToPixel(h - zoom * (Axis(p.X, p.Y, p.Z, va) - originY))});
+            pixels.push_back(ScreenPixel(ha, va, h, p.X, p.Y, p.Z, originX, originY, zoom));
     }
 
     const Pen old = dc->SelectPen(IsSelected() ? Pen::Selection : Pen::Text);

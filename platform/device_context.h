@@ -9,9 +9,11 @@
 
 enum class Pen { Text, Selection, Grid };
 
+// A plain pair: `PixelPoint p;` leaves it unset (`{}` gives 0, 0), so that the drawing pass
+// can keep a buffer of them on the stack for every polyline without clearing it first.
 struct PixelPoint {
-    int x = 0;
-    int y = 0;
+    int x;
+    int y;
     bool operator==(const PixelPoint&) const = default;
 };
 
