@@ -597,6 +597,18 @@ CPovObject* SceneBuilder::FindTopLevel(std::string_view name) {
     return stack.empty() ? nullptr : stack.back();
 }
 
+bool SceneBuilder::IsTaken(std::string_view name) {
+    constexpr int kChecksBeforeIndex = 16;
+    if (!indexBuilt_ && checksWithoutIndex_ < kChecksBeforeIndex) {
+        ++checksWithoutIndex_;
+        for (const CPovObject* o = doc_.Objects; o; o = o->NextSibling)
+            if (o->IsPresent() && o->Name == name)
+                return true;
+        return false;
+    }
+    return FindTopLevel(name) != nullptr;
+}
+
 CPovObject* SceneBuilder::NextGuardedPart(std::string_view name) {
     // parts taken by a group inside the guard (or deleted) are passed over
     while (guardCursor_ < deferred_.size() &&

@@ -294,8 +294,10 @@ class SceneBuilder : private ITopLevelNames {
     // a scene without groups keeps no index.
     void BuildIndex();
     CPovObject* FindTopLevel(std::string_view name);
-    // the document's top-level names while this builder fills it, from the same index
-    bool IsTaken(std::string_view name) override { return FindTopLevel(name) != nullptr; }
+    // The document's top-level names while this builder fills it: the first few checks walk
+    // the list, then the index answers (a scene of many groups needs it for their references
+    // anyway, and a mesh export under one predefined object is spared it).
+    bool IsTaken(std::string_view name) override;
     // The next part declared in the current guard block, when it has the name: a predefined
     // object refers to its parts in the order they were declared, which finds the right part
     // even when names repeat elsewhere in the scene.
@@ -364,6 +366,7 @@ class SceneBuilder : private ITopLevelNames {
     NameSlot* FindSlot(std::string_view name, uint32_t hash);
     bool indexBuilt_ = false;
     ITopLevelNames* previousNames_ = nullptr;
+    int checksWithoutIndex_ = 0;
     std::vector<NameSlot> names_;
     size_t namesUsed_ = 0;
     std::vector<std::vector<CPovObject*>> stacks_;
