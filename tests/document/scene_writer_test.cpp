@@ -8,37 +8,15 @@
 #include "model/solids/pov_cubic.h"
 #include "platform/fake/fake_view_port.h"
 #include "tests/support/model_test.h"
+#include "tests/support/scene_text_support.h"
 
 namespace {
-
-const char kEmptyPov2[] =
-    "//$author:$ \r\n"
-    "//$company:$ \r\n"
-    "\r\n"
-    "//$zoom front:$ 0.0000\r\n"
-    "//$zoom right:$ 0.0000\r\n"
-    "//$zoom top:$ 0.0000\r\n"
-    "//$grid front:$ 0.0000\r\n"
-    "//$grid right:$ 0.0000\r\n"
-    "//$grid top:$ 0.0000\r\n"
-    "//$usepov2$ do not delete this line\r\n"
-    "//\r\n//  standard include files for POV.\r\n//\r\n"
-    "#include \"colors.inc\"\r\n"
-    "#include \"textures.inc\"\r\n"
-    "#include \"shapes.inc\"\r\n"
-    "#include \"stones.inc\"\r\n\r\n\r\n";
-
-std::string Write(const COrvantaDoc& doc) {
-    SceneText text;
-    WriteSceneFile(doc, text);
-    return text.Take();
-}
 
 class SceneWriterTest : public ModelTest {};
 
 TEST_F(SceneWriterTest, EmptyDocumentAtThePovRay2Level) {
     COrvantaDoc doc;
-    EXPECT_EQ(Write(doc), kEmptyPov2);
+    EXPECT_EQ(Write(doc), kEmptyHeader);
 }
 
 TEST_F(SceneWriterTest, EmptyDocumentAtThePovRay3Level) {

@@ -14,30 +14,7 @@
 #include "model/pov_object.h"
 #include "model/scene_text.h"
 #include "tests/support/model_test.h"
-
-// The header that an empty document at the POV-Ray 2 level writes.
-inline const char kEmptyHeader[] =
-    "//$author:$ \r\n"
-    "//$company:$ \r\n"
-    "\r\n"
-    "//$zoom front:$ 0.0000\r\n"
-    "//$zoom right:$ 0.0000\r\n"
-    "//$zoom top:$ 0.0000\r\n"
-    "//$grid front:$ 0.0000\r\n"
-    "//$grid right:$ 0.0000\r\n"
-    "//$grid top:$ 0.0000\r\n"
-    "//$usepov2$ do not delete this line\r\n"
-    "//\r\n//  standard include files for POV.\r\n//\r\n"
-    "#include \"colors.inc\"\r\n"
-    "#include \"textures.inc\"\r\n"
-    "#include \"shapes.inc\"\r\n"
-    "#include \"stones.inc\"\r\n\r\n\r\n";
-
-inline std::string Write(const COrvantaDoc& doc) {
-    SceneText text;
-    WriteSceneFile(doc, text);
-    return text.Take();
-}
+#include "tests/support/scene_text_support.h"
 
 // Reads text as opening a file does (list order restored).
 inline SceneReadResult Read(COrvantaDoc& doc, std::string_view text) {
