@@ -38,25 +38,15 @@ long CPovLathe::GetNameCounter() const {
 }
 
 bool CPovLathe::SetPointCount(int count) {
-    if (count < 0 || count > kMaxShapePoints)
-        return false;
-    PointCount = count;
-    return true;
+    return SetShapePointCount(PointCount, count);
 }
 
 bool CPovLathe::SetPoint(int index, double radius, double height) {
-    if (index < 0 || index >= kMaxShapePoints)
-        return false;
-    Points[index] = {radius, height};
-    return true;
+    return SetShapePoint(Points, index, radius, height);
 }
 
 bool CPovLathe::AddPoint(double radius, double height) {
-    const int next = PointCount < 0 ? 0 : PointCount;
-    if (!SetPoint(next, radius, height))
-        return false;
-    PointCount = next + 1;
-    return true;
+    return AddShapePoint(Points, PointCount, radius, height);
 }
 
 void CPovLathe::UpdateGeometry() {

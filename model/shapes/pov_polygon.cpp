@@ -30,25 +30,15 @@ long CPovPolygon::GetNameCounter() const {
 // the point table
 
 bool CPovPolygon::SetPointCount(int count) {
-    if (count < 0 || count > kMaxShapePoints)
-        return false;
-    PointCount = count;
-    return true;
+    return SetShapePointCount(PointCount, count);
 }
 
 bool CPovPolygon::SetPoint(int index, double x, double y) {
-    if (index < 0 || index >= kMaxShapePoints)
-        return false;
-    Points[index] = {x, y};
-    return true;
+    return SetShapePoint(Points, index, x, y);
 }
 
 bool CPovPolygon::AddPoint(double x, double y) {
-    const int next = PointCount < 0 ? 0 : PointCount;
-    if (!SetPoint(next, x, y))
-        return false;
-    PointCount = next + 1;
-    return true;
+    return AddShapePoint(Points, PointCount, x, y);
 }
 
 double CPovPolygon::Flat(int index) const {

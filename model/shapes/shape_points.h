@@ -18,6 +18,30 @@ inline int ClampShapePointCount(int count) {
     return std::clamp(count, 0, kMaxShapePoints);
 }
 
+// Setting the count or a point refuses what the table cannot hold.
+inline bool SetShapePointCount(int& pointCount, int count) {
+    if (count < 0 || count > kMaxShapePoints)
+        return false;
+    pointCount = count;
+    return true;
+}
+
+inline bool SetShapePoint(ShapePoint* points, int index, double x, double y) {
+    if (index < 0 || index >= kMaxShapePoints)
+        return false;
+    points[index] = {x, y};
+    return true;
+}
+
+// Appends a point after the pointCount points in use.
+inline bool AddShapePoint(ShapePoint* points, int& pointCount, double x, double y) {
+    const int next = pointCount < 0 ? 0 : pointCount;
+    if (!SetShapePoint(points, next, x, y))
+        return false;
+    pointCount = next + 1;
+    return true;
+}
+
 // The scene lines of the first count points: "  <x,y> , " each, the last without the comma.
 inline void AppendShapePointLines(std::string& out, const ShapePoint* points, int count) {
     for (int i = 0; i < count; ++i)
