@@ -586,6 +586,21 @@ void CPovObject::WriteInstance(SceneText& out) const {
         out.Printf("object {\r\n  %s\r\n}\r\n\r\n", GetName());
 }
 
+void CPovObject::WriteBlobComponentBlock(SceneText& out, std::string_view opening,
+                                         std::string_view geometry, double strength) {
+    const bool inBlob = Parent && Parent->GetType() == kKindBlob;
+    std::string head;
+    std::string line(geometry);
+    if (inBlob) {
+        orv::AppendFormat(head, "//$declare$ %s \r\n", GetName());
+        orv::AppendFormat(line, " strength %.4f\r\n", strength);
+    } else {
+        orv::AppendFormat(head, "#declare %s = ", GetName());
+        line += "\r\n";
+    }
+    WriteSolidBlock(out, head, opening, line, !inBlob);
+}
+
 void CPovObject::WriteSolidBlock(SceneText& out, std::string_view declaration,
                                  std::string_view opening, std::string_view geometry,
                                  bool withHollow) {

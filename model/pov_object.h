@@ -166,6 +166,11 @@ class CPovObject {
     // rotate, translate, hollow (when asked), closing brace and, top-level only, the instance.
     void WriteSolidBlock(SceneText& out, std::string_view declaration, std::string_view opening,
                          std::string_view geometry, bool withHollow = true);
+    // The block of a solid that may be a blob component: inside a blob it is declared with
+    // "//$declare$", its geometry line ends in its strength and it takes no hollow keyword.
+    // geometry: the one geometry line without its line end.
+    void WriteBlobComponentBlock(SceneText& out, std::string_view opening,
+                                 std::string_view geometry, double strength);
 };
 
 // closed polyline through points first .. first + count - 1 and back to first

@@ -73,19 +73,8 @@ void CPovCylinder::Draw(IViewPort& view, IDeviceContext* dc, double originX, dou
 }
 
 int CPovCylinder::WriteScene(SceneText& out) {
-    const bool inBlob = Parent && Parent->GetType() == kKindBlob;
-    std::string head;
-    std::string geometry;
-    if (inBlob) {
-        orv::AppendFormat(head, "//$declare$ %s \r\n", GetName());
-        orv::AppendFormat(geometry, "  <0.0,-0.5,0.0>,<0.0,0.5,0.0>,1.0 strength %.4f\r\n",
-                          Strength);
-    } else {
-        orv::AppendFormat(head, "#declare %s = ", GetName());
-        geometry = "  <0.0,-0.5,0.0>,<0.0,0.5,0.0>,1.0\r\n";
-    }
-    // a blob component takes no hollow keyword
-    WriteSolidBlock(out, head, LoadString(IDS_OPEN_CYLINDER), geometry, !inBlob);
+    WriteBlobComponentBlock(out, LoadString(IDS_OPEN_CYLINDER),
+                            "  <0.0,-0.5,0.0>,<0.0,0.5,0.0>,1.0", Strength);
     return 1;
 }
 

@@ -72,18 +72,7 @@ void CPovSphere::Draw(IViewPort& view, IDeviceContext* dc, double originX, doubl
 }
 
 int CPovSphere::WriteScene(SceneText& out) {
-    const bool inBlob = Parent && Parent->GetType() == kKindBlob;
-    std::string head;
-    std::string geometry;
-    if (inBlob) {
-        orv::AppendFormat(head, "//$declare$ %s \r\n", GetName());
-        orv::AppendFormat(geometry, "  <0.0,0.0,0.0>,1.0 strength %.4f\r\n", Strength);
-    } else {
-        orv::AppendFormat(head, "#declare %s = ", GetName());
-        geometry = "  <0.0,0.0,0.0>,1.0\r\n";
-    }
-    // a blob component takes no hollow keyword
-    WriteSolidBlock(out, head, LoadString(IDS_OPEN_SPHERE), geometry, !inBlob);
+    WriteBlobComponentBlock(out, LoadString(IDS_OPEN_SPHERE), "  <0.0,0.0,0.0>,1.0", Strength);
     return 1;
 }
 
