@@ -601,10 +601,7 @@ bool SceneBuilder::IsTaken(std::string_view name) {
     constexpr int kChecksBeforeIndex = 16;
     if (!indexBuilt_ && checksWithoutIndex_ < kChecksBeforeIndex) {
         ++checksWithoutIndex_;
-        for (const CPovObject* o = doc_.Objects; o; o = o->NextSibling)
-            if (o->IsPresent() && o->Name == name)
-                return true;
-        return false;
+        return HasPresentNamed(doc_.Objects, name);
     }
     return FindTopLevel(name) != nullptr;
 }

@@ -135,11 +135,7 @@ void CPovObject::AssignDefaultName(int prefixStringId, long& counter) {
     auto taken = [](const std::string& name) {
         if (CurrentDocument->TopLevelNames)
             return CurrentDocument->TopLevelNames->IsTaken(name);
-        for (const CPovObject* o = CurrentDocument->Objects; o; o = o->NextSibling)
-            // a deleted object's display name carries the deletion mark and never matches
-            if (o->IsPresent() && o->Name == name)
-                return true;
-        return false;
+        return HasPresentNamed(CurrentDocument->Objects, name);
     };
     if ((!LoadingScene || isGroup) && CurrentDocument) {
         while (taken(candidate)) {
@@ -149,6 +145,14 @@ void CPovObject::AssignDefaultName(int prefixStringId, long& counter) {
     }
     Name = std::move(candidate);
     ++counter;
+}
+
+bool HasPresentNamed(const CPovObject* head, std::string_view name) {
+    for (const CPovObject* o = head; o; o = o->NextSibling)
+        // a deleted object's display name carries the deletion mark and never matches
+        if (o->IsPresent() && o->Name == name)
+            return true;
+    return false;
 }
 
 std::string CPovObject::GetName() const {

@@ -173,6 +173,9 @@ class CPovObject {
                                  std::string_view geometry, double strength);
 };
 
+// whether a present object of the list that starts at head has the name
+bool HasPresentNamed(const CPovObject* head, std::string_view name);
+
 // closed polyline through points first .. first + count - 1 and back to first
 void DrawClosedRun(IDeviceContext& dc, const std::vector<PixelPoint>& p, size_t first,
                    size_t count);
