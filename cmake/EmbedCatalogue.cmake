@@ -1,0 +1,16 @@
+# Writes OUTPUT: a C++ file that holds the contents of the catalogue files FILES (a list
+# separated by '|') as string literals.
+string(REPLACE "|" ";" files "${FILES}")
+set(body "#include <cstddef>\nextern const char* const kEnglishCatalogueFiles[];\nextern const size_t kEnglishCatalogueFileCount;\nconst char* const kEnglishCatalogueFiles[] = {\n")
+set(count 0)
+foreach(f IN LISTS files)
+  if(f STREQUAL "")
+    continue()
+  endif()
+  file(READ "${f}" content)
+  string(APPEND body "R\"orvcat(${content})orvcat\",\n")
+  math(EXPR count "${count} + 1")
+endforeach()
+string(APPEND body "nullptr};\nconst size_t kEnglishCatalogueFileCount = ${count};\n")
+file(WRITE "${OUTPUT}.tmp" "${body}")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
