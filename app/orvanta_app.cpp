@@ -20,6 +20,7 @@
 #include "platform/settings_store.h"
 #include "preview/preview_addons.h"
 #include "preview/preview_pictures.h"
+#include "preview/qt/preview_service.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "view/orvanta_view.h"
@@ -73,6 +74,8 @@ std::optional<CreateKind> CreateKindForCommand(int id) {
 
 COrvantaApp::COrvantaApp() : previewAddOns_(ScanPreviewAddOns(PreviewFolder())) {
     SetTextureAddOns(&previewAddOns_);
+    // from now on the pages' preview lookups render what is missing, in the background
+    PreviewService::Instance();
     frame_ = std::make_unique<CMainFrame>(*this);
 }
 

@@ -10,7 +10,6 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "document/orvanta_options.h"
-#include "model/environment/pov_sky_sphere.h"
 #include "model/surfaces/predefined_textures.h"
 #include "platform/process_launcher.h"
 #include "preview/preview_addons.h"
@@ -28,14 +27,6 @@ bool ParseCount(const std::string& text, int low, int high, int& value) {
     } catch (...) {
         return false;
     }
-}
-
-PreviewSubject SubjectNamed(const std::string& name) {
-    if (CPovSkySphere::IsPredefinedSky(name))
-        return PreviewSubject::Sky(name);
-    if (name == "Uniform_Fog" || name == "Ground_Fog")
-        return PreviewSubject::Fog(name);
-    return PreviewSubject::Texture(name);
 }
 
 std::vector<std::string> IncludeFilesIn(const std::string& folder) {
@@ -96,7 +87,7 @@ int RunPreviews(const CommandArgs& argv) {
         std::istringstream names(*only);
         std::string name;
         while (std::getline(names, name, ','))
-            subjects.push_back(SubjectNamed(name));
+            subjects.push_back(PreviewSubjectNamed(name));
     } else {
         subjects = PreviewSet();
     }

@@ -39,7 +39,20 @@ bool IsFile(const std::string& path) {
     return fs::is_regular_file(path, ec);
 }
 
+PreviewRequester& Requester() {
+    static PreviewRequester requester;
+    return requester;
+}
+
 }  // namespace
+
+PreviewSubject PreviewSubjectNamed(std::string_view name) {
+    if (CPovSkySphere::IsPredefinedSky(std::string(name)))
+        return PreviewSubject::Sky(name);
+    if (name == "Uniform_Fog" || name == "Ground_Fog")
+        return PreviewSubject::Fog(name);
+    return PreviewSubject::Texture(name);
+}
 
 std::string CachePreviewFolder() {
     const char* cache = std::getenv("XDG_CACHE_HOME");
@@ -131,4 +144,16 @@ std::optional<std::string> FindSkyPicture(std::string_view skyName) {
 
 std::optional<std::string> FindFogPicture(std::string_view fogType) {
     return FindPreviewPicture(PreviewSubject::Fog(fogType));
+}
+
+void SetPreviewRequester(PreviewRequester requester) {
+    Requester() = std::move(requester);
+}
+
+std::optional<std::string> PreviewPictureOrPending(const PreviewSubject& subject) {
+    if (auto found = FindPreviewPicture(subject))
+        return found;
+    if (Requester() && !PictureName(subject).empty())
+        return Requester()(subject);
+    return std::nullopt;
 }

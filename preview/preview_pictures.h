@@ -9,6 +9,7 @@
 // ("S_Cloud1.png", "Ground_Fog.png").
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,10 @@ struct PreviewSubject {
     static PreviewSubject Fog(std::string_view type) { return {Kind::Fog, std::string(type)}; }
     bool operator==(const PreviewSubject&) const = default;
 };
+
+// The subject a preview name stands for: "S_Cloud1" ... "S_Cloud5" a sky, "Uniform_Fog" and
+// "Ground_Fog" a fog type, any other name a texture.
+PreviewSubject PreviewSubjectNamed(std::string_view name);
 
 // The preview folder: the machine-wide settings "Subdirs" ".Main" and "Preview" joined, when
 // either is set; otherwise the program's cache folder.
@@ -55,3 +60,14 @@ std::optional<std::string> FindPreviewPicture(const PreviewSubject& subject,
 std::optional<std::string> FindTexturePicture(std::string_view textureName);
 std::optional<std::string> FindSkyPicture(std::string_view skyName);
 std::optional<std::string> FindFogPicture(std::string_view fogType);
+
+// Who renders missing pictures (the desktop's preview service): given a subject whose picture
+// is missing, it starts rendering it in the background and returns the file the picture will
+// be written to, or nothing when it cannot be made. Without one nothing is rendered.
+using PreviewRequester = std::function<std::optional<std::string>(const PreviewSubject&)>;
+void SetPreviewRequester(PreviewRequester requester);
+
+// The subject's picture file when it exists; otherwise, when a requester is installed, the file
+// the picture is being rendered to (it appears there later); nothing for a subject without a
+// picture.
+std::optional<std::string> PreviewPictureOrPending(const PreviewSubject& subject);

@@ -41,6 +41,14 @@ PreviewService::PreviewService(IProcessLauncher& launcher, PreviewRenderSettings
             QMetaObject::invokeMethod(
                 this, [this, result] { OnResult(result); }, Qt::QueuedConnection);
         });
+    // the pages' lookups start the rendering of what is missing
+    SetPreviewRequester([this](const PreviewSubject& subject) -> std::optional<std::string> {
+        Picture(subject);
+        const QString path = RenderPath(subject);
+        if (path.isEmpty() || failed_.count(LocalPath(path)))
+            return std::nullopt;
+        return LocalPath(path);
+    });
 }
 
 PreviewService::~PreviewService() {
@@ -67,6 +75,8 @@ void PreviewService::SetInstance(PreviewService* service) {
 }
 
 void PreviewService::Shutdown() {
+    if (renderer_)
+        SetPreviewRequester(nullptr);
     renderer_.reset();
 }
 

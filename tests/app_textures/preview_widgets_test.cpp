@@ -11,9 +11,11 @@
 #include <sstream>
 
 #include "platform/fake/fake_process_launcher.h"
+#include "preview/qt/preview_frame.h"
 #include "preview/qt/preview_icons.h"
-#include "preview/qt/preview_picture.h"
 #include "preview/qt/preview_service.h"
+#include "props/preview_pictures.h"
+#include "props/qt/picture_frame.h"
 #include "tests/support/cli_runner.h"
 
 namespace {
@@ -82,7 +84,7 @@ class PreviewWidgetsTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(PreviewWidgetsTest, PlaceholderUntilThePictureIsRenderedThenThePicture) {
-    PreviewPicture picture;
+    PreviewFrame picture;
     picture.resize(132, 132);
     picture.show();
     picture.ShowSubject(PreviewSubject::Texture("Jade"));
@@ -105,7 +107,7 @@ TEST_F(PreviewWidgetsTest, PlaceholderUntilThePictureIsRenderedThenThePicture) {
 }
 
 TEST_F(PreviewWidgetsTest, LivePictureWaitsForTheLastChangeAndReportsWhatWillNotRender) {
-    PreviewPicture picture;
+    PreviewFrame picture;
     picture.show();
     picture.ShowLive("scene one");
     picture.ShowLive("scene two");
@@ -131,4 +133,18 @@ TEST_F(PreviewWidgetsTest, TextureListIconsArriveAsPicturesAreRendered) {
     const QImage glass = combo.itemIcon(1).pixmap(40, 40).toImage();
     EXPECT_EQ(jade.pixelColor(20, 20), QColor(Qt::green));
     EXPECT_EQ(glass.pixelColor(20, 20), QColor(Qt::blue));
+}
+
+TEST_F(PreviewWidgetsTest, APagesPictureFrameShowsAPlaceholderUntilThePictureIsThere) {
+    // a page looks its preview up: the picture is missing, so it is rendered, and the frame
+    // gets the file it will be written to
+    const std::optional<std::string> pending = PreviewPicture("Ground_Fog");
+    ASSERT_TRUE(pending);
+    PictureFrame frame;
+    frame.show();
+    frame.SetFile(QString::fromStdString(*pending));
+    QSignalSpy loaded(&frame, &PictureFrame::loaded);
+    QTRY_VERIFY_WITH_TIMEOUT(frame.HasPicture(), 10000);
+    EXPECT_EQ(PreviewPicture("Ground_Fog"), pending);                    // now it is there
+    EXPECT_EQ(PreviewPicture("Pigment_3"), PreviewPicture("Textur_9"));  // unknown: 1000
 }

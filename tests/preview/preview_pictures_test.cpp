@@ -108,6 +108,22 @@ TEST_F(PreviewPicturesTest, NamesAndLookup) {
     EXPECT_EQ(FindSkyPicture("S_Cloud2"), cache + "/S_Cloud2.png");
     EXPECT_EQ(FindFogPicture("Uniform_Fog"), std::nullopt);
     EXPECT_EQ(FindSkyPicture("Pigment_0"), std::nullopt);
+
+    // a missing picture is asked of the requester (the desktop's renderer), if there is one
+    EXPECT_EQ(PreviewPictureOrPending(PreviewSubjectNamed("Uniform_Fog")), std::nullopt);
+    std::vector<PreviewSubject> asked;
+    SetPreviewRequester([&](const PreviewSubject& s) -> std::optional<std::string> {
+        asked.push_back(s);
+        return "/pending/" + RenderedPictureName(s);
+    });
+    EXPECT_EQ(PreviewPictureOrPending(PreviewSubjectNamed("Uniform_Fog")),
+              "/pending/Uniform_Fog.png");
+    EXPECT_EQ(PreviewPictureOrPending(PreviewSubjectNamed("Jade")), main + "/0.jpg");
+    EXPECT_EQ(PreviewPictureOrPending(PreviewSubjectNamed("Escape")), std::nullopt);
+    SetPreviewRequester(nullptr);
+    EXPECT_EQ(asked, std::vector<PreviewSubject>{PreviewSubject::Fog("Uniform_Fog")});
+    EXPECT_EQ(PreviewSubjectNamed("S_Cloud4"), PreviewSubject::Sky("S_Cloud4"));
+    EXPECT_EQ(PreviewSubjectNamed("S_Cloud6"), PreviewSubject::Texture("S_Cloud6"));
 }
 
 TEST_F(PreviewPicturesTest, TheSetHasEveryPictureOnce) {

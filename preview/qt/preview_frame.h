@@ -13,11 +13,11 @@
 
 #include "preview/preview_pictures.h"
 
-class PreviewPicture : public QFrame {
+class PreviewFrame : public QFrame {
     Q_OBJECT
 
   public:
-    explicit PreviewPicture(QWidget* parent = nullptr);
+    explicit PreviewFrame(QWidget* parent = nullptr);
 
     // the picture of a predefined texture, sky or fog type
     void ShowSubject(const PreviewSubject& subject);

@@ -1,4 +1,4 @@
-#include "preview/qt/preview_picture.h"
+#include "preview/qt/preview_frame.h"
 
 #include <QPainter>
 
@@ -13,17 +13,17 @@ QString Text(const char* german) {
 
 }  // namespace
 
-PreviewPicture::PreviewPicture(QWidget* parent) : QFrame(parent) {
+PreviewFrame::PreviewFrame(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setMinimumSize(64, 64);
     liveDelay_.setSingleShot(true);
     liveDelay_.setInterval(kLiveDelayMs);
-    connect(&liveDelay_, &QTimer::timeout, this, &PreviewPicture::StartLive);
+    connect(&liveDelay_, &QTimer::timeout, this, &PreviewFrame::StartLive);
 
     PreviewService& service = PreviewService::Instance();
-    connect(&service, &PreviewService::pictureReady, this, &PreviewPicture::OnPictureReady);
-    connect(&service, &PreviewService::pictureFailed, this, &PreviewPicture::OnPictureFailed);
-    connect(&service, &PreviewService::progressChanged, this, &PreviewPicture::OnProgress);
+    connect(&service, &PreviewService::pictureReady, this, &PreviewFrame::OnPictureReady);
+    connect(&service, &PreviewService::pictureFailed, this, &PreviewFrame::OnPictureFailed);
+    connect(&service, &PreviewService::progressChanged, this, &PreviewFrame::OnProgress);
     connect(&service, &PreviewService::liveReady, this, [this](long serial, const QString& path) {
         if (mode_ == Mode::Live && serial == liveSerial_) {
             Load(path);
@@ -41,7 +41,7 @@ PreviewPicture::PreviewPicture(QWidget* parent) : QFrame(parent) {
     });
 }
 
-void PreviewPicture::Load(const QString& path) {
+void PreviewFrame::Load(const QString& path) {
     path_ = path;
     picture_ = QPixmap(path);
     setToolTip(QString());
@@ -49,12 +49,12 @@ void PreviewPicture::Load(const QString& path) {
     emit pictureShown();
 }
 
-void PreviewPicture::SetMessage(const QString& message) {
+void PreviewFrame::SetMessage(const QString& message) {
     message_ = message;
     update();
 }
 
-void PreviewPicture::ShowNothing() {
+void PreviewFrame::ShowNothing() {
     mode_ = Mode::Nothing;
     liveDelay_.stop();
     waitingFor_.clear();
@@ -65,7 +65,7 @@ void PreviewPicture::ShowNothing() {
     SetMessage(QString());
 }
 
-void PreviewPicture::ShowSubject(const PreviewSubject& subject) {
+void PreviewFrame::ShowSubject(const PreviewSubject& subject) {
     if (mode_ == Mode::Live)
         PreviewService::Instance().CancelLive();
     mode_ = Mode::Subject;
@@ -93,8 +93,8 @@ void PreviewPicture::ShowSubject(const PreviewSubject& subject) {
     }
 }
 
-void PreviewPicture::ShowLive(const std::string& scene,
-                              const std::vector<std::string>& libraryPaths, const QString& note) {
+void PreviewFrame::ShowLive(const std::string& scene, const std::vector<std::string>& libraryPaths,
+                            const QString& note) {
     if (mode_ != Mode::Live) {
         picture_ = QPixmap();
         path_.clear();
@@ -108,12 +108,12 @@ void PreviewPicture::ShowLive(const std::string& scene,
     liveDelay_.start();
 }
 
-void PreviewPicture::StartLive() {
+void PreviewFrame::StartLive() {
     if (mode_ == Mode::Live)
         liveSerial_ = PreviewService::Instance().RenderLive(liveScene_, liveLibraryPaths_);
 }
 
-void PreviewPicture::OnPictureReady(const QString& path) {
+void PreviewFrame::OnPictureReady(const QString& path) {
     if (mode_ == Mode::Subject && path == waitingFor_) {
         waitingFor_.clear();
         Load(path);
@@ -121,14 +121,14 @@ void PreviewPicture::OnPictureReady(const QString& path) {
     }
 }
 
-void PreviewPicture::OnPictureFailed(const QString& path, const QString& error) {
+void PreviewFrame::OnPictureFailed(const QString& path, const QString& error) {
     if (mode_ != Mode::Subject || path != waitingFor_)
         return;
     setToolTip(error);
     SetMessage(Text("Keine Vorschau"));
 }
 
-void PreviewPicture::OnProgress(int finished, int total) {
+void PreviewFrame::OnProgress(int finished, int total) {
     if (mode_ != Mode::Subject || waitingFor_.isEmpty() || picture_.isNull() == false)
         return;
     if (total > 0)
@@ -138,7 +138,7 @@ void PreviewPicture::OnProgress(int finished, int total) {
         SetMessage(Text("Vorschau wird berechnet …"));
 }
 
-void PreviewPicture::paintEvent(QPaintEvent* event) {
+void PreviewFrame::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QRect area = contentsRect();
