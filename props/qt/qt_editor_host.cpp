@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include "props/qt/live_preview_field.h"
 #include "props/qt/sheet_dialog.h"
 #include "props/sheet_factory.h"
 #include "props/sheet_field.h"
@@ -9,6 +10,7 @@
 QtEditorHost::QtEditorHost(QWidget* parent) : parent_(parent), services_(parent) {
     const QString point = QLocale().decimalPoint();
     SetDecimalSeparator(point.isEmpty() ? '.' : point.at(0).toLatin1());
+    RegisterLivePreviewField();
 }
 
 int QtEditorHost::EditProperties(CPovObject& object, const std::string& caption) {
