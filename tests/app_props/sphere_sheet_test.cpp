@@ -35,6 +35,8 @@ TEST_F(SphereSheetAppTest, DoubleClickOpensTheSheetAndOkChangesViewsPaneAndFile)
         Screenshot(d, "sphere");
         Retype(d, "name", "Ball");
         Retype(d, "pos.x", "2");
+        d.Tabs()->setCurrentIndex(2);
+        Screenshot(d, "sphere-texture");
         Key(d, Qt::Key_Return);
     });
     DoubleClick(front->Canvas(), SpherePixel(front));
