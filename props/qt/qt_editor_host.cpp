@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "props/qt/live_preview_field.h"
+#include "props/qt/preview_fields.h"
 #include "props/qt/sheet_dialog.h"
 #include "props/sheet_factory.h"
 #include "props/sheet_field.h"
@@ -11,7 +11,7 @@
 QtEditorHost::QtEditorHost(QWidget* parent) : parent_(parent), services_(parent) {
     const QString point = QLocale().decimalPoint();
     SetDecimalSeparator(point.isEmpty() ? '.' : point.at(0).toLatin1());
-    RegisterLivePreviewField();
+    RegisterPreviewFields();
 }
 
 int QtEditorHost::EditProperties(CPovObject& object, const std::string& caption) {

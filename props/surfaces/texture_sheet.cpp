@@ -47,9 +47,13 @@ void CPropPovTexture::RefreshPreview() {
     preview_.scene = scene.text;
     preview_.note = scene.note;
     preview_.libraryPaths.clear();
-    // image and bump files are named relative to the scene's folder
+    // image and bump files are named relative to the scene's folder (the current folder for
+    // a scene not saved yet)
+    std::string folder;
     if (COrvantaDoc* doc = Document())
-        preview_.libraryPaths.push_back(doc->GetSceneFolder());
-    else
-        preview_.libraryPaths.push_back(std::filesystem::current_path().string());
+        folder = doc->GetSceneFolder();
+    std::error_code ec;
+    if (folder.empty())
+        folder = std::filesystem::current_path(ec).string();
+    preview_.libraryPaths.push_back(folder);
 }

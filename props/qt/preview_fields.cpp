@@ -1,8 +1,9 @@
-#include "props/qt/live_preview_field.h"
+#include "props/qt/preview_fields.h"
 
 #include <QVBoxLayout>
 
 #include "preview/qt/preview_frame.h"
+#include "preview/qt/preview_icons.h"
 #include "props/qt/page_widget.h"
 #include "props/sheet_field.h"
 #include "props/surfaces/surface_page.h"
@@ -37,8 +38,10 @@ class LivePreviewWidget : public CustomFieldWidget {
 
 }  // namespace
 
-void RegisterLivePreviewField() {
+void RegisterPreviewFields() {
     RegisterCustomField(kLivePreviewField, [](SheetField& field, std::function<void()>) {
         return new LivePreviewWidget(field);
     });
+    RegisterChoiceDecorator(kTexturePreviewIcons,
+                            [](QComboBox* combo) { ShowPreviewIcons(combo, 32); });
 }
