@@ -43,7 +43,7 @@ const std::vector<CommandInfo>& AllCommands() {
     static const std::vector<CommandInfo> commands = {
         {"demo", "", "build a small scene through the document and print its POV-Ray text",
          RunDemo},
-        {"new", "-o OUT [--pov3] [--dump] KIND...",
+        {"new", "-o OUT [--level 2|3.0|3.7] [--pov3] [--dump] KIND...",
          "create a scene with one element of each KIND (default values) and save it", RunNew},
         {"povray", "FILE [-o IMAGE] [--size WxH]",
          "render a saved scene with POV-Ray (the configured program, else povray from PATH)",
