@@ -1,4 +1,4 @@
-// Starts external programs with QProcess.
+// Starts external programs with QProcess, each in a process group of its own.
 #pragma once
 
 #include "platform/process_launcher.h"
@@ -9,4 +9,6 @@ class QProcessLauncher : public IProcessLauncher {
                              const std::string& workingFolder) override;
     bool StartDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override;
+    ProcessStart Start(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& workingFolder, ProcessCallbacks callbacks) override;
 };
