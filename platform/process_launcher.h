@@ -4,6 +4,7 @@
 // that ends when we do (process_groups.h).
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
@@ -57,6 +58,15 @@ class IProcessLauncher {
     virtual ProcessResult RunAndWait(const std::string& program,
                                      const std::vector<std::string>& arguments,
                                      const std::string& workingFolder) = 0;
+    // Runs the program like RunAndWait, but ends it as soon as cancel becomes true (then
+    // exitCode is -1). Safe to call from a worker thread. Launchers that cannot end a program
+    // early simply wait.
+    virtual ProcessResult RunCancellable(const std::string& program,
+                                         const std::vector<std::string>& arguments,
+                                         const std::string& workingFolder,
+                                         const std::atomic<bool>& /*cancel*/) {
+        return RunAndWait(program, arguments, workingFolder);
+    }
     // Starts the program and leaves it running on its own.
     virtual bool StartDetached(const std::string& program,
                                const std::vector<std::string>& arguments) = 0;

@@ -140,6 +140,14 @@ class QtRunningProcess : public IRunningProcess {
 ProcessResult QProcessLauncher::RunAndWait(const std::string& program,
                                            const std::vector<std::string>& arguments,
                                            const std::string& workingFolder) {
+    const std::atomic<bool> never{false};
+    return RunCancellable(program, arguments, workingFolder, never);
+}
+
+ProcessResult QProcessLauncher::RunCancellable(const std::string& program,
+                                               const std::vector<std::string>& arguments,
+                                               const std::string& workingFolder,
+                                               const std::atomic<bool>& cancel) {
     ProcessResult result;
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -152,7 +160,19 @@ ProcessResult QProcessLauncher::RunAndWait(const std::string& program,
     result.started = true;
     const int group = static_cast<int>(process.processId());
     process_groups::Add(group);
-    process.waitForFinished(-1);
+    // short waits, so that a cancelled run ends within a moment
+    while (!process.waitForFinished(50)) {
+        if (process.state() == QProcess::NotRunning)
+            break;
+        if (cancel.load()) {
+            process_groups::End(group, true);
+            process.waitForFinished(-1);
+            process_groups::Remove(group);
+            result.output = process.readAll().toStdString();
+            result.exitCode = -1;
+            return result;
+        }
+    }
     process_groups::Remove(group);
     result.output = process.readAll().toStdString();
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
