@@ -41,6 +41,7 @@ void COrvantaOptions::Load() {
     Executables.Configuration = ReadSetting(kMachine, "Pov", "Configuration", "");
     Executables.Viewer = ReadSetting(kMachine, "Pov", "Viewer", "");
     Executables.ViewerParameters = ReadSetting(kMachine, "Pov", "ViewerParameters", "%s");
+    Executables.ViewerStartsAfterPov = ReadYesNo(kMachine, "Pov", "ViewerStartsAfterPov", false);
 
     Modeller.GridOn = ReadYesNo(kUser, "Modeller", "Grid", false) ? 1 : 0;
     if (ReadYesNo(kUser, "Modeller", "OpenGL", true)) {
@@ -70,6 +71,7 @@ void COrvantaOptions::Save() const {
         store.Write(kMachine, "Pov", "Configuration", Executables.Configuration);
         store.Write(kMachine, "Pov", "Viewer", Executables.Viewer);
         store.Write(kMachine, "Pov", "ViewerParameters", Executables.ViewerParameters);
+        WriteYesNo(kMachine, "Pov", "ViewerStartsAfterPov", Executables.ViewerStartsAfterPov);
         WriteYesNo(kUser, "Modeller", "Grid", Modeller.GridOn != 0);
         WriteYesNo(kUser, "Modeller", "OpenGL", Modeller.OpenGL != 0);
         WriteYesNo(kUser, "Modeller", "DeepTest", Modeller.DeepTest != 0);

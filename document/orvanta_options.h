@@ -35,6 +35,8 @@ class COrvantaOptions {
         std::string Configuration;
         std::string Viewer;
         std::string ViewerParameters = "%s";
+        // start the viewer when a render has finished
+        bool ViewerStartsAfterPov = false;
     };
     struct ModellerPage {
         int DeepTest = 0;
