@@ -17,23 +17,28 @@ class COrvantaOptions {
         bool ShowInfoAlways = false;
         // address, e-mail and so on; the scene file carries it as the scene's comment
         std::string MoreInfo;
+        bool operator==(const AuthorPage&) const = default;
     };
     struct CommentPage {
         int CommentFlag = 0;
         std::string CommentText;
+        bool operator==(const CommentPage&) const = default;
     };
     struct IncludesPage {
         int PovVersion30 = 0;
         std::vector<std::string> AdditionalIncludes;
+        bool operator==(const IncludesPage&) const = default;
     };
     struct CompatiblePage {
         int PovVersion30 = 0;
+        bool operator==(const CompatiblePage&) const = default;
     };
     struct ExecutablesPage {
         std::string Execute;
         std::string Configuration;
         std::string Viewer;
         std::string ViewerParameters = "%s";
+        bool operator==(const ExecutablesPage&) const = default;
     };
     struct ModellerPage {
         int DeepTest = 0;
@@ -43,6 +48,7 @@ class COrvantaOptions {
         double GridValue = 0.0;
         int ZoomValue = 10;
         int OpenGL = 0;
+        bool operator==(const ModellerPage&) const = default;
     };
 
     explicit COrvantaOptions(Mode mode = kDocumentSettings);
