@@ -10,6 +10,7 @@
 #include "app/orvanta_app.h"
 #include "platform/qt/qprocess_launcher.h"
 #include "platform/qt/qt_settings_store.h"
+#include "props/qt/qt_editor_host.h"
 
 int main(int argc, char** argv) {
     // the camera view draws with the fixed-function pipeline
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
     COrvantaApp app;
     MessageBoxPrompts prompts(app.Frame());
     SetPrompts(&prompts);
+    QtEditorHost editorHost(app.Frame());
+    SetEditorHost(&editorHost);
 
     // orvanta [--screenshot PNG] [FILE]: with --screenshot the window is saved as a picture
     // once the scene is shown, and the program ends (for headless runs under xvfb-run)
@@ -58,6 +61,7 @@ int main(int argc, char** argv) {
         });
     }
     const int status = QApplication::exec();
+    SetEditorHost(nullptr);
     SetPrompts(nullptr);
     SetProcessLauncher(nullptr);
     SetSettingsStore(nullptr);

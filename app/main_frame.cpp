@@ -52,6 +52,7 @@ bool IsViewCommand(int id) {
         case ID_SELECT_NEXT_CSG_LEVEL:
         case ID_SELECT_TOP_CSG_LEVEL:
         case ID_LOAD_FROM_FILE:
+        case ID_PROPERTIES:
             return true;
         default:
             return CreateKindForCommand(id).has_value() && id != ID_CREATE_CAMERA;
@@ -206,9 +207,8 @@ void CMainFrame::UpdateCommandStates() {
             case ID_WINDOW_TILE_HORZ:
                 state.enabled = doc != nullptr;
                 return state;
-            // the object browser and the property sheets come later
+            // the object browser comes later
             case ID_GO_TO:
-            case ID_PROPERTIES:
                 state.enabled = false;
                 return state;
             default:

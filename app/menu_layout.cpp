@@ -63,6 +63,7 @@ const std::vector<MenuEntry>& DocumentMenuBar() {
              Cmd(ID_EDIT_COPY, "&Kopieren\tStrg+C", {"Ctrl+C", "Ctrl+Ins"}),
              Cmd(ID_EDIT_PASTE, "E&infügen\tStrg+V", {"Ctrl+V", "Shift+Ins"}),
              Cmd(ID_EDIT_SAVE_OBJECT, "&Speichern unter..."), Sep(),
+             Cmd(ID_PROPERTIES, "&Eigenschaften\tAlt+Enter", {"Alt+Return", "Alt+Enter"}),
              Sub("&Werkzeug", {Cmd(ID_TOOL_MOVE, "&Verschieben", {}, true),
                                Cmd(ID_TOOL_RESIZE, "&Größe ändern", {}, true)})}),
         Sub("&Erzeugen",
