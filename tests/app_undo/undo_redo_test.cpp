@@ -5,6 +5,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QTest>
 
@@ -84,6 +86,9 @@ class UndoRedoAppTest : public ModelTest {
         Settle();
     }
     void Keys(QKeyCombination keys) {
+        // shortcuts reach the application while one of its windows is active
+        app->Frame()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(app->Frame()));
         QTest::keyClick(app->Frame(), keys.key(), keys.keyboardModifiers());
         Settle();
     }
@@ -148,6 +153,14 @@ TEST_F(UndoRedoAppTest, DragResizeUndoTwiceRedoOnceFromTheKeyboard) {
     EXPECT_EQ(Picture(front), frontMoved);
     EXPECT_EQ(MenuText(ID_EDIT_REDO), "&Wiederherstellen: Größe ändern Quader_000\tStrg+Y");
     EXPECT_TRUE(app->Document()->IsModified());
+    // the edit menu as a user opens it
+    for (QAction* top : app->Frame()->menuBar()->actions())
+        if (top->text() == "&Bearbeiten") {
+            top->menu()->popup(app->Frame()->mapToGlobal(QPoint(60, 20)));
+            Settle();
+            top->menu()->grab().save("undo-edit-menu.png");
+            top->menu()->hide();
+        }
 
     // Ctrl+Y redoes as well; undoing everything leaves an empty scene and the clean mark
     Keys(Qt::CTRL | Qt::Key_Y);

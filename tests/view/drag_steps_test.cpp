@@ -25,11 +25,13 @@ class DragStepsTest : public ViewTest {
         box->UpdateGeometry();
         doc->InsertObject(box);
     }
+    // from the box's centre, `moves` moves of dx pixels each
     void Drag(int dx, int moves) {
-        (*view)->OnLButtonDown(200, 150);
+        const int x = 200 + static_cast<int>(box->Translation().X * 10);
+        (*view)->OnLButtonDown(x, 150);
         for (int i = 1; i <= moves; ++i)
-            (*view)->OnMouseMove(200 + dx * i, 150);
-        (*view)->OnLButtonUp(200 + dx * moves, 150);
+            (*view)->OnMouseMove(x + dx * i, 150);
+        (*view)->OnLButtonUp(x + dx * moves, 150);
     }
 
     TestView* view = nullptr;
