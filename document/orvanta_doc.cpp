@@ -156,12 +156,7 @@ bool COrvantaDoc::MoveObject(CPovObject& object, CPovObject* group, CPovObject* 
     LinkObjectAfter(group ? ObjectList{&group->FirstChild, group} : ObjectList{&Objects, nullptr},
                     after, object);
     history_.RecordMoved(object, from, fromPrevious);
-    if (oldGroup)
-        oldGroup->UpdateGeometry();
-    if (group)
-        group->UpdateGeometry();
-    else
-        object.UpdateGeometry();
+    object.UpdateGeometry();
     SetModifiedFlag(true);
     return true;
 }

@@ -151,6 +151,7 @@ class EditHistoryRandomTest : public ModelTest {
             if (o && o != group && o->CanBeCsgElement())
                 doc.MoveObject(*o, group, Pick(2) ? group->FirstChild : nullptr);
         }
+        group->UpdateGeometry();
     }
 
     void ChangeSettings(COrvantaDoc& doc) {
