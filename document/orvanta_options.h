@@ -24,6 +24,7 @@ class COrvantaOptions {
         std::string CommentText;
         bool operator==(const CommentPage&) const = default;
     };
+    // PovVersion30 holds the language level (PovLevel): 0 = 2.x, 1 = 3.0, 2 = 3.7.
     struct IncludesPage {
         int PovVersion30 = 0;
         std::vector<std::string> AdditionalIncludes;
@@ -38,6 +39,8 @@ class COrvantaOptions {
         std::string Configuration;
         std::string Viewer;
         std::string ViewerParameters = "%s";
+        // start the viewer when a render has finished
+        bool ViewerStartsAfterPov = false;
         bool operator==(const ExecutablesPage&) const = default;
     };
     struct ModellerPage {
