@@ -271,6 +271,11 @@ TEST_F(RenderWindowTest, ASceneForAnOlderPovRayIsOfferedTheNewerLevel) {
     EXPECT_TRUE(offered);
     EXPECT_EQ(app->Document()->Pov3(), kPovLevel37);
     EXPECT_EQ(Session().State(), RenderState::Finished) << Session().FailureText();
+    // the new level is a step: undo goes back to the level the scene was saved with
+    EXPECT_TRUE(app->Document()->IsModified());
+    app->Document()->OnEditUndo();
+    EXPECT_EQ(app->Document()->Pov3(), kPovLevel2);
+    EXPECT_FALSE(app->Document()->IsModified());
 }
 
 TEST_F(RenderWindowTest, ASecondRenderAsksAndStartsAgainAfterTheFirstHasEnded) {
