@@ -1,9 +1,11 @@
 // The main frame's own commands: showing the bars, arranging the windows, printing, the object
 // browser, help, the about box and the language choice.
+#include <QDesktopServices>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 #include <QWhatsThis>
 
 #include "app/about_dialog.h"
@@ -14,7 +16,7 @@
 #include "app/object_browser_dialog.h"
 #include "app/orvanta_app.h"
 #include "app/print_view.h"
-#include "platform/qt/open_reference.h"
+#include "props/pov_reference.h"
 #include "resources/command_ids.h"
 #include "resources/ui_text.h"
 #include "view/qt/widgets/view_widget.h"
@@ -117,7 +119,7 @@ bool CMainFrame::RunFrameCommand(int id) {
             QWhatsThis::enterWhatsThisMode();
             return true;
         case ID_POVRAY_REFERENCE:
-            OpenPovRayReference("");
+            QDesktopServices::openUrl(QUrl(QString::fromStdString(PovRayReferenceUrl(""))));
             return true;
         default:
             return false;

@@ -12,6 +12,7 @@
 #include "app/start_window.h"
 #include "platform/qt/qprocess_launcher.h"
 #include "platform/qt/qt_settings_store.h"
+#include "props/qt/qt_editor_host.h"
 
 int main(int argc, char** argv) {
     // the camera view draws with the fixed-function pipeline
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
     COrvantaApp app;
     MessageBoxPrompts prompts(app.Frame());
     SetPrompts(&prompts);
+    QtEditorHost editorHost(app.Frame());
+    SetEditorHost(&editorHost);
 
     app.Frame()->showMaximized();
     if (options.startWindow && !headless)
@@ -71,6 +74,7 @@ int main(int argc, char** argv) {
         });
     }
     const int status = QApplication::exec();
+    SetEditorHost(nullptr);
     SetPrompts(nullptr);
     SetProcessLauncher(nullptr);
     SetSettingsStore(nullptr);

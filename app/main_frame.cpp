@@ -61,6 +61,7 @@ bool IsViewCommand(int id) {
         case ID_LOAD_FROM_FILE:
         case ID_OBJECT_BROWSER:
         case ID_GO_TO:
+        case ID_PROPERTIES:
             return true;
         default:
             return CreateKindForCommand(id).has_value() && id != ID_CREATE_CAMERA;
@@ -245,8 +246,7 @@ void CMainFrame::UpdateCommandStates() {
             case ID_WINDOW_ARRANGE:
                 state.enabled = doc != nullptr;
                 return state;
-            // the property sheets, the settings sheets and running POV-Ray come later
-            case ID_PROPERTIES:
+            // the settings sheets and running POV-Ray come later
             case ID_DOC_SETTINGS:
             case ID_APP_SETTINGS:
             case ID_RUN_POVRAY:

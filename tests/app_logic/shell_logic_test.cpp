@@ -1,16 +1,12 @@
-// The language choice, the command line, the POV-Ray reference addresses and the about box's
+// The language choice, the command line and the about box's
 // system information.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 #include "app/logic/language.h"
 #include "app/logic/start_options.h"
 #include "app/logic/system_info.h"
 #include "platform/memory_settings_store.h"
-#include "platform/povray_reference.h"
 #include "resources/string_table.h"
 #include "tests/support/model_test.h"
 
@@ -74,34 +70,6 @@ TEST(StartOptions, SwitchesFileAndErrors) {
     EXPECT_FALSE(ParseStartOptions({"--screenshot"}).error.empty());
     EXPECT_FALSE(ParseStartOptions({"--frobnicate"}).error.empty());
     EXPECT_FALSE(ParseStartOptions({"a.om", "b.om"}).error.empty());
-}
-
-TEST(PovRayReference, LocalSectionsOnlineFallbackAndContents) {
-    const std::string online = "https://www.povray.org/documentation/3.7.0/";
-    EXPECT_EQ(PovRayReferenceUrl("", ""), online + "r3_0.html");
-    // the modeller's help words and the scene keywords name the same sections
-    EXPECT_EQ(PovRayReferenceUrl("Sphere", ""), online + "r3_4.html#r3_4_5_1_12");
-    EXPECT_EQ(PovRayReferenceUrl("height_field", ""), online + "r3_4.html#r3_4_5_1_5");
-    EXPECT_EQ(PovRayReferenceUrl("Sky Sphere", ""), PovRayReferenceUrl("sky_sphere", ""));
-    EXPECT_EQ(PovRayReferenceUrl("Cylindrical Lights", ""), online + "r3_4.html#r3_4_4_1_3");
-    EXPECT_EQ(PovRayReferenceUrl("no such keyword", ""), online + "r3_0.html");
-
-    // local documentation: known words map to the same page, others come from its contents
-    const std::string folder = testing::TempDir() + "povray-docs";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder + "/r3_0.html")
-        << "<td><a title=\"3.4.1.3\" href=\"r3_4.html#r3_4_1_3\">Radiosity Basics</a></td>\n"
-           "<td><a href=\"r3_4.html#r3_4_7_2\">Isosurface</a></td>\n";
-    EXPECT_EQ(PovRayReferenceUrl("sphere", folder), "file://" + folder + "/r3_4.html#r3_4_5_1_12");
-    EXPECT_EQ(PovRayReferenceUrl("isosurface", folder), "file://" + folder + "/r3_4.html#r3_4_7_2");
-    EXPECT_EQ(PovRayReferenceUrl("radiosity_basics", folder),
-              "file://" + folder + "/r3_4.html#r3_4_1_3");
-    EXPECT_EQ(PovRayReferenceUrl("unknown", folder), "file://" + folder + "/r3_0.html");
-    setenv("ORVANTA_POVRAY_DOCS", folder.c_str(), 1);
-    EXPECT_EQ(LocalPovRayDocsFolder(), folder);
-    setenv("ORVANTA_POVRAY_DOCS", (folder + "/missing").c_str(), 1);
-    EXPECT_EQ(LocalPovRayDocsFolder(), "");
-    unsetenv("ORVANTA_POVRAY_DOCS");
 }
 
 TEST(SystemInfo, MemoryAndFreeSpaceOrUnavailableButNeverABlock) {

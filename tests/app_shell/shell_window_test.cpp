@@ -21,6 +21,7 @@
 #include "app/start_window.h"
 #include "document/orvanta_doc.h"
 #include "model/pov_object.h"
+#include "props/pov_reference.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "tests/app_shell/shell_fixture.h"
@@ -204,12 +205,12 @@ TEST_F(ShellTest, AboutHelpReferenceAndStartWindow) {
 
     {
         UrlRecorder recorder;
-        qputenv("ORVANTA_POVRAY_DOCS", "/no/such/folder");
+        SetPovRayReferenceFolder("/no/such/folder");
         Trigger(ID_POVRAY_REFERENCE);
-        qunsetenv("ORVANTA_POVRAY_DOCS");
+        SetPovRayReferenceFolder("");
         ASSERT_EQ(recorder.urls.size(), 1);
         EXPECT_EQ(recorder.urls[0].toString(),
-                  "https://www.povray.org/documentation/3.7.0/r3_0.html");
+                  "https://www.povray.org/documentation/3.7.0/index.html");
     }
 
     StartWindow* start = StartWindow::Show(app->Frame());

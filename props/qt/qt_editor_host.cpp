@@ -1,0 +1,19 @@
+#include "props/qt/qt_editor_host.h"
+
+#include <QLocale>
+
+#include "props/qt/sheet_dialog.h"
+#include "props/sheet_factory.h"
+#include "props/sheet_field.h"
+
+QtEditorHost::QtEditorHost(QWidget* parent) : parent_(parent), services_(parent) {
+    const QString point = QLocale().decimalPoint();
+    SetDecimalSeparator(point.isEmpty() ? '.' : point.at(0).toLatin1());
+}
+
+int QtEditorHost::EditProperties(CPovObject& object, const std::string& caption) {
+    return RunObjectSheet(object, caption, services_, [this](SheetModel& sheet) {
+        SheetDialog dialog(sheet, parent_);
+        return dialog.Run();
+    });
+}
