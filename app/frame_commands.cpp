@@ -16,6 +16,7 @@
 #include "app/object_browser_dialog.h"
 #include "app/orvanta_app.h"
 #include "app/print_view.h"
+#include "app/settings_dialogs.h"
 #include "props/pov_reference.h"
 #include "resources/command_ids.h"
 #include "resources/ui_text.h"
@@ -54,6 +55,10 @@ std::optional<CommandState> CMainFrame::FrameCommandState(int id) const {
             return CommandState{document, false};
         case ID_POVRAY_REFERENCE:
             // the online reference stands in when the local one is not installed
+            return CommandState{true, false};
+        case ID_DOC_SETTINGS:
+            return CommandState{document, false};
+        case ID_APP_SETTINGS:
             return CommandState{true, false};
         default:
             return std::nullopt;
@@ -107,6 +112,13 @@ bool CMainFrame::RunFrameCommand(int id) {
             return true;
         case ID_APP_ABOUT:
             ShowAboutBox(this);
+            return true;
+        case ID_DOC_SETTINGS:
+            if (COrvantaDoc* doc = app_.Document())
+                RunDocumentSettings(this, *doc);
+            return true;
+        case ID_APP_SETTINGS:
+            RunProgramSettings(this, app_.Document());
             return true;
         case ID_HELP_INDEX:
         case ID_HELP:

@@ -67,10 +67,13 @@ QPointer<HelpWindow> g_window;
 
 }  // namespace
 
-QTextBrowser* ShowManual(QWidget* parent, ManualPage page) {
+QTextBrowser* ShowManual(QWidget* parent, ManualPage page, const std::string& topic) {
     if (!g_window)
         g_window = new HelpWindow(parent);
-    g_window->Browser()->setSource(PageUrl(page));
+    QUrl url = PageUrl(page);
+    if (!topic.empty())
+        url.setFragment(QString::fromStdString(topic));
+    g_window->Browser()->setSource(url);
     g_window->show();
     g_window->raise();
     g_window->activateWindow();

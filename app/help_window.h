@@ -2,10 +2,14 @@
 // in a browser window with "Inhalt", "Zurück" and "Vor". One window serves every request.
 #pragma once
 
+#include <string>
+
 class QWidget;
 class QTextBrowser;
 
 enum class ManualPage { Contents, UsingHelp };
 
 // Shows the page in the help window, opening the window when needed; returns its browser.
-QTextBrowser* ShowManual(QWidget* parent, ManualPage page);
+// topic: a section of the contents page ("einstellungen", "eigenschaften", "povray", ...; the
+// same in both languages), empty for the top.
+QTextBrowser* ShowManual(QWidget* parent, ManualPage page, const std::string& topic = {});

@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -14,12 +15,15 @@
 
 #include "app/child_frame.h"
 #include "app/command_icons.h"
+#include "app/help_window.h"
 #include "app/logic/command_help.h"
 #include "app/orvanta_app.h"
+#include "app/settings_dialogs.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
 #include "model/pov_object.h"
+#include "props/qt/sheet_dialog.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "resources/ui_text.h"
@@ -109,6 +113,13 @@ CMainFrame::CMainFrame(COrvantaApp& app) : app_(app) {
     connect(contextMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
     CreateToolBars();
+    RegisterMultiLineField();
+    // "Hilfe" of the sheets opens the manual
+    SetProgramHelpHandler([this](const std::string& topic) {
+        // over the sheet that asked, which blocks the other windows while it is open
+        QWidget* modal = QApplication::activeModalWidget();
+        ShowManual(modal ? modal : this, ManualPage::Contents, topic);
+    });
     // shortcuts without a menu entry
     for (const MenuEntry& e : HiddenAccelerators()) {
         addAction(ActionFor(e));
@@ -127,6 +138,7 @@ CMainFrame::CMainFrame(COrvantaApp& app) : app_(app) {
 
 CMainFrame::~CMainFrame() {
     idleTimer_.stop();
+    SetProgramHelpHandler(nullptr);
     SetFrameLink(nullptr);
 }
 
@@ -246,9 +258,7 @@ void CMainFrame::UpdateCommandStates() {
             case ID_WINDOW_ARRANGE:
                 state.enabled = doc != nullptr;
                 return state;
-            // the settings sheets and running POV-Ray come later
-            case ID_DOC_SETTINGS:
-            case ID_APP_SETTINGS:
+            // running POV-Ray comes later
             case ID_RUN_POVRAY:
             case ID_SHOW_IMAGE:
                 state.enabled = false;

@@ -11,6 +11,7 @@
 
 #include "app/child_frame.h"
 #include "app/main_frame.h"
+#include "app/settings_dialogs.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
@@ -201,6 +202,9 @@ bool COrvantaApp::OpenDocument(const QString& path) {
     AddRecentFile(QFileInfo(path).absoluteFilePath());
     if (!result.problems.empty())
         ShowReadProblems(path, result.problems);
+    // the author's wish: show the scene's information whenever it is opened
+    if (document_->ShowInfos())
+        RunDocumentSettings(DialogParent(), *document_);
     return true;
 }
 

@@ -2,7 +2,6 @@
 // system information.
 #include <gtest/gtest.h>
 
-
 #include "app/logic/language.h"
 #include "app/logic/start_options.h"
 #include "app/logic/system_info.h"

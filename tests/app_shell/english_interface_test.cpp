@@ -82,14 +82,22 @@ TEST_F(EnglishInterfaceTest, MenusToolBarsAndDialogsShowNoGermanText) {
     texts << ModalTexts([&] { app->Frame()->RunCommand(ID_APP_ABOUT); });
     texts << ModalTexts([&] { app->Frame()->RunCommand(ID_LANGUAGE_ENGLISH); });
     texts << ModalTexts([&] { app->Frame()->RunCommand(ID_VIEW_ZOOM_USER); });
+    texts << ModalTexts([&] { app->Frame()->RunCommand(ID_DOC_SETTINGS); });
+    texts << ModalTexts([&] { app->Frame()->RunCommand(ID_APP_SETTINGS); });
+
     QTextBrowser* manual = ShowManual(app->Frame(), ManualPage::Contents);
     texts << VisibleTexts(manual->window());
     ShowManual(app->Frame(), ManualPage::UsingHelp);
     texts << manual->toPlainText();
     manual->window()->close();
-    // the save-changes question
-    app->CloseDocument();
+    // the save-changes question, then the example scene
+    ASSERT_TRUE(app->OpenDocument(ORVANTA_EXAMPLES_DIR "/beispiel.om"));
     texts << QString::fromStdString(prompts.questions.empty() ? "" : prompts.questions.back());
+    Settle();
+    QTest::qWait(300);
+    for (COrvantaMDIChildWnd* frame : app->Frame()->ChildFrames())
+        texts << frame->windowTitle();
+    app->Frame()->grab().save("/tmp/orvanta-english.png");
 
     texts.removeDuplicates();
     EXPECT_TRUE(UntranslatedTexts().empty())
