@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "model/cp1252.h"
+#include "model/pov_level.h"
 #include "props/sheet_model.h"
 #include "resources/string_table.h"
 #include "resources/ui_text.h"
@@ -43,9 +44,9 @@ std::string WithCrLf(const std::string& text) {
     return out;
 }
 
-// the language levels the radio groups offer, by their stored index
+// the language levels the radio groups offer, in the order of PovLevel
 const std::vector<std::string>& IncludesLevels() {
-    static const std::vector<std::string> levels = {"POV 2.x", "POV 3.0"};
+    static const std::vector<std::string> levels = {"POV 2.x", "POV 3.0", "POV 3.7"};
     return levels;
 }
 
@@ -125,12 +126,12 @@ CSettingsIncludesPage::CSettingsIncludesPage(COrvantaOptions::IncludesPage& valu
 
 void CSettingsIncludesPage::FillStandard() {
     SheetField& standard = Field("standard");
-    standard.items = COrvantaOptions::StandardIncludes(Value("version") == 1);
+    standard.items = COrvantaOptions::StandardIncludes(IsPov3Level(Value("version")));
     standard.selected.assign(standard.items.size(), false);
 }
 
 void CSettingsIncludesPage::Load(SheetModel&) {
-    SetValue("version", values_.PovVersion30 ? 1 : 0);
+    SetValue("version", ClampPovLevel(values_.PovVersion30));
     FillStandard();
     SheetField& additional = Field("additional");
     additional.items.clear();
@@ -179,7 +180,7 @@ void CSettingsIncludesPage::Pressed(SheetModel& sheet, std::string_view id) {
 }
 
 void CSettingsIncludesPage::Store(SheetModel&) {
-    values_.PovVersion30 = Value("version") == 1 ? 1 : 0;
+    values_.PovVersion30 = ClampPovLevel(Value("version"));
     // the list's entries from the last to the first, as the scene file has always had them
     values_.AdditionalIncludes.clear();
     const SheetField& additional = Field("additional");
@@ -193,15 +194,15 @@ void CSettingsIncludesPage::Store(SheetModel&) {
 CSettingsCompatiblePage::CSettingsCompatiblePage(COrvantaOptions::CompatiblePage& values)
     : PageModel(Tr("Kompatibilität")), values_(values) {
     Add(FieldKind::Radio, "version", Tr("POV-Ray Version neuer Szenen")).items = {
-        Tr("Version &2.x"), Tr("Version &3.0")};
+        Tr("Version &2.x"), Tr("Version &3.0"), Tr("Version 3.&7")};
 }
 
 void CSettingsCompatiblePage::Load(SheetModel&) {
-    SetValue("version", values_.PovVersion30 ? 1 : 0);
+    SetValue("version", ClampPovLevel(values_.PovVersion30));
 }
 
 void CSettingsCompatiblePage::Store(SheetModel&) {
-    values_.PovVersion30 = Value("version") == 1 ? 1 : 0;
+    values_.PovVersion30 = ClampPovLevel(Value("version"));
 }
 
 // ---------------------------------------------------------------------------------------------

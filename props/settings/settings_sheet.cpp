@@ -1,6 +1,7 @@
 #include "props/settings/settings_sheet.h"
 
 #include "document/orvanta_doc.h"
+#include "props/settings/executables_page.h"
 #include "props/settings/settings_pages.h"
 #include "resources/string_table.h"
 #include "resources/ui_text.h"
@@ -26,6 +27,8 @@ std::unique_ptr<CSettingsSheet> CSettingsSheet::ForProgram() {
     COrvantaOptions& o = sheet->ownOptions_;
     sheet->AddPage(std::make_unique<CSettingsAuthorPage>(o.Author));
     sheet->AddPage(std::make_unique<CSettingsCompatiblePage>(o.Compatible));
+    sheet->AddPage(std::make_unique<ExecutablesPageModel>(
+        o.Executables, ExecutablesPageModel::kBoth, Tr("POV-Ray / Viewer")));
     sheet->AddPage(std::make_unique<CSettingsModellerPage>(o.Modeller));
     return sheet;
 }

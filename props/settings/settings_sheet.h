@@ -36,5 +36,5 @@ class CSettingsSheet : public SheetModel {
 };
 
 // Whether two settings differ in what the document sheet edits (author data, language level,
-// includes).
+// includes). The language level is a PovLevel (2.x, 3.0, 3.7) in both sheets.
 bool DocumentSettingsDiffer(const COrvantaOptions& a, const COrvantaOptions& b);

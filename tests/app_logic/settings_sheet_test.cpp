@@ -47,6 +47,10 @@ TEST_F(SettingsSheetTest, AMissingLanguageLevelMeans2xWithFourStandardIncludes) 
     ASSERT_TRUE(sceneRunner.ChooseIndex("version", 1));
     EXPECT_EQ(sceneRunner.Field("standard").items.size(), 11u);
     EXPECT_EQ(sceneRunner.Field("standard").items.back(), "stones.inc");
+    ASSERT_TRUE(sceneRunner.ChooseIndex("version", 2));  // 3.7
+    EXPECT_EQ(sceneRunner.Field("standard").items.size(), 11u);
+    ASSERT_TRUE(sceneRunner.Ok());
+    EXPECT_EQ(doc->Pov3(), 2);
 }
 
 TEST_F(SettingsSheetTest, AnIncludeAddedTwiceInAnyCaseIsOneLowerCaseEntryAndRemoveTakesSelected) {
@@ -191,7 +195,10 @@ TEST_F(SettingsSheetTest, TheProgramAuthorAndLanguageLevelReachTheStore) {
     ASSERT_TRUE(runner.Type("company", "Orvanta & Co"));
     ASSERT_TRUE(runner.ShowPage("Kompatibilität"));
     ASSERT_TRUE(runner.ChooseIndex("version", 1));
+    ASSERT_TRUE(runner.ShowPage("POV-Ray / Viewer"));
+    ASSERT_TRUE(runner.Type("execute", "/opt/povray/bin/povray"));
     ASSERT_TRUE(runner.Ok());
+    EXPECT_EQ(ReadSetting(SettingsRoot::Machine, "Pov", "Execute", ""), "/opt/povray/bin/povray");
     EXPECT_EQ(Stored("Infos", "Company"), "Orvanta & Co");
     EXPECT_EQ(Stored("Infos", "Name"), "Werkstatt");
     EXPECT_EQ(ReadSetting(SettingsRoot::Machine, "Pov", "Generate", ""), "3.0");
