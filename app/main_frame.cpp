@@ -18,6 +18,7 @@
 #include "app/help_window.h"
 #include "app/logic/command_help.h"
 #include "app/orvanta_app.h"
+#include "app/render_controller.h"
 #include "app/settings_dialogs.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
@@ -258,9 +259,16 @@ void CMainFrame::UpdateCommandStates() {
             case ID_WINDOW_ARRANGE:
                 state.enabled = doc != nullptr;
                 return state;
-            // running POV-Ray comes later
             case ID_RUN_POVRAY:
             case ID_SHOW_IMAGE:
+                state.enabled = doc != nullptr;
+                return state;
+            case ID_STOP_RENDER:
+                state.enabled = app_.Render().IsRendering();
+                return state;
+            case ID_POVRAY_SETTINGS:
+            case ID_VIEWER_SETTINGS:
+                return state;
                 state.enabled = false;
                 return state;
             default:
@@ -329,6 +337,22 @@ void CMainFrame::RunCommand(int id) {
             return;
         case ID_LOAD_FROM_FILE:
             app_.OnLoadObjects();
+            return;
+        case ID_RUN_POVRAY:
+            app_.Render().Run();
+            UpdateCommandStates();
+            return;
+        case ID_SHOW_IMAGE:
+            app_.Render().ShowImage();
+            return;
+        case ID_STOP_RENDER:
+            app_.Render().Stop();
+            return;
+        case ID_POVRAY_SETTINGS:
+            app_.Render().PovRaySettings();
+            return;
+        case ID_VIEWER_SETTINGS:
+            app_.Render().ViewerSettings();
             return;
         case ID_WINDOW_NEW_FRONT:
         case ID_WINDOW_NEW_SIDE:

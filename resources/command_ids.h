@@ -81,7 +81,7 @@ enum CommandId : int {
     ID_EDIT_SAVE_OBJECT = 32826,
     ID_FILE_PRINT = 57607,
 
-    // scene and program settings, POV-Ray
+    // scene and program settings, POV-Ray: render, show the image, the settings dialogs, stop
     ID_DOC_SETTINGS = 32830,
     ID_APP_SETTINGS = 32831,
     ID_RUN_POVRAY = 32804,
@@ -98,6 +98,8 @@ enum CommandId : int {
     ID_CONTEXT_HELP = 57669,
     ID_HELP = 57670,
     ID_POVRAY_REFERENCE = 32827,
+
+    ID_STOP_RENDER = 32860,
 
     // windows
     ID_WINDOW_ARRANGE = 57649,
