@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "document/edit_history.h"
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
 #include "model/groups/pov_csg.h"
@@ -190,6 +191,9 @@ ObjectBrowserModel::EditResult ObjectBrowserModel::Edit(int node) {
     if (!object || !object->IsPresent())
         return EditResult::Nothing;
     const std::string oldName = object->Name;
+    // the sheet's OK, and what its pages apply at once, are one step
+    EditStep step(document_, StepLabel("Eigenschaften", *object));
+    step.Record(*object);
     if (object->EditProperties() != 1)
         return EditResult::Nothing;
     EditResult result = EditResult::Nothing;
@@ -211,10 +215,12 @@ bool ObjectBrowserModel::Delete(int node) {
     CPovObject* object = nodes_[node].object;
     if (!object)
         return false;
-    // the same step as cutting the object: its copy goes to the clipboard, the document
-    // records the deletion for undo and counts as modified
+    // as cutting the object (its copy goes to the clipboard, the document counts as
+    // modified), one step of its own that undo takes back
+    EditStep step(document_, StepLabel("Löschen", *object));
     document_.CurrentObject = object;
     document_.OnEditCut();
+    step.Commit();
     Fill(object);
     return true;
 }

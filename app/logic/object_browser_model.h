@@ -49,12 +49,13 @@ class ObjectBrowserModel {
 
     // What the dialog does after an edit.
     enum class EditResult { Nothing, Refilled, Renamed };
-    // Runs the sheet of the node's object when it is present. OK on a CSG group refills the
-    // tree showing it; OK with a new name changes the item's text. Every view but those of a
-    // texture edit redraws.
+    // Runs the sheet of the node's object when it is present, as one step. OK on a CSG group
+    // refills the tree showing it; OK with a new name changes the item's text. Every view but
+    // those of a texture edit redraws.
     EditResult Edit(int node);
-    // Deletes the node's object as cut does (its copy goes to the clipboard, undo brings it
-    // back) and refills the tree showing it with its deleted mark. False without an object.
+    // Deletes the node's object as cut does (its copy goes to the clipboard), as one step
+    // "Löschen <name>" that undo takes back, and refills the tree showing it with its deleted
+    // mark. False without an object.
     bool Delete(int node);
     // Deselects everything; selects the node's present object in the view and scrolls the
     // view so that the object is at its centre. False when the node has no object (the dialog

@@ -149,8 +149,13 @@ TEST_F(ObjectBrowserTest, DeleteMarksTheObjectCopiesItAndUndoBringsItBack) {
     // the tree shows it again, marked, as the item to show
     EXPECT_EQ(model.ShowNode(), model.NodeOf(sphere));
     EXPECT_EQ(model.Nodes()[static_cast<size_t>(model.ShowNode())].text, "Kugel !! GELÖSCHT !!");
-    doc->OnEditUndo();
+    // one step, named after the browser's command, that undo takes back and redo does again
+    EXPECT_EQ(doc->History().UndoCount(), 2u);  // the creation and the deletion
+    EXPECT_EQ(doc->History().UndoLabel(), "Löschen Kugel");
+    ASSERT_TRUE(doc->History().Undo());
     EXPECT_TRUE(sphere->IsPresent());
+    ASSERT_TRUE(doc->History().Redo());
+    EXPECT_FALSE(sphere->IsPresent());
 }
 
 TEST_F(ObjectBrowserTest, EditRenamesTheItemRefillsForAGroupAndLeavesViewsAloneForATexture) {
@@ -167,9 +172,13 @@ TEST_F(ObjectBrowserTest, EditRenamesTheItemRefillsForAGroupAndLeavesViewsAloneF
     host.edit = [](CPovObject& o) { o.Name = "neu"; };
     const int node = model.NodeOf(sphere);
     int redraws = front.window.redraws;
+    const size_t steps = doc->History().UndoCount();
     EXPECT_EQ(model.Edit(node), ObjectBrowserModel::EditResult::Renamed);
     EXPECT_EQ(model.Nodes()[static_cast<size_t>(node)].text, "neu");
     EXPECT_GT(front.window.redraws, redraws);
+    // the sheet's OK is one step
+    EXPECT_EQ(doc->History().UndoCount(), steps + 1);
+    EXPECT_EQ(doc->History().UndoLabel(), "Eigenschaften alt");
 
     host.edit = [](CPovObject& o) { AppendChild(&o, new CPovSphere()); };
     EXPECT_EQ(model.Edit(model.NodeOf(group)), ObjectBrowserModel::EditResult::Refilled);
