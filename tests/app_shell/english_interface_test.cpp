@@ -10,6 +10,7 @@
 #include "app/child_frame.h"
 #include "app/help_window.h"
 #include "app/qt_translations.h"
+#include "app/start_window.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "model/pov_object.h"
@@ -36,11 +37,14 @@ class EnglishInterfaceTest : public ShellTest {
         InstallQtTranslations(UiLanguage::German);
         ShellTest::TearDown();
     }
-    // the texts of the modal window start() opens; it is closed with Escape
-    QStringList ModalTexts(const std::function<void()>& start) {
+    // the texts of the modal window start() opens (a picture of it under the name shot, when
+    // one is given); it is closed with Escape
+    QStringList ModalTexts(const std::function<void()>& start, const char* shot = nullptr) {
         QStringList texts;
-        WithModal(start, [&texts](QWidget* modal) {
+        WithModal(start, [&texts, shot](QWidget* modal) {
             texts = VisibleTexts(modal);
+            if (shot)
+                Screenshot(modal, shot);
             QTest::keyClick(modal, Qt::Key_Escape);
         });
         return texts;
@@ -77,13 +81,13 @@ TEST_F(EnglishInterfaceTest, MenusToolBarsAndDialogsShowNoGermanText) {
     texts << app->Frame()->SelectionPane()->text();
 
     // every dialog the shell opens
-    texts << ModalTexts([&] { app->Frame()->RunCommand(ID_OBJECT_BROWSER); });
+    texts << ModalTexts([&] { app->Frame()->RunCommand(ID_OBJECT_BROWSER); }, "object-browser");
     texts << ModalTexts([&] { app->Frame()->RunCommand(ID_GO_TO); });
-    texts << ModalTexts([&] { app->Frame()->RunCommand(ID_APP_ABOUT); });
+    texts << ModalTexts([&] { app->Frame()->RunCommand(ID_APP_ABOUT); }, "about");
     texts << ModalTexts([&] { app->Frame()->RunCommand(ID_LANGUAGE_ENGLISH); });
     texts << ModalTexts([&] { app->Frame()->RunCommand(ID_VIEW_ZOOM_USER); });
-    texts << ModalTexts([&] { app->Frame()->RunCommand(ID_DOC_SETTINGS); });
-    texts << ModalTexts([&] { app->Frame()->RunCommand(ID_APP_SETTINGS); });
+    texts << ModalTexts([&] { app->Frame()->RunCommand(ID_DOC_SETTINGS); }, "scene-settings");
+    texts << ModalTexts([&] { app->Frame()->RunCommand(ID_APP_SETTINGS); }, "program-settings");
 
     QTextBrowser* manual = ShowManual(app->Frame(), ManualPage::Contents);
     texts << VisibleTexts(manual->window());
@@ -97,7 +101,11 @@ TEST_F(EnglishInterfaceTest, MenusToolBarsAndDialogsShowNoGermanText) {
     QTest::qWait(300);
     for (COrvantaMDIChildWnd* frame : app->Frame()->ChildFrames())
         texts << frame->windowTitle();
-    app->Frame()->grab().save("/tmp/orvanta-english.png");
+    Screenshot(app->Frame(), "main-window");
+    StartWindow* start = StartWindow::Show(app->Frame());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(start));
+    Screenshot(start, "start-window");
+    start->close();
 
     texts.removeDuplicates();
     EXPECT_TRUE(UntranslatedTexts().empty())

@@ -42,7 +42,7 @@ TEST_F(ShellTest, TheProgramSheetChangesTheNextDocumentsZoomAndTheSceneSheetMark
                   EXPECT_TRUE(tabs.startsWith("Autor")) << tabs.join(", ").toStdString();
                   EXPECT_TRUE(tabs.endsWith("Modeller")) << tabs.join(", ").toStdString();
                   TypeInto(dialog, "Modeller", "zoomValue", "25");
-                  dialog->grab().save("/tmp/orvanta-program-settings.png");
+                  Screenshot(dialog, "program-settings");
                   dialog->OkButton()->click();
               });
     EXPECT_EQ(ReadSetting(SettingsRoot::User, "Modeller", "Zoomvalue", ""), "25");

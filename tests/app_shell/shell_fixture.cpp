@@ -37,6 +37,16 @@ void ShellTest::StartApp() {
     ASSERT_TRUE(QTest::qWaitForWindowActive(app->Frame()));
 }
 
+void ShellTest::Screenshot(QWidget* widget, const char* name) {
+    const QString folder = qEnvironmentVariable("ORVANTA_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    const QString file = QString("%1/%2-%3.png")
+                             .arg(folder, QString::fromUtf8(name),
+                                  EnglishResources() ? QString("en") : QString("de"));
+    EXPECT_TRUE(widget->grab().save(file)) << file.toStdString();
+}
+
 void ShellTest::Settle() {
     for (int i = 0; i < 5; ++i)
         QApplication::processEvents();

@@ -34,6 +34,9 @@ class ShellTest : public ModelTest {
     // that appears; inspect must close it. Fails when none appears.
     void WithModal(const std::function<void()>& start,
                    const std::function<void(QWidget*)>& inspect);
+    // Saves a picture of the widget as <name>-de.png or <name>-en.png (by the interface's
+    // language) into the folder ORVANTA_SCREENSHOTS names; nothing without it.
+    static void Screenshot(QWidget* widget, const char* name);
 
     MemorySettingsStore settings;
     ScopedRecordingPrompts prompts;

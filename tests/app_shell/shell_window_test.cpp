@@ -125,7 +125,7 @@ TEST_F(ShellTest, TheToolBarsCreateASphereAndRunCutAndPaste) {
     Trigger(ID_VIEW_TOOLBAR);
     EXPECT_TRUE(main->isVisible());
     // the status bar shows a button's help text while the mouse is on it
-    app->Frame()->grab().save("/tmp/orvanta-tool-bars.png");
+    Screenshot(app->Frame(), "tool-bars");
 }
 
 TEST_F(ShellTest, CtrlBListsTheExampleSceneAndGoToCentresTheViewOnAnObject) {
@@ -153,7 +153,7 @@ TEST_F(ShellTest, CtrlBListsTheExampleSceneAndGoToCentresTheViewOnAnObject) {
                   EXPECT_EQ(tree->topLevelItem(1)->text(0), QString::fromUtf8("Oberflächen"));
                   EXPECT_TRUE(dialog->findChild<QPushButton*>("editButton")->isVisible());
                   EXPECT_FALSE(dialog->findChild<QPushButton*>("goToButton")->isVisible());
-                  dialog->grab().save("/tmp/orvanta-object-browser.png");
+                  Screenshot(dialog, "object-browser");
                   QTest::keyClick(dialog, Qt::Key_Escape);
               });
 
@@ -217,7 +217,7 @@ TEST_F(ShellTest, AboutHelpReferenceAndStartWindow) {
     QPointer<StartWindow> watched(start);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(start));
     EXPECT_FALSE(start->pixmap().isNull());
-    start->grab().save("/tmp/orvanta-start-window.png");
+    Screenshot(start, "start-window");
     QTest::keyClick(app->Frame(), Qt::Key_Shift);
     Settle();
     EXPECT_TRUE(watched.isNull());
