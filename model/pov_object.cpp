@@ -1,11 +1,10 @@
 #include "model/pov_object.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 #include "model/name_counters.h"
 #include "model/scene_host.h"
+#include "model/solid_painter.h"
 #include "platform/editor_host.h"
 #include "platform/view_port.h"
 #include "resources/string_table.h"
@@ -448,19 +447,19 @@ PixelPoint CPovObject::MapPoint(const IViewPort& view, double x, double y, doubl
     return ScreenPixel(h, v, view.GetWindowHeight() - 20, x, y, z, originX, originY, zoom);
 }
 
-void CPovObject::DrawWire(
+bool CPovObject::DrawWire(
     IViewPort& view, IDeviceContext* dc, double originX, double originY, int width, int height,
     double zoom,
     const std::function<void(IDeviceContext&, const std::vector<PixelPoint>&)>& lines) {
     if (!dc || !IsPresent())
-        return;
+        return false;
     if (IsOutsideView(view, originX, originY, originX + width / zoom, originY + height / zoom,
                       zoom))
-        return;
+        return false;
     const bool camera = view.GetViewKind() == kCameraView;
     const std::vector<Point3>& points = camera ? Projected : Outline;
     if (points.empty())
-        return;
+        return false;
 
     // one buffer for the whole pass: a scene draws hundreds of thousands of small outlines
     thread_local std::vector<PixelPoint> pixels;
@@ -471,7 +470,7 @@ void CPovObject::DrawWire(
         for (const Point3& p : points) {
             // behind the camera, or at its depth where the projection has no finite point
             if (!(p.Z > 0) || !std::isfinite(p.X) || !std::isfinite(p.Y))
-                return;
+                return false;
             pixels.push_back({ToPixel(zoom * (p.X + 0.66)), ToPixel(h - zoom * (p.Y + 0.5))});
         }
     } else {
@@ -486,6 +485,7 @@ void CPovObject::DrawWire(
     dc->SelectPen(old);
     if (IsSelected() && !camera)
         DrawSelectionFrame(view, *dc);
+    return true;
 }
 
 void DrawClosedRun(IDeviceContext& dc, const std::vector<PixelPoint>& p, size_t first,
@@ -517,32 +517,40 @@ void DrawIndexed(IDeviceContext& dc, const std::vector<PixelPoint>& p,
     dc.Polyline(run, n);
 }
 
-void CPovObject::GlApplyTransform() const {
+SolidTransform CPovObject::GlTransform() const {
     const Vector& t = Steps[kStepTranslate];
     const Vector& r = Steps[kStepRotate];
     const Vector& s = Steps[kStepScale];
-    glTranslatef(static_cast<float>(-t.X), static_cast<float>(t.Y), static_cast<float>(t.Z));
-    glRotatef(static_cast<float>(r.Z), 0, 0, -1);
-    glRotatef(static_cast<float>(r.Y), 0, -1, 0);
-    glRotatef(static_cast<float>(-r.X), -1, 0, 0);
-    glScalef(static_cast<float>(s.X), static_cast<float>(s.Y), static_cast<float>(s.Z));
+    return SolidTransform::Translation(-t.X, t.Y, t.Z) * SolidTransform::Rotation(r.Z, 0, 0, -1) *
+           SolidTransform::Rotation(r.Y, 0, -1, 0) * SolidTransform::Rotation(-r.X, -1, 0, 0) *
+           SolidTransform::Scaling(s.X, s.Y, s.Z);
 }
 
-void CPovObject::ApplyMaterial() {
-    if (!UseOwnTexture && Parent) {
-        Parent->ApplyMaterial();
+std::array<float, 3> CPovObject::SolidColour() const {
+    const CPovObject* o = this;
+    while (!o->UseOwnTexture && o->Parent)
+        o = o->Parent;
+    return {static_cast<float>(o->QuickColorR), static_cast<float>(o->QuickColorG),
+            static_cast<float>(o->QuickColorB)};
+}
+
+void CPovObject::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    if (!IsPresent())
         return;
-    }
-    const float r = static_cast<float>(QuickColorR);
-    const float g = static_cast<float>(QuickColorG);
-    const float b = static_cast<float>(QuickColorB);
-    const float diffuse[4] = {r, g, b, 1.0f};
-    const float ambient[4] = {0.7f * r, 0.7f * g, 0.7f * b, 1.0f};
-    const float specular[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glMateriali(GL_FRONT_AND_BACK, GL_SHININESS, 128);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
+    for (const CPovObject* c = FirstChild; c; c = c->NextSibling)
+        c->DescribeSolid(preview, parent);
+}
+
+bool CPovObject::DescribeLight(SolidLight&) const {
+    return false;
+}
+
+void CPovObject::DrawSolidNow(IViewPort& view) const {
+    SolidPreview preview;
+    DescribeSolid(preview, SolidTransform());
+    SolidPainter painter;
+    painter.SetWireframe(view.GetWireframe());
+    painter.DrawAll(preview);
 }
 
 // ---------------------------------------------------------------------------------------------

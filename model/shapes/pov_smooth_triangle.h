@@ -14,10 +14,8 @@ class CPovSmoothTriangle : public CPovPolygon {
     long GetNameCounter() const override;
 
     void UpdateGeometry() override;
+    void DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
     CPovObject* Clone(CPovObject* target = nullptr) override;
-
-  protected:
-    void DrawFaces() const override;
 };
