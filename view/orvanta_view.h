@@ -15,6 +15,7 @@
 
 #include "platform/device_context.h"
 #include "platform/view_port.h"
+#include "view/camera_scene.h"
 #include "view/scroll_bars.h"
 #include "view/view_window.h"
 
@@ -110,6 +111,9 @@ class COrvantaView : public IViewPort {
     bool RenderCamera(IGlSurface& surface);
     // One camera render into the current OpenGL context.
     void RenderCameraScene();
+    // What the camera render draws, as data of its own: the desktop view renders it on
+    // another thread.
+    CameraScene DescribeCamera() const;
 
     // ---- scrolling
     void OnScroll(ScrollBar bar, ScrollCode code, int thumbPosition = 0);
