@@ -6,13 +6,13 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QOpenGLWidget>
 #include <QPainter>
 
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
 #include "platform/qt/qpainter_device_context.h"
 #include "resources/string_table.h"
+#include "view/qt/widgets/camera_canvas.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ QColor ToQColor(uint32_t bgr) {
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-// The canvas of the top, front and side views (and of the camera view without OpenGL).
+// The canvas of the top, front and side views.
 class PaintCanvas : public QWidget {
   public:
     explicit PaintCanvas(ViewWidget* owner) : QWidget(owner), owner_(owner) {
@@ -33,30 +33,6 @@ class PaintCanvas : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override { owner_->CanvasPaint(this); }
     void resizeEvent(QResizeEvent*) override { owner_->CanvasResized(); }
-    void mousePressEvent(QMouseEvent* e) override { owner_->CanvasMousePress(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { owner_->CanvasMouseMove(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { owner_->CanvasMouseRelease(e); }
-    void mouseDoubleClickEvent(QMouseEvent* e) override { owner_->CanvasDoubleClick(e); }
-    void contextMenuEvent(QContextMenuEvent* e) override { owner_->CanvasContextMenu(e); }
-    void keyPressEvent(QKeyEvent* e) override { owner_->CanvasKeyPress(e); }
-
-  private:
-    ViewWidget* owner_;
-};
-
-// The camera view's canvas: OpenGL, or the objects' own projection when OpenGL is off.
-class GlCanvas : public QOpenGLWidget {
-  public:
-    explicit GlCanvas(ViewWidget* owner) : QOpenGLWidget(owner), owner_(owner) {
-        // no alpha: the clear colour (0, 0, 0, 0) is black, not see-through
-        setTextureFormat(0x8051);  // GL_RGB8
-        setMouseTracking(true);
-        setFocusPolicy(Qt::ClickFocus);
-    }
-
-  protected:
-    void paintGL() override { owner_->RenderGl(); }
-    void resizeGL(int, int) override { owner_->CanvasResized(); }
     void mousePressEvent(QMouseEvent* e) override { owner_->CanvasMousePress(e); }
     void mouseMoveEvent(QMouseEvent* e) override { owner_->CanvasMouseMove(e); }
     void mouseReleaseEvent(QMouseEvent* e) override { owner_->CanvasMouseRelease(e); }
@@ -92,8 +68,12 @@ ScrollCode CodeOf(int action) {
 }  // namespace
 
 ViewWidget::ViewWidget(COrvantaDoc& document, QWidget* parent) : QWidget(parent) {
-    const bool camera = NextViewKind == kCameraView;
-    canvas_ = camera ? static_cast<QWidget*>(new GlCanvas(this)) : new PaintCanvas(this);
+    if (NextViewKind == kCameraView) {
+        cameraCanvas_ = new CameraCanvas(this);
+        canvas_ = cameraCanvas_;
+    } else {
+        canvas_ = new PaintCanvas(this);
+    }
     horizontal_ = new QScrollBar(Qt::Horizontal, this);
     vertical_ = new QScrollBar(Qt::Vertical, this);
     auto* layout = new QGridLayout(this);
@@ -166,7 +146,10 @@ void ViewWidget::OnScrollAction(ScrollBar bar, int action) {
 // window services
 
 void ViewWidget::Redraw() {
-    canvas_->update();
+    if (cameraCanvas_)
+        cameraCanvas_->SceneChanged();
+    else
+        canvas_->update();
 }
 
 uint32_t ViewWidget::SystemTextColor() const {
@@ -210,14 +193,6 @@ void ViewWidget::CanvasPaint(QWidget* canvas) {
     painter.fillRect(canvas->rect(), palette().color(QPalette::Base));
     QPainterDeviceContext dc(painter, ToQColor(view_->TextColor));
     view_->OnDraw(dc);
-}
-
-void ViewWidget::RenderGl() {
-    if (view_->UseOpenGL) {
-        view_->RenderCameraScene();
-        return;
-    }
-    CanvasPaint(canvas_);
 }
 
 void ViewWidget::CanvasMousePress(QMouseEvent* event) {

@@ -1,8 +1,8 @@
 // The desktop widget of one view: a drawing canvas with two scroll bars. It forwards paint,
 // mouse, size and scroll events to the view logic (COrvantaView) and gives the logic its scroll
 // bars and its window. The top, front and side views draw with QPainter through the device
-// context; the camera view renders with OpenGL into a QOpenGLWidget (the same routine as the
-// batch tool's headless render).
+// context; the camera view shows the pictures its render thread makes with OpenGL (the same
+// routine as the batch tool's headless render, CameraCanvas).
 #pragma once
 
 #include <QScrollBar>
@@ -13,6 +13,7 @@
 #include "view/scroll_bars.h"
 #include "view/view_window.h"
 
+class CameraCanvas;
 class COrvantaDoc;
 class QMenu;
 
@@ -55,7 +56,8 @@ class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
     void CanvasDoubleClick(QMouseEvent* event);
     void CanvasContextMenu(QContextMenuEvent* event);
     void CanvasKeyPress(QKeyEvent* event);
-    void RenderGl();
+    // the camera view's canvas, or nullptr
+    CameraCanvas* Camera() const { return cameraCanvas_; }
 
   signals:
     // the view drew or changed the selection; the frame refreshes its status panes
@@ -72,6 +74,7 @@ class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
     void ShowContextMenu(const QPoint& globalPosition);
 
     QWidget* canvas_ = nullptr;
+    CameraCanvas* cameraCanvas_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;
     QMenu* contextMenu_ = nullptr;
