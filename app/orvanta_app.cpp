@@ -11,6 +11,7 @@
 
 #include "app/child_frame.h"
 #include "app/main_frame.h"
+#include "app/reading_progress.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
@@ -126,6 +127,8 @@ bool COrvantaApp::NewDocument() {
 }
 
 bool COrvantaApp::OpenDocument(const QString& path) {
+    if (ReadingProgress::Active())
+        return false;  // one scene is read at a time
     NextViewKind = kCameraView;
     if (!CloseDocument())
         return false;
@@ -133,7 +136,12 @@ bool COrvantaApp::OpenDocument(const QString& path) {
     auto doc = std::make_unique<COrvantaDoc>();
     SceneReadOptions options;
     options.logFolder = LocalPath(QDir::currentPath());
-    const SceneReadResult result = doc->OnOpenDocument(LocalPath(path), options);
+    SceneReadResult result;
+    {
+        ReadingProgress progress(*frame_);
+        options.progress = progress.Callback();
+        result = doc->OnOpenDocument(LocalPath(path), options);
+    }
     if (!result.ok) {
         doc.reset();
         NewDocument();
@@ -236,11 +244,16 @@ void COrvantaApp::OnLoadObjects() {
 }
 
 bool COrvantaApp::LoadObjects(const QString& path) {
-    if (!document_)
+    if (!document_ || ReadingProgress::Active())
         return false;
     SceneReadOptions options;
     options.logFolder = LocalPath(QDir::currentPath());
-    const SceneReadResult result = document_->LoadObjectsFromFile(LocalPath(path), options);
+    SceneReadResult result;
+    {
+        ReadingProgress progress(*frame_);
+        options.progress = progress.Callback();
+        result = document_->LoadObjectsFromFile(LocalPath(path), options);
+    }
     if (!result.ok) {
         GetPrompts().Message(LoadString(IDS_OPEN_FAILED) + "\n" + orv::Utf8ToCp1252(result.error));
         return false;
