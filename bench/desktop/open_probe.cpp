@@ -23,6 +23,7 @@
 #include "app/child_frame.h"
 #include "app/main_frame.h"
 #include "app/orvanta_app.h"
+#include "document/orvanta_doc.h"
 #include "view/orvanta_view.h"
 #include "view/qt/widgets/view_widget.h"
 
@@ -35,7 +36,7 @@ namespace {
 
 constexpr int kProbeMs = 5;
 
-// counts the paint events of the views' canvases
+// counts the paint events of every widget (the views' canvases are looked up in it)
 class PaintCounter : public QObject {
   public:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -116,6 +117,7 @@ int main(int argc, char** argv) {
     });
 
     PaintCounter counter;
+    qtApp.installEventFilter(&counter);
     qint64 openedAt = -1, completeAt = -1;
     bool opened = false;
 
@@ -157,8 +159,6 @@ int main(int argc, char** argv) {
         worstDelay = 0;
         openedAt = clock.elapsed();
         const bool ok = app.OpenDocument(file);
-        for (ViewWidget* w : views())
-            w->Canvas()->installEventFilter(&counter);
         opened = ok;
         if (!ok)
             QApplication::exit(1);
