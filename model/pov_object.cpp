@@ -440,6 +440,24 @@ void CPovObject::Draw(IViewPort& view, IDeviceContext* dc, double originX, doubl
         c->Draw(view, dc, originX, originY, width, height, zoom);
 }
 
+bool CPovObject::DrawAsPoint(const IViewPort& view, IDeviceContext& dc, double originX,
+                             double originY, double zoom) {
+    int h = 0, v = 0;
+    ViewAxes(view.GetViewKind(), h, v);
+    const double across = (Axis(MaxX, MaxY, MaxZ, h) - Axis(MinX, MinY, MinZ, h)) * zoom;
+    const double up = (Axis(MaxX, MaxY, MaxZ, v) - Axis(MinX, MinY, MinZ, v)) * zoom;
+    if (!(across < 1.0 && up < 1.0))
+        return false;
+    const PixelPoint p = ScreenPixel(h, v, view.GetWindowHeight() - 20, (MinX + MaxX) / 2,
+                                     (MinY + MaxY) / 2, (MinZ + MaxZ) / 2, originX, originY, zoom);
+    const Pen old = dc.SelectPen(IsSelected() ? Pen::Selection : Pen::Text);
+    dc.Line(p, p);
+    dc.SelectPen(old);
+    if (IsSelected())
+        DrawSelectionFrame(view, dc);
+    return true;
+}
+
 PixelPoint CPovObject::MapPoint(const IViewPort& view, double x, double y, double z, double originX,
                                 double originY, double zoom) {
     int h = 0, v = 0;
@@ -460,6 +478,8 @@ bool CPovObject::DrawWire(
     const std::vector<Point3>& points = camera ? Projected : Outline;
     if (points.empty())
         return false;
+    if (!camera && DrawAsPoint(view, *dc, originX, originY, zoom))
+        return true;
 
     // one buffer for the whole pass: a scene draws hundreds of thousands of small outlines
     thread_local std::vector<PixelPoint> pixels;
@@ -518,12 +538,35 @@ void DrawIndexed(IDeviceContext& dc, const std::vector<PixelPoint>& p,
 }
 
 SolidTransform CPovObject::GlTransform() const {
+    // translate (-x, y, z), then rotate z about (0, 0, -1), y about (0, -1, 0), -x about
+    // (-1, 0, 0), then scale, as the glTranslate, glRotate and glScale calls would compose
+    // them; worked out once, since a large scene describes every object for every picture
     const Vector& t = Steps[kStepTranslate];
     const Vector& r = Steps[kStepRotate];
     const Vector& s = Steps[kStepScale];
-    return SolidTransform::Translation(-t.X, t.Y, t.Z) * SolidTransform::Rotation(r.Z, 0, 0, -1) *
-           SolidTransform::Rotation(r.Y, 0, -1, 0) * SolidTransform::Rotation(-r.X, -1, 0, 0) *
-           SolidTransform::Scaling(s.X, s.Y, s.Z);
+    const double k = std::acos(-1.0) / 180.0;
+    const double cz = std::cos(r.Z * k), sz = -std::sin(r.Z * k);
+    const double cy = std::cos(r.Y * k), sy = -std::sin(r.Y * k);
+    const double cx = std::cos(r.X * k), sx = std::sin(r.X * k);
+    SolidTransform m;
+    // column-major: m[column * 4 + row]
+    m.m = {cz * cy * s.X,
+           sz * cy * s.X,
+           -sy * s.X,
+           0,
+           (cz * sy * sx - sz * cx) * s.Y,
+           (sz * sy * sx + cz * cx) * s.Y,
+           cy * sx * s.Y,
+           0,
+           (cz * sy * cx + sz * sx) * s.Z,
+           (sz * sy * cx - cz * sx) * s.Z,
+           cy * cx * s.Z,
+           0,
+           -t.X,
+           t.Y,
+           t.Z,
+           1};
+    return m;
 }
 
 std::array<float, 3> CPovObject::SolidColour() const {

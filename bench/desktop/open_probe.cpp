@@ -31,6 +31,10 @@
 #include "view/qt/widgets/camera_canvas.h"
 #define ORVANTA_CAMERA_THREAD 1
 #endif
+#if __has_include("view/qt/widgets/wire_canvas.h")
+#include "view/qt/widgets/wire_canvas.h"
+#define ORVANTA_WIRE_PICTURES 1
+#endif
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include "platform/qt/qpainter_device_context.h"
 #include "resources/string_table.h"
 #include "view/qt/widgets/camera_canvas.h"
+#include "view/qt/widgets/wire_canvas.h"
 
 namespace {
 
@@ -20,29 +21,6 @@ QColor ToQColor(uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
-
-// The canvas of the top, front and side views.
-class PaintCanvas : public QWidget {
-  public:
-    explicit PaintCanvas(ViewWidget* owner) : QWidget(owner), owner_(owner) {
-        setMouseTracking(true);
-        setFocusPolicy(Qt::ClickFocus);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override { owner_->CanvasPaint(this); }
-    void resizeEvent(QResizeEvent*) override { owner_->CanvasResized(); }
-    void mousePressEvent(QMouseEvent* e) override { owner_->CanvasMousePress(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { owner_->CanvasMouseMove(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { owner_->CanvasMouseRelease(e); }
-    void mouseDoubleClickEvent(QMouseEvent* e) override { owner_->CanvasDoubleClick(e); }
-    void contextMenuEvent(QContextMenuEvent* e) override { owner_->CanvasContextMenu(e); }
-    void keyPressEvent(QKeyEvent* e) override { owner_->CanvasKeyPress(e); }
-
-  private:
-    ViewWidget* owner_;
-};
 
 ScrollCode CodeOf(int action) {
     switch (action) {
@@ -72,7 +50,8 @@ ViewWidget::ViewWidget(COrvantaDoc& document, QWidget* parent) : QWidget(parent)
         cameraCanvas_ = new CameraCanvas(this);
         canvas_ = cameraCanvas_;
     } else {
-        canvas_ = new PaintCanvas(this);
+        wireCanvas_ = new WireCanvas(this);
+        canvas_ = wireCanvas_;
     }
     horizontal_ = new QScrollBar(Qt::Horizontal, this);
     vertical_ = new QScrollBar(Qt::Vertical, this);
@@ -149,7 +128,14 @@ void ViewWidget::Redraw() {
     if (cameraCanvas_)
         cameraCanvas_->SceneChanged();
     else
-        canvas_->update();
+        wireCanvas_->PictureChanged();
+}
+
+void ViewWidget::RedrawLive() {
+    if (wireCanvas_)
+        wireCanvas_->LiveChanged();
+    else
+        Redraw();
 }
 
 uint32_t ViewWidget::SystemTextColor() const {

@@ -1,8 +1,8 @@
 // The desktop widget of one view: a drawing canvas with two scroll bars. It forwards paint,
 // mouse, size and scroll events to the view logic (COrvantaView) and gives the logic its scroll
 // bars and its window. The top, front and side views draw with QPainter through the device
-// context; the camera view shows the pictures its render thread makes with OpenGL (the same
-// routine as the batch tool's headless render, CameraCanvas).
+// context (WireCanvas); the camera view shows the pictures its render thread makes with OpenGL
+// (the same routine as the batch tool's headless render, CameraCanvas).
 #pragma once
 
 #include <QScrollBar>
@@ -14,6 +14,7 @@
 #include "view/view_window.h"
 
 class CameraCanvas;
+class WireCanvas;
 class COrvantaDoc;
 class QMenu;
 
@@ -44,6 +45,7 @@ class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
 
     // IViewWindow
     void Redraw() override;
+    void RedrawLive() override;
     uint32_t SystemTextColor() const override;
     std::optional<int> AskUserZoom(int current) override;
 
@@ -58,6 +60,8 @@ class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
     void CanvasKeyPress(QKeyEvent* event);
     // the camera view's canvas, or nullptr
     CameraCanvas* Camera() const { return cameraCanvas_; }
+    // the top, front or side view's canvas, or nullptr
+    WireCanvas* Wire() const { return wireCanvas_; }
 
   signals:
     // the view drew or changed the selection; the frame refreshes its status panes
@@ -75,6 +79,7 @@ class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
 
     QWidget* canvas_ = nullptr;
     CameraCanvas* cameraCanvas_ = nullptr;
+    WireCanvas* wireCanvas_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;
     QMenu* contextMenu_ = nullptr;

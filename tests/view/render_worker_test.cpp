@@ -1,4 +1,4 @@
-// The camera view's render thread: newer requests supersede older ones, a superseded render
+// The views' render thread: newer requests supersede older ones, a superseded render
 // stops early and its picture is never shown, and the newest request is always answered.
 #include <gtest/gtest.h>
 
@@ -46,7 +46,7 @@ CameraPicture PictureOf(const CameraScene& scene) {
     return p;
 }
 
-TEST(CameraRenderWorkerTest, ASupersededRenderStopsAndItsPictureNeverFollowsTheNewerOne) {
+TEST(RenderWorkerTest, ASupersededRenderStopsAndItsPictureNeverFollowsTheNewerOne) {
     std::mutex mutex;
     std::condition_variable changed;
     int started = 0;
@@ -87,7 +87,7 @@ TEST(CameraRenderWorkerTest, ASupersededRenderStopsAndItsPictureNeverFollowsTheN
     EXPECT_EQ(shown.pictures[0].generation, 2u);
 }
 
-TEST(CameraRenderWorkerTest, ManyRequestsAtRandomTimesArriveInOrderEndingWithTheNewest) {
+TEST(RenderWorkerTest, ManyRequestsAtRandomTimesArriveInOrderEndingWithTheNewest) {
     std::mt19937 random(20240611);
     for (int round = 0; round < 3; ++round) {
         Deliveries shown;
@@ -126,7 +126,7 @@ TEST(CameraRenderWorkerTest, ManyRequestsAtRandomTimesArriveInOrderEndingWithThe
     }
 }
 
-TEST(CameraRenderWorkerTest, WithoutAThreadEveryRequestRendersAtOnce) {
+TEST(RenderWorkerTest, WithoutAThreadEveryRequestRendersAtOnce) {
     std::vector<int> rendered;
     bool finished = false;
     Deliveries shown;
