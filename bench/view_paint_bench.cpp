@@ -18,6 +18,9 @@
 #include "platform/qt/qpainter_device_context.h"
 #include "view/orvanta_view.h"
 #include "view/scroll_bars.h"
+#if __has_include("view/wire_recording.h")
+#include "view/wire_recording.h"
+#endif
 
 #if __has_include("view/camera_scene.h")
 #include "model/solid_painter.h"
@@ -67,8 +70,8 @@ void BM_TopViewWholePaint(benchmark::State& state) {
     }
     state.counters["zoom"] = static_cast<double>(state.range(0));
 }
-// the scene's own zoom (10 pixels per unit) and one that shows the whole scene
-BENCHMARK(BM_TopViewWholePaint)->Arg(10)->Arg(2)->Unit(benchmark::kMillisecond);
+// the scene's own zoom (10 pixels per unit) and the one that shows the whole scene (1)
+BENCHMARK(BM_TopViewWholePaint)->Arg(10)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // the same pass with a device context that draws nothing: the share of the objects' own work
 void BM_TopViewObjectPass(benchmark::State& state) {
@@ -81,7 +84,38 @@ void BM_TopViewObjectPass(benchmark::State& state) {
     for (auto _ : state)
         v.view->OnDraw(dc);
 }
-BENCHMARK(BM_TopViewObjectPass)->Arg(10)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TopViewObjectPass)->Arg(10)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void BM_TopViewPick(benchmark::State& state) {
+    COrvantaDoc& doc = MixedScene();
+    View v(doc, kTopView);
+    v.bars.SetPosition(ScrollBar::Horizontal, -32);
+    v.bars.SetPosition(ScrollBar::Vertical, 24);
+    for (auto _ : state) {
+        v.view->OnLButtonDown(320, 240);
+        v.view->OnLButtonUp(320, 240);
+    }
+}
+BENCHMARK(BM_TopViewPick)->Unit(benchmark::kMillisecond);
+
+#if __has_include("view/wire_recording.h")
+// what the user-interface thread does for a new wire picture: record the drawing pass
+void BM_TopViewRecord(benchmark::State& state) {
+    COrvantaDoc& doc = MixedScene();
+    View v(doc, kTopView);
+    v.view->Zoom = static_cast<double>(state.range(0));
+    v.bars.SetPosition(ScrollBar::Horizontal, -static_cast<int>(320 / v.view->Zoom));
+    v.bars.SetPosition(ScrollBar::Vertical, static_cast<int>(240 / v.view->Zoom));
+    size_t size = 0;
+    for (auto _ : state) {
+        WireRecording recording;
+        v.view->DrawPicture(recording, nullptr);
+        size = recording.Size();
+    }
+    state.counters["primitives"] = static_cast<double>(size);
+}
+BENCHMARK(BM_TopViewRecord)->Arg(10)->Arg(1)->Unit(benchmark::kMillisecond);
+#endif
 
 #ifdef ORVANTA_CAMERA_SCENE
 void BM_CameraDescribe(benchmark::State& state) {

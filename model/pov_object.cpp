@@ -440,18 +440,26 @@ void CPovObject::Draw(IViewPort& view, IDeviceContext* dc, double originX, doubl
         c->Draw(view, dc, originX, originY, width, height, zoom);
 }
 
-bool CPovObject::DrawAsPoint(const IViewPort& view, IDeviceContext& dc, double originX,
-                             double originY, double zoom) {
+bool CPovObject::DrawSmall(const IViewPort& view, IDeviceContext& dc, double originX,
+                           double originY, double zoom) {
     int h = 0, v = 0;
     ViewAxes(view.GetViewKind(), h, v);
     const double across = (Axis(MaxX, MaxY, MaxZ, h) - Axis(MinX, MinY, MinZ, h)) * zoom;
     const double up = (Axis(MaxX, MaxY, MaxZ, v) - Axis(MinX, MinY, MinZ, v)) * zoom;
-    if (!(across < 1.0 && up < 1.0))
+    if (!(across < kSmallPixels && up < kSmallPixels))
         return false;
-    const PixelPoint p = ScreenPixel(h, v, view.GetWindowHeight() - 20, (MinX + MaxX) / 2,
-                                     (MinY + MaxY) / 2, (MinZ + MaxZ) / 2, originX, originY, zoom);
+    const double height = view.GetWindowHeight() - 20;
     const Pen old = dc.SelectPen(IsSelected() ? Pen::Selection : Pen::Text);
-    dc.Line(p, p);
+    if (across < 1.0 && up < 1.0) {
+        const PixelPoint p = ScreenPixel(h, v, height, (MinX + MaxX) / 2, (MinY + MaxY) / 2,
+                                         (MinZ + MaxZ) / 2, originX, originY, zoom);
+        dc.Line(p, p);
+    } else {
+        const PixelPoint low = ScreenPixel(h, v, height, MinX, MinY, MinZ, originX, originY, zoom);
+        const PixelPoint high = ScreenPixel(h, v, height, MaxX, MaxY, MaxZ, originX, originY, zoom);
+        const PixelPoint frame[5] = {low, {high.x, low.y}, high, {low.x, high.y}, low};
+        dc.Polyline(frame, 5);
+    }
     dc.SelectPen(old);
     if (IsSelected())
         DrawSelectionFrame(view, dc);
@@ -478,7 +486,7 @@ bool CPovObject::DrawWire(
     const std::vector<Point3>& points = camera ? Projected : Outline;
     if (points.empty())
         return false;
-    if (!camera && DrawAsPoint(view, *dc, originX, originY, zoom))
+    if (!camera && DrawSmall(view, *dc, originX, originY, zoom))
         return true;
 
     // one buffer for the whole pass: a scene draws hundreds of thousands of small outlines

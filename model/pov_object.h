@@ -147,10 +147,12 @@ class CPovObject {
         IViewPort& view, IDeviceContext* dc, double originX, double originY, int width, int height,
         double zoom,
         const std::function<void(IDeviceContext&, const std::vector<PixelPoint>&)>& lines);
-    // An object smaller than a pixel in an orthographic view (one that shows a whole large
-    // scene) is drawn as that pixel: its outline would fall on it anyway. False for larger ones.
-    bool DrawAsPoint(const IViewPort& view, IDeviceContext& dc, double originX, double originY,
-                     double zoom);
+    // An object of a few pixels in an orthographic view (one that shows a whole large scene):
+    // smaller than a pixel it is drawn as that pixel, else as the outline of its screen
+    // rectangle, which its own outline would fill anyway. False for larger ones.
+    static constexpr double kSmallPixels = 4.0;
+    bool DrawSmall(const IViewPort& view, IDeviceContext& dc, double originX, double originY,
+                   double zoom);
     // pixel position of a world point in an orthographic view
     static PixelPoint MapPoint(const IViewPort& view, double x, double y, double z, double originX,
                                double originY, double zoom);

@@ -98,8 +98,9 @@ CameraRenderResult RenderCameraScene(const CameraScene& scene, SolidPainter& pai
     return result;
 }
 
-CameraScene COrvantaView::DescribeCamera() const {
+CameraScene COrvantaView::DescribeCamera(size_t expectedItems) const {
     CameraSceneOptions options;
+    options.expectedItems = expectedItems;
     options.width = clientWidth_;
     options.height = clientHeight_;
     options.wireframe = Wireframe != 0;

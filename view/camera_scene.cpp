@@ -35,17 +35,23 @@ CameraScene DescribeCameraScene(const COrvantaDoc& doc, const CameraSceneOptions
                              static_cast<float>((c >> 16) & 0xFF) / 255.0f, 1.0f};
     }
 
-    // the light sources in list order, then every other top-level object's shapes
-    for (const CPovObject* o = doc.Objects; o; o = o->NextSibling) {
-        if (!IsLightKind(o->GetType()))
-            continue;
-        SolidLight light;
-        if (o->DescribeLight(light))
-            scene.preview.lights.push_back(light);
-    }
+    // one pass over the scene, which does not fit the cache: the light sources in list order,
+    // and every other top-level object's shapes, asking for the next object ahead
+    scene.preview.items.reserve(options.expectedItems);
     const SolidTransform world;
-    for (const CPovObject* o = doc.Objects; o; o = o->NextSibling)
-        if (!IsLightKind(o->GetType()))
+    for (const CPovObject* o = doc.Objects; o; o = o->NextSibling) {
+        if (const CPovObject* next = o->NextSibling) {
+            __builtin_prefetch(next);
+            if (!next->Steps.empty())
+                __builtin_prefetch(next->Steps.data());
+        }
+        if (IsLightKind(o->GetType())) {
+            SolidLight light;
+            if (o->DescribeLight(light))
+                scene.preview.lights.push_back(light);
+        } else {
             o->DescribeSolid(scene.preview, world);
+        }
+    }
     return scene;
 }

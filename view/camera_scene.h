@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <functional>
 
 #include "model/solid_preview.h"
@@ -38,6 +39,8 @@ struct CameraSceneOptions {
     bool wireframe = false;
     bool depthTest = false;
     bool lights = false;
+    // shapes the scene had last time: room for them is made at once
+    size_t expectedItems = 0;
 };
 
 // Describes what the camera view of the document shows.

@@ -124,8 +124,8 @@ class COrvantaView : public IViewPort {
     // One camera render into the current OpenGL context.
     void RenderCameraScene();
     // What the camera render draws, as data of its own: the desktop view renders it on
-    // another thread.
-    CameraScene DescribeCamera() const;
+    // another thread. expectedItems: the shapes of the last description, if known.
+    CameraScene DescribeCamera(size_t expectedItems = 0) const;
 
     // ---- scrolling
     void OnScroll(ScrollBar bar, ScrollCode code, int thumbPosition = 0);

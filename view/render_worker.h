@@ -7,6 +7,9 @@
 // to the request's.
 #pragma once
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -101,7 +104,11 @@ class RenderWorker {
     }
 
   private:
+    static constexpr int kNiceness = 10;
+
     void Run() {
+        // the render thread gives way to the user-interface thread when both want the processor
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kNiceness);
         for (;;) {
             std::shared_ptr<const Order> request;
             uint64_t generation = 0;

@@ -1,4 +1,4 @@
-// orvanta_open_probe FILE [--drag] [--screenshot PNG]: opens a scene in the desktop
+// orvanta_open_probe FILE [--drag] [--stops] [--screenshot PNG]: opens a scene in the desktop
 // application as a user does and measures
 //  - the time from the open command to a complete window (every view painted, the camera view
 //    showing its picture of the scene),
@@ -87,6 +87,7 @@ int main(int argc, char** argv) {
     QStringList args = QApplication::arguments();
     args.removeFirst();
     const bool drag = args.removeAll("--drag") > 0;
+    const bool showStops = args.removeAll("--stops") > 0;
     QString screenshot;
     if (const int at = static_cast<int>(args.indexOf("--screenshot"));
         at >= 0 && at + 1 < args.size()) {
@@ -94,7 +95,8 @@ int main(int argc, char** argv) {
         args.remove(at, 2);
     }
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: orvanta_open_probe FILE [--drag] [--screenshot PNG]\n");
+        std::fprintf(stderr,
+                     "usage: orvanta_open_probe FILE [--drag] [--stops] [--screenshot PNG]\n");
         return 2;
     }
     const QString file = args.first();
@@ -114,9 +116,14 @@ int main(int argc, char** argv) {
     QTimer probe;
     probe.setTimerType(Qt::PreciseTimer);
     probe.setInterval(kProbeMs);
+    // the long stops, as (end, length), for a look at where they happen (--stops)
+    std::vector<std::pair<qint64, qint64>> stops;
     QObject::connect(&probe, &QTimer::timeout, [&] {
         const qint64 now = clock.elapsed();
-        worstDelay = std::max(worstDelay, now - lastTick - kProbeMs);
+        const qint64 delay = now - lastTick - kProbeMs;
+        worstDelay = std::max(worstDelay, delay);
+        if (delay > 50)
+            stops.emplace_back(now, delay);
         lastTick = now;
     });
 
@@ -182,6 +189,10 @@ int main(int argc, char** argv) {
     for (ViewWidget* w : views())
         std::printf(" %s %d", KindName(w->View().ViewKind), counter.paints[w->Canvas()]);
     std::printf("\n");
+    if (showStops)
+        for (const auto& [end, length] : stops)
+            std::printf("  stopped %lld ms until %lld ms after the open command\n",
+                        static_cast<long long>(length), static_cast<long long>(end - openedAt));
 
     if (drag) {
         ViewWidget* top = nullptr;
@@ -199,8 +210,10 @@ int main(int argc, char** argv) {
             QElapsedTimer step;
             step.start();
             send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+            const double pick = step.nsecsElapsed() / 1e6;
             canvas->repaint();
             const double press = step.nsecsElapsed() / 1e6;
+            std::printf("press: handler %.1f ms\n", pick);
             std::vector<double> moves;
             for (int i = 0; i < 30; ++i) {
                 at += QPoint(3, 2);

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "view/qt/widgets/offscreen_camera_target.h"
+#include "view/qt/widgets/picture_jobs.h"
 #include "view/qt/widgets/view_widget.h"
 
 namespace {
@@ -17,9 +18,18 @@ CameraCanvas::CameraCanvas(ViewWidget* owner) : QWidget(owner), owner_(owner) {
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    requestTimer_.setSingleShot(true);
-    connect(&requestTimer_, &QTimer::timeout, this, &CameraCanvas::RequestPicture);
+    settleTimer_.setSingleShot(true);
+    connect(&settleTimer_, &QTimer::timeout, this, &CameraCanvas::SceneChanged);
+}
 
+CameraCanvas::~CameraCanvas() {
+    PictureJobs::Instance().Cancel(this);
+    worker_.reset();  // the thread ends before the target and the canvas go
+}
+
+void CameraCanvas::StartWorker() {
+    // Made with the first picture, not with the window: asking whether OpenGL may render on a
+    // thread of its own makes a context, which takes a moment.
     target_ = std::make_unique<OffscreenCameraTarget>();
     OffscreenCameraTarget* target = target_.get();
     worker_ = std::make_unique<CameraRenderWorker>(
@@ -35,10 +45,6 @@ CameraCanvas::CameraCanvas(ViewWidget* owner) : QWidget(owner), owner_(owner) {
         [target] { target->Release(); }, OffscreenCameraTarget::CanRenderOnAThread());
 }
 
-CameraCanvas::~CameraCanvas() {
-    worker_.reset();  // the thread ends before the target and the canvas go
-}
-
 bool CameraCanvas::UsesOpenGl() const {
     return owner_->View().UseOpenGL != 0;
 }
@@ -48,22 +54,25 @@ void CameraCanvas::SceneChanged() {
         update();
         return;
     }
-    requestTimer_.start(0);
+    PictureJobs::Instance().Schedule(this, [this] { RequestPicture(); });
 }
 
 bool CameraCanvas::PictureOutstanding() const {
-    return requestTimer_.isActive() || shown_ < requested_;
+    return settleTimer_.isActive() || PictureJobs::Instance().Pending(this) || shown_ < requested_;
 }
 
 void CameraCanvas::RequestPicture() {
     COrvantaView& view = owner_->View();
     if (!UsesOpenGl() || view.ClientWidth() <= 0 || view.ClientHeight() <= 0)
         return;
-    auto scene = std::make_shared<const CameraScene>(view.DescribeCamera());
+    auto scene = std::make_shared<const CameraScene>(
+        view.DescribeCamera(lastScene_ ? lastScene_->preview.items.size() : 0));
     if (lastScene_ && *scene == *lastScene_)
         return;  // nothing the view shows has changed
     lastScene_ = scene;
     ++requests_;
+    if (!worker_)
+        StartWorker();
     requested_ = worker_->Request(std::move(scene));
 }
 
@@ -98,8 +107,12 @@ void CameraCanvas::paintEvent(QPaintEvent*) {
 
 void CameraCanvas::resizeEvent(QResizeEvent*) {
     owner_->CanvasResized();
-    if (UsesOpenGl())
-        requestTimer_.start(picture_.isNull() ? 0 : kResizeSettleMs);
+    if (!UsesOpenGl())
+        return;
+    if (picture_.isNull())
+        SceneChanged();
+    else
+        settleTimer_.start(kResizeSettleMs);
 }
 
 void CameraCanvas::mousePressEvent(QMouseEvent* e) {

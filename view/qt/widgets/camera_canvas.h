@@ -47,6 +47,7 @@ class CameraCanvas : public QWidget {
 
   private:
     bool UsesOpenGl() const;
+    void StartWorker();
     // Describes the view and hands the scene to the render thread, unless it shows what the
     // last request showed.
     void RequestPicture();
@@ -56,7 +57,8 @@ class CameraCanvas : public QWidget {
     std::unique_ptr<OffscreenCameraTarget> target_;
     std::unique_ptr<CameraRenderWorker> worker_;
     std::shared_ptr<const CameraScene> lastScene_;
-    QTimer requestTimer_;
+    // a resize asks for a picture once the size has rested
+    QTimer settleTimer_;
     QImage picture_;
     uint64_t shown_ = 0;
     uint64_t requested_ = 0;

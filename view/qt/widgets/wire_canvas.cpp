@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "platform/qt/qpainter_device_context.h"
+#include "view/qt/widgets/picture_jobs.h"
 #include "view/qt/widgets/view_widget.h"
 
 namespace {
@@ -37,8 +38,6 @@ WireCanvas::WireCanvas(ViewWidget* owner) : QWidget(owner), owner_(owner) {
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    recordTimer_.setSingleShot(true);
-    connect(&recordTimer_, &QTimer::timeout, this, &WireCanvas::Record);
     worker_ =
         std::make_unique<RenderWorker<WireRequest, WirePicture>>(Draw, [this](WirePicture picture) {
             // to the user-interface thread; dropped if the canvas is gone by then
@@ -49,11 +48,12 @@ WireCanvas::WireCanvas(ViewWidget* owner) : QWidget(owner), owner_(owner) {
 }
 
 WireCanvas::~WireCanvas() {
+    PictureJobs::Instance().Cancel(this);
     worker_.reset();  // the thread ends before the canvas goes
 }
 
 void WireCanvas::PictureChanged() {
-    recordTimer_.start(0);
+    PictureJobs::Instance().Schedule(this, [this] { Record(); });
 }
 
 void WireCanvas::LiveChanged() {
@@ -61,7 +61,7 @@ void WireCanvas::LiveChanged() {
 }
 
 bool WireCanvas::PictureOutstanding() const {
-    return recordTimer_.isActive() || picture_.generation < requested_;
+    return PictureJobs::Instance().Pending(this) || picture_.generation < requested_;
 }
 
 void WireCanvas::Record() {

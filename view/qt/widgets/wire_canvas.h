@@ -7,7 +7,6 @@
 #pragma once
 
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <memory>
@@ -73,7 +72,6 @@ class WireCanvas : public QWidget {
     ViewWidget* owner_;
     std::unique_ptr<RenderWorker<WireRequest, WirePicture>> worker_;
     std::shared_ptr<const WireRequest> last_;
-    QTimer recordTimer_;
     WirePicture picture_;
     uint64_t requested_ = 0;
     int requests_ = 0;
