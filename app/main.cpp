@@ -8,8 +8,10 @@
 #include "app/main_frame.h"
 #include "app/message_box_prompts.h"
 #include "app/orvanta_app.h"
+#include "platform/process_groups.h"
 #include "platform/qt/qprocess_launcher.h"
 #include "platform/qt/qt_settings_store.h"
+#include "props/qt/qt_editor_host.h"
 
 int main(int argc, char** argv) {
     // the camera view draws with the fixed-function pipeline
@@ -20,6 +22,8 @@ int main(int argc, char** argv) {
     format.setDepthBufferSize(24);
     QSurfaceFormat::setDefaultFormat(format);
 
+    // POV-Ray and the viewers we start end with us, also when a signal ends us
+    process_groups::InstallExitHandlers();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName("Orvanta Modeller");
 
@@ -31,6 +35,8 @@ int main(int argc, char** argv) {
     COrvantaApp app;
     MessageBoxPrompts prompts(app.Frame());
     SetPrompts(&prompts);
+    QtEditorHost editorHost(app.Frame());
+    SetEditorHost(&editorHost);
 
     // orvanta [--screenshot PNG] [FILE]: with --screenshot the window is saved as a picture
     // once the scene is shown, and the program ends (for headless runs under xvfb-run)
@@ -58,6 +64,7 @@ int main(int argc, char** argv) {
         });
     }
     const int status = QApplication::exec();
+    SetEditorHost(nullptr);
     SetPrompts(nullptr);
     SetProcessLauncher(nullptr);
     SetSettingsStore(nullptr);

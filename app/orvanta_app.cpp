@@ -12,12 +12,17 @@
 #include "app/child_frame.h"
 #include "app/main_frame.h"
 #include "app/reading_progress.h"
+#include "app/render_controller.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
 #include "model/pov_object.h"
+#include "model/surfaces/predefined_textures.h"
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
+#include "preview/preview_addons.h"
+#include "preview/preview_pictures.h"
+#include "preview/qt/preview_service.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "view/orvanta_view.h"
@@ -69,14 +74,23 @@ std::optional<CreateKind> CreateKindForCommand(int id) {
     }
 }
 
-COrvantaApp::COrvantaApp() {
+COrvantaApp::COrvantaApp() : previewAddOns_(ScanPreviewAddOns(PreviewFolder())) {
+    SetTextureAddOns(&previewAddOns_);
+    // from now on the pages' preview lookups render what is missing, in the background
+    PreviewService::Instance();
     frame_ = std::make_unique<CMainFrame>(*this);
+    render_ = std::make_unique<RenderController>(*this, *frame_);
 }
 
 COrvantaApp::~COrvantaApp() {
+    if (render_ && document_)
+        render_->Commands().DocumentClosing(*document_);
     if (frame_)
         frame_->CloseAllViews();
     document_.reset();
+    // the render window goes before the frame it docks in
+    render_.reset();
+    SetTextureAddOns(nullptr);
 }
 
 QWidget* COrvantaApp::DialogParent() const {
@@ -84,6 +98,8 @@ QWidget* COrvantaApp::DialogParent() const {
 }
 
 void COrvantaApp::DropDocument() {
+    if (render_ && document_)
+        render_->Commands().DocumentClosing(*document_);
     frame_->CloseAllViews();
     document_.reset();
     frame_->RebuildMenus();

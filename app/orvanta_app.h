@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "document/read_problem.h"
 
@@ -14,6 +16,7 @@ class CMainFrame;
 class COrvantaDoc;
 class CPovObject;
 class QWidget;
+class RenderController;
 enum class CreateKind;
 
 // the creation command of a menu id, if it is one
@@ -56,13 +59,19 @@ class COrvantaApp : public QObject {
     // the problems of the last read, as the problems dialog showed them
     const ReadProblems& LastReadProblems() const { return lastProblems_; }
 
+    // POV-Ray: the render commands and the render window
+    RenderController& Render() { return *render_; }
+
   private:
     void AddRecentFile(const QString& path);
     void ShowReadProblems(const QString& path, const ReadProblems& problems);
     void DropDocument();
     QWidget* DialogParent() const;
 
+    // the texture-preview add-ons' (texture name, picture) pairs, scanned at start-up
+    std::vector<std::string> previewAddOns_;
     std::unique_ptr<COrvantaDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<RenderController> render_;
     ReadProblems lastProblems_;
 };

@@ -1,0 +1,237 @@
+#include "import/pov_lexer.h"
+
+#include <charconv>
+
+namespace pov {
+
+namespace {
+
+bool IsWordStart(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
+bool IsWordChar(char c) {
+    return IsWordStart(c) || (c >= '0' && c <= '9');
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+void Lexer::SkipSpaceAndComments() {
+    const size_t n = text_.size();
+    while (pos_ < n) {
+        const char c = text_[pos_];
+        if (c == '\n') {
+            ++line_;
+            ++pos_;
+        } else if (c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v' || c == 0x1A) {
+            ++pos_;
+        } else if (c == '/' && pos_ + 1 < n && text_[pos_ + 1] == '/') {
+            while (pos_ < n && text_[pos_] != '\n') {
+                ++pos_;
+            }
+        } else if (c == '/' && pos_ + 1 < n && text_[pos_ + 1] == '*') {
+            // block comments nest
+            int depth = 0;
+            while (pos_ < n) {
+                if (text_[pos_] == '/' && pos_ + 1 < n && text_[pos_ + 1] == '*') {
+                    ++depth;
+                    pos_ += 2;
+                } else if (text_[pos_] == '*' && pos_ + 1 < n && text_[pos_ + 1] == '/') {
+                    pos_ += 2;
+                    if (--depth == 0) {
+                        break;
+                    }
+                } else {
+                    if (text_[pos_] == '\n') {
+                        ++line_;
+                    }
+                    ++pos_;
+                }
+            }
+            if (depth > 0) {
+                unterminated_ = true;
+            }
+        } else {
+            return;
+        }
+    }
+}
+
+Token Lexer::Next() {
+    SkipSpaceAndComments();
+    Token t;
+    t.line = line_;
+    t.offset = pos_;
+    const size_t n = text_.size();
+    if (pos_ >= n) {
+        t.kind = Token::Kind::End;
+        return t;
+    }
+    const char c = text_[pos_];
+    if (IsWordStart(c)) {
+        const uint32_t start = pos_;
+        while (pos_ < n && IsWordChar(text_[pos_])) {
+            ++pos_;
+        }
+        t.kind = Token::Kind::Word;
+        t.text = text_.substr(start, pos_ - start);
+        return t;
+    }
+    if (IsDigit(c) || (c == '.' && pos_ + 1 < n && IsDigit(text_[pos_ + 1]))) {
+        const uint32_t start = pos_;
+        while (pos_ < n && IsDigit(text_[pos_])) {
+            ++pos_;
+        }
+        if (pos_ < n && text_[pos_] == '.') {
+            ++pos_;
+            while (pos_ < n && IsDigit(text_[pos_])) {
+                ++pos_;
+            }
+        }
+        if (pos_ < n && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
+            uint32_t p = pos_ + 1;
+            if (p < n && (text_[p] == '+' || text_[p] == '-')) {
+                ++p;
+            }
+            if (p < n && IsDigit(text_[p])) {
+                while (p < n && IsDigit(text_[p])) {
+                    ++p;
+                }
+                pos_ = p;
+            }
+        }
+        t.kind = Token::Kind::Number;
+        t.text = text_.substr(start, pos_ - start);
+        std::string_view digits = t.text;
+        auto res = std::from_chars(digits.data(), digits.data() + digits.size(), t.number);
+        if (res.ec == std::errc::result_out_of_range) {
+            t.kind = Token::Kind::Bad;
+        } else if (res.ec != std::errc()) {
+            // from_chars does not take a leading point: ".5"
+            std::string padded = "0" + std::string(digits);
+            std::from_chars(padded.data(), padded.data() + padded.size(), t.number);
+        }
+        return t;
+    }
+    if (c == '"') {
+        const uint32_t start = ++pos_;
+        while (pos_ < n && text_[pos_] != '"') {
+            if (text_[pos_] == '\\' && pos_ + 1 < n) {
+                ++pos_;
+            }
+            if (text_[pos_] == '\n') {
+                ++line_;
+            }
+            ++pos_;
+        }
+        t.kind = Token::Kind::String;
+        t.text = text_.substr(start, pos_ - start);
+        if (pos_ >= n) {
+            unterminated_ = true;
+        } else {
+            ++pos_;
+        }
+        return t;
+    }
+    if (c == '#') {
+        uint32_t p = pos_ + 1;
+        while (p < n && (text_[p] == ' ' || text_[p] == '\t')) {
+            ++p;
+        }
+        const uint32_t start = p;
+        while (p < n && IsWordChar(text_[p])) {
+            ++p;
+        }
+        pos_ = p;
+        t.kind = Token::Kind::Directive;
+        t.text = text_.substr(start, p - start);
+        return t;
+    }
+    ++pos_;
+    t.kind = Token::Kind::Punct;
+    t.punct = c;
+    if (pos_ < n && text_[pos_] == '=') {
+        if (c == '<') {
+            t.punct = Token::kLessEqual;
+            ++pos_;
+        } else if (c == '>') {
+            t.punct = Token::kGreaterEqual;
+            ++pos_;
+        } else if (c == '!') {
+            t.punct = Token::kNotEqual;
+            ++pos_;
+        }
+    }
+    const bool known = std::string_view("{}()[]<>,;=+-*/.!?:&|").find(c) != std::string_view::npos;
+    if (!known) {
+        t.kind = Token::Kind::Bad;
+        t.text = text_.substr(t.offset, 1);
+    }
+    return t;
+}
+
+std::string Unescape(std::string_view raw) {
+    std::string out;
+    out.reserve(raw.size());
+    for (size_t i = 0; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (c != '\\' || i + 1 >= raw.size()) {
+            out += c;
+            continue;
+        }
+        const char e = raw[++i];
+        switch (e) {
+            case 'a':
+                out += '\a';
+                break;
+            case 'b':
+                out += '\b';
+                break;
+            case 'f':
+                out += '\f';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case 'r':
+                out += '\r';
+                break;
+            case 't':
+                out += '\t';
+                break;
+            case 'v':
+                out += '\v';
+                break;
+            case '0':
+                out += '\0';
+                break;
+            case 'u': {
+                unsigned code = 0;
+                size_t k = 0;
+                for (; k < 4 && i + 1 < raw.size(); ++k) {
+                    const char h = raw[i + 1];
+                    int d = (h >= '0' && h <= '9')   ? h - '0'
+                            : (h >= 'a' && h <= 'f') ? h - 'a' + 10
+                            : (h >= 'A' && h <= 'F') ? h - 'A' + 10
+                                                     : -1;
+                    if (d < 0) {
+                        break;
+                    }
+                    code = code * 16 + static_cast<unsigned>(d);
+                    ++i;
+                }
+                // the scene text is single-byte: characters beyond it become '?'
+                out += code < 256 ? static_cast<char>(code) : '?';
+                break;
+            }
+            default:
+                out += e;
+                break;  // \\ \" \' and anything else
+        }
+    }
+    return out;
+}
+
+}  // namespace pov
