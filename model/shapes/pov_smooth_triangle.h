@@ -17,5 +17,5 @@ class CPovSmoothTriangle : public CPovPolygon {
     void DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovSmoothTriangle(); }
 };
