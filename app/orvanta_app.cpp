@@ -11,6 +11,7 @@
 
 #include "app/child_frame.h"
 #include "app/main_frame.h"
+#include "app/reading_progress.h"
 #include "app/render_controller.h"
 #include "app/settings_dialogs.h"
 #include "document/creation_commands.h"
@@ -175,6 +176,8 @@ bool COrvantaApp::NewDocument() {
 }
 
 bool COrvantaApp::OpenDocument(const QString& path) {
+    if (ReadingProgress::Active())
+        return false;  // one scene is read at a time
     NextViewKind = kCameraView;
     if (!CloseDocument())
         return false;
@@ -182,7 +185,12 @@ bool COrvantaApp::OpenDocument(const QString& path) {
     auto doc = std::make_unique<COrvantaDoc>();
     SceneReadOptions options;
     options.logFolder = LocalPath(QDir::currentPath());
-    const SceneReadResult result = doc->OnOpenDocument(LocalPath(path), options);
+    SceneReadResult result;
+    {
+        ReadingProgress progress(*frame_);
+        options.progress = progress.Callback();
+        result = doc->OnOpenDocument(LocalPath(path), options);
+    }
     if (!result.ok) {
         doc.reset();
         NewDocument();
@@ -290,11 +298,16 @@ void COrvantaApp::OnLoadObjects() {
 }
 
 bool COrvantaApp::LoadObjects(const QString& path) {
-    if (!document_)
+    if (!document_ || ReadingProgress::Active())
         return false;
     SceneReadOptions options;
     options.logFolder = LocalPath(QDir::currentPath());
-    const SceneReadResult result = document_->LoadObjectsFromFile(LocalPath(path), options);
+    SceneReadResult result;
+    {
+        ReadingProgress progress(*frame_);
+        options.progress = progress.Callback();
+        result = document_->LoadObjectsFromFile(LocalPath(path), options);
+    }
     if (!result.ok) {
         GetPrompts().Message(orv::Utf8ToCp1252(TrId(IDS_OPEN_FAILED)) + "\n" +
                              orv::Utf8ToCp1252(result.error));

@@ -1,6 +1,7 @@
 // Extruded 3-D text from a TrueType font file.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,7 @@ class CPovTTF : public CPovObject {
 
     // Nothing while the sheet is open. Loads the outline first when there is none yet.
     void UpdateGeometry() override;
+    void DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const override;
     void Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;
@@ -62,10 +64,13 @@ class CPovTTF : public CPovObject {
     std::vector<GlyphPoint> GlyphOutline;
 
   private:
-    void DrawSolid() const;
+    // the extruded text: both faces tessellated, and the side walls
+    std::shared_ptr<const SolidMesh> BuildSolidMesh() const;
     std::string SceneFolder() const;
     std::string AttemptKey() const;
     // font, text and spacing of the last load: UpdateGeometry does not try the same again (a
     // missing font would otherwise show its message at every move)
     std::string lastAttempt_;
+    // the solid preview's mesh, made when first shown and dropped by UpdateGeometry
+    mutable std::shared_ptr<const SolidMesh> solidMesh_;
 };
