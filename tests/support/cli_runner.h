@@ -9,8 +9,9 @@ struct CliRun {
     std::string err;  // standard error
 };
 
-// arguments: the command line after "orvanta-cli", as the shell would read it
-CliRun RunCli(const std::string& arguments);
+// arguments: the command line after "orvanta-cli", as the shell would read it; shellPrefix:
+// shell commands run before it in the same shell ("ulimit -f 1;")
+CliRun RunCli(const std::string& arguments, const std::string& shellPrefix = "");
 
 // a fresh folder under /tmp, removed with RemoveTree
 std::string MakeTempFolder();
