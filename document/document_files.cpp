@@ -11,6 +11,7 @@ FileResult COrvantaDoc::OnSaveDocument(const std::string& path) {
     if (result.ok) {
         SetPathName(path);
         SetModifiedFlag(false);
+        incompleteRead_ = false;
     }
     return result;
 }
@@ -39,6 +40,7 @@ SceneReadResult COrvantaDoc::OnOpenDocument(const std::string& path,
         WriteReadLogs(options.logFolder, result);
     SetPathName(path);
     SetModifiedFlag(false);
+    incompleteRead_ = !result.problems.empty();
     return result;
 }
 
