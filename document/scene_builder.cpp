@@ -176,7 +176,9 @@ void SceneBuilder::Warn(std::string message) {
 }
 
 void SceneBuilder::Push(Block block, CPovObject* target) {
-    Frame frame{block, target};
+    Frame frame;
+    frame.block = block;
+    frame.target = target;
     frames_.push_back(std::move(frame));
 }
 
@@ -392,8 +394,12 @@ void SceneBuilder::ShowInfos() {
     doc_.ShowInfos() = true;
 }
 
-void SceneBuilder::PovLevel(bool pov3) {
-    doc_.Pov3() = pov3 ? 1 : 0;
+void SceneBuilder::PovLevel(int level) {
+    doc_.Pov3() = ClampPovLevel(level);
+}
+
+void SceneBuilder::UnterminatedPov37Text() {
+    Warn("\"//$pov37 begin$\" without \"//$pov37 end$\": the rest of the file was not read");
 }
 
 void SceneBuilder::PredefinedMarker() {

@@ -27,6 +27,7 @@
 
 #include "document/read_problem.h"
 #include "document/scene_token.h"
+#include "model/pov_level.h"
 #include "model/scene_host.h"
 #include "model/transform_chain.h"
 #include "model/vector.h"
@@ -111,7 +112,10 @@ class SceneBuilder : private ITopLevelNames {
     // breakAfter: the comment goes on with an empty line (it ended with a line break)
     void CommentLine(std::string_view text, bool breakAfter);
     void ShowInfos();
-    void PovLevel(bool pov3);
+    // the level marker: a PovLevel
+    void PovLevel(int level);
+    // the file ended inside the text written for POV-Ray 3.7 ("//$pov37 begin$" unclosed)
+    void UnterminatedPov37Text();
     void PredefinedMarker();
     // "#ifdef (ORVANTA_INVOKED)" and "#end": the parts of a predefined object stand between
     // them. Their geometry is built with the object's (they all become its members), or at
@@ -270,9 +274,9 @@ class SceneBuilder : private ITopLevelNames {
         Member,
     };
     struct Frame {
-        Block block;
+        Block block{};
         // the object this block's parameters go to; null drops them
-        CPovObject* target;
+        CPovObject* target = nullptr;
         // texture reference: step lines met; normal: a pattern or bump map met
         bool filled = false;
         // the head and the transformations read in this block, and whether there were any

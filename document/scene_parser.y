@@ -68,7 +68,7 @@ SceneToken Combine(SceneBuilder& b, const SceneToken& l, sv::Op op, const SceneT
 %token T_STRING "a quoted text"
 %token T_BAD_QUOTE "a quote that its line does not close"
 %token T_AUTHOR_TEXT T_COMPANY_TEXT T_COMMENT_TEXT T_COMMENT_BREAK
-%token T_SHOWINFOS T_USEPOV2 T_USEPOV3 T_PREDEFINED
+%token T_SHOWINFOS T_USEPOV2 T_USEPOV3 T_USEPOV37 T_OPEN_POV37 T_PREDEFINED
 %token T_INCLUDE "\"#include\"" T_INCLUDE_LINE "an include line"
 %token T_GUARD_BEGIN "\"#ifdef (ORVANTA_INVOKED)\"" T_GUARD_END "\"#end\""
 %token T_DIRECTIVE "a directive"
@@ -157,6 +157,7 @@ SceneToken Combine(SceneBuilder& b, const SceneToken& l, sv::Op op, const SceneT
 %token K_TEXT "\"text\""
 %token K_TTF "\"ttf\""
 %token K_MATRIX "\"matrix\""
+%token K_GLOBAL_SETTINGS "\"global_settings\""
 
 /* "-x" and "2 - y": binary operators bind before a value ends */
 %precedence VALUE_END
@@ -183,7 +184,9 @@ statement
     | K_BACKGROUND { b.BeginObject(K::Background); } '{' items '}' { b.EndStatement(); }
     | K_SKY_SPHERE { b.BeginObject(K::SkySphere); } '{' named_items '}' { b.EndStatement(); }
     | T_DIRECTIVE { b.Directive($1.View()); }
-    /* "global_settings { ... }" and the like */
+    /* the writer states the gamma for POV-Ray 3.7 and writes it again from the level */
+    | K_GLOBAL_SETTINGS '{' global_items '}'
+    /* "photons { ... }" and the like */
     | unknown_item
     /* an empty statement: POV-Ray's ";" after a declared value */
     | ';'
@@ -211,8 +214,10 @@ header_item
     | T_COMMENT_TEXT { b.CommentLine($1.View(), false); }
     | T_COMMENT_BREAK { b.CommentLine($1.View(), true); }
     | T_SHOWINFOS { b.ShowInfos(); }
-    | T_USEPOV2 { b.PovLevel(false); }
-    | T_USEPOV3 { b.PovLevel(true); }
+    | T_USEPOV2 { b.PovLevel(kPovLevel2); }
+    | T_USEPOV3 { b.PovLevel(kPovLevel30); }
+    | T_USEPOV37 { b.PovLevel(kPovLevel37); }
+    | T_OPEN_POV37 { b.UnterminatedPov37Text(); }
     | T_PREDEFINED { b.PredefinedMarker(); }
     | T_GUARD_BEGIN { b.Guard(true); }
     | T_GUARD_END { b.Guard(false); }
@@ -372,6 +377,20 @@ light_item
     | K_CYLINDER { b.LightKind(SceneLightKind::Cylinder); }
     ;
 
+global_items
+    : %empty
+    | global_items global_item
+    ;
+
+/* the gamma follows from the language level; any other global setting is reported */
+global_item
+    : T_NAME {
+          if ($1.View() != "assumed_gamma")
+              b.NotRead($1.View());
+      } unknown_values
+    | T_DIRECTIVE { b.Directive($1.View()); }
+    ;
+
 items
     : %empty
     | items any_item
@@ -425,7 +444,7 @@ skipped_token
     | K_SPOTLIGHT | K_POINT_AT | K_RADIUS | K_FALLOFF | K_TIGHTNESS | K_LATHE | K_POLYGON
     | K_BLOB | K_SMOOTH_TRIANGLE | K_TRIANGLE | K_HOLLOW | K_HALO | K_DUST_TYPE
     | K_ECCENTRICITY | K_EXPONENT | K_MAX_VALUE | K_SAMPLES | K_AA_LEVEL | K_AA_THRESHOLD
-    | K_THRESHOLD | K_JITTER | K_STRENGTH | K_TEXT | K_TTF | K_MATRIX
+    | K_THRESHOLD | K_JITTER | K_STRENGTH | K_TEXT | K_TTF | K_MATRIX | K_GLOBAL_SETTINGS
     ;
 
 /* items with names of their own: pattern names, pigment names, "once" */
