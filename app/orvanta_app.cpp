@@ -39,6 +39,10 @@ std::string Cp1252(const QString& text) {
     return orv::Utf8ToCp1252(text.toStdString());
 }
 
+std::string Cp1252(const char* utf8) {
+    return orv::Utf8ToCp1252(utf8);
+}
+
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
@@ -235,6 +239,22 @@ bool COrvantaApp::SaveDocument() {
             return false;
         return SaveDocumentAs(path);
     }
+    // saving over a file that was not read completely loses what was not read
+    if (document_->IsIncompleteRead()) {
+        const int choice = GetPrompts().AskChoice(
+            Cp1252(Tr("Die Datei wurde nicht vollständig gelesen; beim Speichern gehen die nicht "
+                      "gelesenen Teile verloren.")),
+            {Cp1252(Tr("Speichern unter")), Cp1252(Tr("Trotzdem speichern")),
+             Cp1252(Tr("Abbrechen"))});
+        if (choice == 0) {
+            const QString path =
+                QFileDialog::getSaveFileName(DialogParent(), QString(), Utf8(document_->GetTitle()),
+                                             Utf8(LoadString(IDS_FILE_FILTER)));
+            return !path.isEmpty() && SaveDocumentAs(path);
+        }
+        if (choice != 1)
+            return false;
+    }
     return SaveDocumentAs(QString::fromLocal8Bit(document_->GetPathName().c_str()));
 }
 
@@ -351,7 +371,9 @@ void COrvantaApp::ShowReadProblems(const QString& path, const ReadProblems& prob
     auto* layout = new QVBoxLayout(dialog);
     QString text = QString::fromStdString(TrId(IDS_READ_PROBLEMS_TEXT));
     text.replace("%1", QFileInfo(path).fileName());
-    layout->addWidget(new QLabel(text, dialog));
+    auto* label = new QLabel(text, dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
     auto* list = new QPlainTextEdit(dialog);
     list->setReadOnly(true);
     QString lines;

@@ -22,6 +22,12 @@ class IViewPort;
 // Indices of the transformation steps every object holds.
 enum StepIndex { kStepTranslate = 0, kStepScale = 1, kStepRotate = 2, kStepExtra = 3 };
 
+// How many levels of groups may hold one another. The walks over the object tree (geometry,
+// drawing, writing, copying, freeing) recurse once per level, and the camera view pushes an
+// OpenGL matrix per level onto a stack that holds 32; whatever builds groups (the reader, the
+// editing commands) keeps within this.
+inline constexpr int kMaxGroupDepth = 24;
+
 class CPovObject {
   public:
     explicit CPovObject(CPovObject* parent = nullptr);

@@ -129,7 +129,8 @@ const Entry kGerman[] = {
      "Orvanta Modeller Dateien (*.om);;POV-Ray (*.pov);;Include-Dateien (*.inc);;All Files (*)"},
     {IDS_READ_PROBLEMS_TITLE, "Fehler beim Lesen"},
     {IDS_READ_PROBLEMS_TEXT,
-     "Beim Lesen von %1 sind Fehler aufgetreten. Die Objekte bis zum Fehler wurden geladen."},
+     "Aus %1 wurde nicht alles gelesen. Die Liste nennt jede Stelle mit ihrer Zeile und was "
+     "dort geschah. Was fehlt, geht beim Speichern über diese Datei verloren."},
     {IDS_SAVE_FAILED, "Die Datei konnte nicht gespeichert werden; die alte Datei bleibt erhalten."},
     {IDS_OPEN_FAILED, "Fehler beim Öffnen des Dokuments."},
     {IDS_OPEN_DOCUMENT_ERROR, "Die Datei %1 konnte nicht gelesen werden."},
@@ -176,6 +177,10 @@ const Entry kEnglish[] = {
     {IDS_CAMERA_REACTIVATE,
      "You had created a camera and deleted it again. Do you want to reactivate the new "
      "camera at the position of the old one?"},
+    {IDS_READ_PROBLEMS_TITLE, "Problems while reading"},
+    {IDS_READ_PROBLEMS_TEXT,
+     "Not everything in %1 was read. The list names each place with its line and what "
+     "happened there. What is missing is lost when the scene is saved over this file."},
     {IDS_STATUS_LOADING_OBJECT, "Loading object %ld, name: %s"},
     {IDS_STATUS_MOVING_OBJECT, "Moving %s"},
     {IDS_CAPTION_TEXTURE, "Surface properties"},

@@ -123,8 +123,10 @@ std::string CPovTTF::FontFileForScene(std::string_view file) {
     return out;
 }
 
-void CPovTTF::SetText(std::string_view text) {
-    Text = TextForScene(text);
+bool CPovTTF::SetText(std::string_view text) {
+    const bool whole = text.size() <= kMaxTextLength;
+    Text = TextForScene(text.substr(0, kMaxTextLength));
+    return whole;
 }
 
 std::string CPovTTF::SceneFolder() const {

@@ -44,9 +44,13 @@ class CPovTTF : public CPovObject {
     // backslash before a quote as part of the string. A font file name with a double quote,
     // a line break or a trailing backslash is refused (false, nothing changes).
     bool SetFontFile(std::string_view file);
+    // The longest text an object keeps: far more than a title or a label needs, and its
+    // outline (some hundred points a character) stays small.
+    static constexpr size_t kMaxTextLength = 1000;
     // In a text POV-Ray also reads every backslash as the start of an escape: a double quote
-    // becomes an apostrophe, a backslash a slash, a line break a blank.
-    void SetText(std::string_view text);
+    // becomes an apostrophe, a backslash a slash, a line break a blank. A text longer than
+    // kMaxTextLength is cut there; false when it was.
+    bool SetText(std::string_view text);
     static bool IsUsableFontFile(std::string_view file);
     static std::string TextForScene(std::string_view text);
     static std::string FontFileForScene(std::string_view file);

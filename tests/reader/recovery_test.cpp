@@ -50,8 +50,11 @@ TEST_F(RecoveryTest, ASyntaxErrorInTheThirdDeclarationKeepsTheFirstTwoAndReports
     const SceneReadResult r = Read(doc, kThreeBoxes);
     ASSERT_EQ(r.problems.size(), 1u) << ProblemText(r.problems);
     EXPECT_EQ(r.problems[0].line, 10);
-    EXPECT_EQ(r.problems[0].message, "Syntax error");
-    EXPECT_EQ(ErrorLogText(r.problems), "10: Syntax error\n");
+    // what was found and expected, and what happens next
+    EXPECT_EQ(r.problems[0].message,
+              "Syntax error: found \">\", expected a number, a vector, an axis (x, y or z) or "
+              "one of 4 others; the statement begun on line 9 is not read, reading goes on "
+              "after it");
     ASSERT_NE(Find(doc.Objects, "A"), nullptr);
     ASSERT_NE(Find(doc.Objects, "B"), nullptr);
     // the broken declaration is not kept half read; reading goes on after it
@@ -65,9 +68,12 @@ TEST_F(RecoveryTest, AGroupThatBreaksHandsItsMembersBackToTheScene) {
     const SceneReadResult r = Read(doc,
                                    "#declare A = box { <0,0,0> <1,1,1> }\r\n"
                                    "#declare B = box { <0,0,0> <1,1,1> }\r\n"
-                                   "#declare U = union { object { A } object { B } bad }\r\n"
+                                   "#declare U = union { object { A } object { B } = }\r\n"
                                    "#declare V = union { object { A } object { A } }\r\n");
-    ASSERT_EQ(r.problems.size(), 1u);
+    ASSERT_EQ(r.problems.size(), 2u) << ProblemText(r.problems);
+    EXPECT_EQ(r.problems[0].message.rfind("Syntax error: found \"=\"", 0), 0u);
+    // the second reference finds A in V already
+    EXPECT_EQ(r.problems[1].line, 4);
     EXPECT_EQ(Find(doc.Objects, "U"), nullptr);
     CPovObject* v = Find(doc.Objects, "V");
     ASSERT_NE(v, nullptr);
@@ -106,7 +112,9 @@ TEST_F(RecoveryTest, NestingBeyondTheParserStackEndsTheReadWithWhatWasBuilt) {
     COrvantaDoc doc;
     const SceneReadResult r = Read(doc, text);
     ASSERT_FALSE(r.problems.empty());
-    EXPECT_EQ(r.problems.back().message, "Parser stack overflow");
+    EXPECT_EQ(r.problems.back().message,
+              "Parser stack overflow: the text nests too deeply; reading stops here and the "
+              "rest of the file is not read");
     EXPECT_EQ(Count(doc.Objects), 1);
 }
 
@@ -142,7 +150,10 @@ TEST_F(RecoveryTest, OpeningResetsTheAuthorDataAndWritesTheLogs) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(CurrentDocument, &doc);
     EXPECT_FALSE(LoadingScene);
-    EXPECT_EQ(Contents(Path("error.txt")), "10: Syntax error\n");
+    EXPECT_EQ(Contents(Path("error.txt")), ErrorLogText(r.problems));
+    EXPECT_EQ(r.problems.back().line, 17);
+    EXPECT_EQ(r.problems.back().message,
+              "Not read: the byte 228, which is no character of the scene language");
     EXPECT_EQ(Contents(Path("out.txt")), "\xe4");
 }
 
@@ -176,7 +187,8 @@ TEST_F(RecoveryTest, LoadingPlacesOnlyTheNewestObjectAndKeepsTheSettingsMarkersO
     EXPECT_EQ(doc.Objects->Name, "B");
     EXPECT_EQ(doc.Objects->Translation().X, 1.0);
     EXPECT_TRUE(doc.Objects->IsSelected());
-    EXPECT_EQ(Find(doc.Objects, "A")->Translation().X, 5.0);
+    // the box from <0,0,0> to <1,1,1>, moved by 5
+    EXPECT_EQ(Find(doc.Objects, "A")->Translation().X, 5.5);
     EXPECT_EQ(Nth(doc.Objects, 2), existing);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(LoadingScene);
