@@ -91,6 +91,18 @@ const std::unordered_map<int, Drawing>& Drawings() {
              p.drawRect(QRectF(10, 3, 10, 5));
              Page(p, QRectF(14, 12, 14, 17));
          }},
+        {ID_EDIT_UNDO,
+         [](QPainter& p) {
+             p.setBrush(Qt::NoBrush);
+             p.drawArc(QRectF(6, 8, 20, 18), 0, 180 * 16);
+             Arrow(p, QPointF(6, 16), QPointF(6, 26));
+         }},
+        {ID_EDIT_REDO,
+         [](QPainter& p) {
+             p.setBrush(Qt::NoBrush);
+             p.drawArc(QRectF(6, 8, 20, 18), 0, 180 * 16);
+             Arrow(p, QPointF(26, 16), QPointF(26, 26));
+         }},
         {ID_TOOL_MOVE,
          [](QPainter& p) {
              Arrow(p, QPointF(16, 16), QPointF(16, 3));
@@ -181,6 +193,8 @@ const char* ThemeName(int id) {
             return "application-exit";
         case ID_EDIT_UNDO:
             return "edit-undo";
+        case ID_EDIT_REDO:
+            return "edit-redo";
         case ID_EDIT_CUT:
             return "edit-cut";
         case ID_EDIT_COPY:

@@ -1,7 +1,6 @@
 #include "app/print_view.h"
 
 #include <QMdiSubWindow>
-#include <QOpenGLWidget>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -10,10 +9,8 @@
 
 namespace {
 
-// what the view shows now: the camera view's OpenGL frame buffer, or the drawn canvas
+// what the view shows now (the camera view shows its last finished picture)
 QImage ViewPicture(ViewWidget& view) {
-    if (auto* gl = qobject_cast<QOpenGLWidget*>(view.Canvas()))
-        return gl->grabFramebuffer();
     return view.Canvas()->grab().toImage();
 }
 

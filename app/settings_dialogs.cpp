@@ -4,6 +4,8 @@
 #include <QVBoxLayout>
 
 #include "app/logic/program_settings.h"
+#include "document/edit_history.h"
+#include "document/orvanta_doc.h"
 #include "props/qt/page_widget.h"
 #include "props/qt/qt_sheet_services.h"
 #include "props/qt/sheet_dialog.h"
@@ -70,6 +72,9 @@ void RegisterMultiLineField() {
 
 int RunDocumentSettings(QWidget* parent, COrvantaDoc& document) {
     std::unique_ptr<CSettingsSheet> sheet = CSettingsSheet::ForDocument(document);
+    // settings changed with OK are one step the user can take back; Cancel leaves none
+    EditStep step(document, StepLabel("Einstellungen"));
+    document.History().RecordSettings();
     return Run(parent, *sheet);
 }
 

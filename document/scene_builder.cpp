@@ -398,10 +398,6 @@ void SceneBuilder::PovLevel(int level) {
     doc_.Pov3() = ClampPovLevel(level);
 }
 
-void SceneBuilder::UnterminatedPov37Text() {
-    Warn("\"//$pov37 begin$\" without \"//$pov37 end$\": the rest of the file was not read");
-}
-
 void SceneBuilder::PredefinedMarker() {
     ++predefinedPending_;
 }

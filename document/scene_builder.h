@@ -114,8 +114,6 @@ class SceneBuilder : private ITopLevelNames {
     void ShowInfos();
     // the level marker: a PovLevel
     void PovLevel(int level);
-    // the file ended inside the text written for POV-Ray 3.7 ("//$pov37 begin$" unclosed)
-    void UnterminatedPov37Text();
     void PredefinedMarker();
     // "#ifdef (ORVANTA_INVOKED)" and "#end": the parts of a predefined object stand between
     // them. Their geometry is built with the object's (they all become its members), or at

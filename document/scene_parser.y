@@ -68,7 +68,7 @@ SceneToken Combine(SceneBuilder& b, const SceneToken& l, sv::Op op, const SceneT
 %token T_STRING "a quoted text"
 %token T_BAD_QUOTE "a quote that its line does not close"
 %token T_AUTHOR_TEXT T_COMPANY_TEXT T_COMMENT_TEXT T_COMMENT_BREAK
-%token T_SHOWINFOS T_USEPOV2 T_USEPOV3 T_USEPOV37 T_OPEN_POV37 T_PREDEFINED
+%token T_SHOWINFOS T_USEPOV2 T_USEPOV3 T_USEPOV37 T_PREDEFINED
 %token T_INCLUDE "\"#include\"" T_INCLUDE_LINE "an include line"
 %token T_GUARD_BEGIN "\"#ifdef (ORVANTA_INVOKED)\"" T_GUARD_END "\"#end\""
 %token T_DIRECTIVE "a directive"
@@ -217,7 +217,6 @@ header_item
     | T_USEPOV2 { b.PovLevel(kPovLevel2); }
     | T_USEPOV3 { b.PovLevel(kPovLevel30); }
     | T_USEPOV37 { b.PovLevel(kPovLevel37); }
-    | T_OPEN_POV37 { b.UnterminatedPov37Text(); }
     | T_PREDEFINED { b.PredefinedMarker(); }
     | T_GUARD_BEGIN { b.Guard(true); }
     | T_GUARD_END { b.Guard(false); }

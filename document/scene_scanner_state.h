@@ -33,6 +33,7 @@ struct SceneScannerState {
     std::size_t commentStart = 0;
     int commentDepth = 0;
     std::size_t includeListStart = 0;
+    std::size_t pov37Start = 0;
 
     // Line (from 1) of a position in the text. Lines are counted only when asked for, which
     // is rare (problems); asking in text order counts every byte once.

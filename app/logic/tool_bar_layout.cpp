@@ -10,6 +10,8 @@ const std::vector<int>& MainToolBarButtons() {
                                              ID_EDIT_CUT,
                                              ID_EDIT_COPY,
                                              ID_EDIT_PASTE,
+                                             ID_EDIT_UNDO,
+                                             ID_EDIT_REDO,
                                              0,
                                              ID_TOOL_MOVE,
                                              ID_TOOL_RESIZE,

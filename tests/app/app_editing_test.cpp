@@ -318,7 +318,7 @@ TEST_F(AppEditingTest, NewWindowsAndClosingTheDocument) {
     Trigger(ID_FILE_CLOSE);
     EXPECT_EQ(app->Document(), nullptr);
     EXPECT_TRUE(app->Frame()->ChildFrames().empty());
-    EXPECT_EQ(app->Frame()->Action(ID_EDIT_UNDO), nullptr);  // the menus without a document
+    EXPECT_EQ(app->Frame()->Action(ID_PROPERTIES), nullptr);  // the menus without a document
     ASSERT_NE(app->Frame()->Action(ID_FILE_NEW), nullptr);
     Trigger(ID_FILE_NEW);
     EXPECT_EQ(app->Frame()->ChildFrames().size(), 4u);

@@ -66,6 +66,10 @@ TEST_F(ShellTest, TheProgramSheetChangesTheNextDocumentsZoomAndTheSceneSheetMark
               });
     EXPECT_EQ(app->Document()->Author(), "Ada");
     EXPECT_TRUE(app->Document()->IsModified());
+    // the change is one step: undo brings the empty author back and the document is clean again
+    Trigger(ID_EDIT_UNDO);
+    EXPECT_EQ(app->Document()->Author(), "");
+    EXPECT_FALSE(app->Document()->IsModified());
 }
 
 }  // namespace

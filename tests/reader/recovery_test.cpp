@@ -2,6 +2,7 @@
 // open scenes, load objects and write the logs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -216,9 +217,13 @@ TEST_F(RecoveryTest, TextForPovRay37WithoutItsEndIsReportedAtTheEnd) {
                                    "#declare Kugel_000 = sphere {\r\n  <0,0,0>, 1\r\n"
                                    "  //$pov37 begin$\r\n  pigment { color rgb 1 }\r\n");
     EXPECT_EQ(doc.Pov3(), kPovLevel37);
+    // the open block is named at its line; the statement it cut short is reported too
     ASSERT_FALSE(r.problems.empty());
-    EXPECT_NE(r.problems.back().message.find("pov37 end"), std::string::npos)
-        << r.problems.back().message;
+    const auto named = std::find_if(r.problems.begin(), r.problems.end(), [](const auto& p) {
+        return p.message.find("pov37 end") != std::string::npos;
+    });
+    ASSERT_NE(named, r.problems.end());
+    EXPECT_EQ(named->line, 4);
 }
 
 }  // namespace
