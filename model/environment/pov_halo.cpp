@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/counted_clone.h"
 #include "model/environment/halo_media.h"
 #include "model/field_sink.h"
 #include "model/name_counters.h"
@@ -146,11 +147,7 @@ void CPovHalo::CopyOwnStateTo(CPovObject& target) const {
 }
 
 CPovObject* CPovHalo::Clone(CPovObject* target) {
-    CPovObject* copy = CPovObject::Clone(target);
-    // the raw name: a copy of a deleted halo must not carry the deletion mark
-    if (copy)
-        copy->Name = Name + orv::Format("%d", g_NameCounters.Halo++);
-    return copy;
+    return CloneCounted(*this, target, g_NameCounters.Halo);
 }
 
 void CPovHalo::VisitFields(FieldSink& sink) const {

@@ -1,5 +1,6 @@
 #include "model/surfaces/pov_pigment.h"
 
+#include "model/counted_clone.h"
 #include "model/name_counters.h"
 #include "resources/string_table.h"
 
@@ -29,9 +30,5 @@ int CPovPigment::EditProperties() {
 }
 
 CPovObject* CPovPigment::Clone(CPovObject* target) {
-    CPovObject* copy = CPovObject::Clone(target);
-    // the raw name: a copy of a deleted pigment must not carry the deletion mark
-    if (copy)
-        copy->Name = Name + orv::Format("%d", g_NameCounters.Pigment++);
-    return copy;
+    return CloneCounted(*this, target, g_NameCounters.Pigment);
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/counted_clone.h"
 #include "model/field_sink.h"
 #include "model/name_counters.h"
 #include "resources/string_table.h"
@@ -206,11 +207,7 @@ void CPovTexture::CopyOwnStateTo(CPovObject& target) const {
 }
 
 CPovObject* CPovTexture::Clone(CPovObject* target) {
-    CPovObject* copy = CPovObject::Clone(target);
-    // the raw name: a copy of a deleted texture must not carry the deletion mark
-    if (copy)
-        copy->Name = Name + orv::Format("%d", g_NameCounters.Texture++);
-    return copy;
+    return CloneCounted(*this, target, g_NameCounters.Texture);
 }
 
 void CPovTexture::VisitFields(FieldSink& sink) const {
