@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -207,6 +208,20 @@ int main(int argc, char** argv) {
                                   buttons, Qt::NoModifier);
                 QApplication::sendEvent(canvas, &event);
             };
+            // a click where an object is, found on a coarse grid from the centre outwards, so
+            // that the drag moves an object as a user's does
+            const auto picked = [&app] { return app.Document() && app.Document()->CurrentObject; };
+            const QPoint centre = at;
+            for (int ring = 0; ring < 40 && !picked(); ++ring)
+                for (int dx = -ring; dx <= ring && !picked(); ++dx)
+                    for (int dy = -ring; dy <= ring && !picked(); ++dy) {
+                        if (std::max(std::abs(dx), std::abs(dy)) != ring)
+                            continue;
+                        at = centre + QPoint(dx * 6, dy * 6);
+                        send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
+                        send(QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton);
+                    }
+            QApplication::processEvents();
             QElapsedTimer step;
             step.start();
             send(QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton);
