@@ -1,8 +1,5 @@
 #include "view/qt/widgets/camera_canvas.h"
 
-#include <QContextMenuEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "view/qt/widgets/offscreen_camera_target.h"
@@ -14,10 +11,7 @@ namespace {
 constexpr int kResizeSettleMs = 150;
 }  // namespace
 
-CameraCanvas::CameraCanvas(ViewWidget* owner) : QWidget(owner), owner_(owner) {
-    setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+CameraCanvas::CameraCanvas(ViewWidget* owner) : ViewCanvas(owner) {
     settleTimer_.setSingleShot(true);
     connect(&settleTimer_, &QTimer::timeout, this, &CameraCanvas::SceneChanged);
 }
@@ -113,23 +107,4 @@ void CameraCanvas::resizeEvent(QResizeEvent*) {
         SceneChanged();
     else
         settleTimer_.start(kResizeSettleMs);
-}
-
-void CameraCanvas::mousePressEvent(QMouseEvent* e) {
-    owner_->CanvasMousePress(e);
-}
-void CameraCanvas::mouseMoveEvent(QMouseEvent* e) {
-    owner_->CanvasMouseMove(e);
-}
-void CameraCanvas::mouseReleaseEvent(QMouseEvent* e) {
-    owner_->CanvasMouseRelease(e);
-}
-void CameraCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
-    owner_->CanvasDoubleClick(e);
-}
-void CameraCanvas::contextMenuEvent(QContextMenuEvent* e) {
-    owner_->CanvasContextMenu(e);
-}
-void CameraCanvas::keyPressEvent(QKeyEvent* e) {
-    owner_->CanvasKeyPress(e);
 }

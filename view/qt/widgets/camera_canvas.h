@@ -6,16 +6,16 @@
 
 #include <QImage>
 #include <QTimer>
-#include <QWidget>
 #include <cstdint>
 #include <memory>
 
 #include "view/camera_render_worker.h"
+#include "view/qt/widgets/view_canvas.h"
 
 class OffscreenCameraTarget;
 class ViewWidget;
 
-class CameraCanvas : public QWidget {
+class CameraCanvas : public ViewCanvas {
     Q_OBJECT
 
   public:
@@ -38,12 +38,6 @@ class CameraCanvas : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void contextMenuEvent(QContextMenuEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     bool UsesOpenGl() const;
@@ -53,7 +47,6 @@ class CameraCanvas : public QWidget {
     void RequestPicture();
     void Accept(const CameraPicture& picture);
 
-    ViewWidget* owner_;
     std::unique_ptr<OffscreenCameraTarget> target_;
     std::unique_ptr<CameraRenderWorker> worker_;
     std::shared_ptr<const CameraScene> lastScene_;

@@ -1,8 +1,5 @@
 #include "view/qt/widgets/wire_canvas.h"
 
-#include <QContextMenuEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "platform/qt/qpainter_device_context.h"
@@ -34,10 +31,7 @@ std::optional<WirePicture> Draw(const WireRequest& request, const std::function<
 
 }  // namespace
 
-WireCanvas::WireCanvas(ViewWidget* owner) : QWidget(owner), owner_(owner) {
-    setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+WireCanvas::WireCanvas(ViewWidget* owner) : ViewCanvas(owner) {
     worker_ =
         std::make_unique<RenderWorker<WireRequest, WirePicture>>(Draw, [this](WirePicture picture) {
             // to the user-interface thread; dropped if the canvas is gone by then
@@ -123,23 +117,4 @@ void WireCanvas::paintEvent(QPaintEvent*) {
 void WireCanvas::resizeEvent(QResizeEvent*) {
     owner_->CanvasResized();
     PictureChanged();
-}
-
-void WireCanvas::mousePressEvent(QMouseEvent* e) {
-    owner_->CanvasMousePress(e);
-}
-void WireCanvas::mouseMoveEvent(QMouseEvent* e) {
-    owner_->CanvasMouseMove(e);
-}
-void WireCanvas::mouseReleaseEvent(QMouseEvent* e) {
-    owner_->CanvasMouseRelease(e);
-}
-void WireCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
-    owner_->CanvasDoubleClick(e);
-}
-void WireCanvas::contextMenuEvent(QContextMenuEvent* e) {
-    owner_->CanvasContextMenu(e);
-}
-void WireCanvas::keyPressEvent(QKeyEvent* e) {
-    owner_->CanvasKeyPress(e);
 }

@@ -7,10 +7,10 @@
 #pragma once
 
 #include <QImage>
-#include <QWidget>
 #include <cstdint>
 #include <memory>
 
+#include "view/qt/widgets/view_canvas.h"
 #include "view/render_worker.h"
 #include "view/wire_recording.h"
 
@@ -35,7 +35,7 @@ struct WirePicture {
     uint64_t generation = 0;
 };
 
-class WireCanvas : public QWidget {
+class WireCanvas : public ViewCanvas {
     Q_OBJECT
 
   public:
@@ -58,18 +58,11 @@ class WireCanvas : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
-    void contextMenuEvent(QContextMenuEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
   private:
     void Record();
     void Accept(WirePicture picture);
 
-    ViewWidget* owner_;
     std::unique_ptr<RenderWorker<WireRequest, WirePicture>> worker_;
     std::shared_ptr<const WireRequest> last_;
     WirePicture picture_;
