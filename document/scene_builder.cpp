@@ -696,7 +696,7 @@ void SceneBuilder::BeginInstance(std::string_view name) {
     // The declared object is in the scene already; its first instance may move it, a second
     // one would be a copy, which the scene cannot hold.
     frames_.clear();
-    if (instanced_.emplace(found, true).second) {
+    if (instanced_.insert(found).second) {
         Push(Block::Instance, found);
         return;
     }

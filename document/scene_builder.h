@@ -20,9 +20,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "document/read_problem.h"
@@ -398,8 +400,10 @@ class SceneBuilder : private ITopLevelNames {
     std::vector<CPovObject*> finished_;
     // group levels of the groups finished in this read
     std::unordered_map<const CPovObject*, int> heights_;
-    // objects whose first instance was met
-    std::unordered_map<const CPovObject*, bool> instanced_;
+    // objects whose first instance was met: one per top-level object of a large scene, so
+    // their entries come from one buffer that the read gives back at its end in one piece
+    std::pmr::monotonic_buffer_resource instancedMemory_;
+    std::pmr::unordered_set<const CPovObject*> instanced_{&instancedMemory_};
     std::vector<SceneNameReference> references_;
 
     // values
