@@ -1,15 +1,22 @@
-// The views on large scenes: one wire-frame drawing pass, one pick, one OpenGL camera render.
+// The views on large scenes: one wire-frame drawing pass, one pick, one OpenGL camera render,
+// and the camera render's ways of sending geometry to OpenGL: every shape afresh, the unit
+// shapes kept in display lists (what the desktop's camera view does), and the whole scene
+// compiled once into one display list and replayed.
 #include <benchmark/benchmark.h>
+
+#include <GL/gl.h>
 
 #include <cmath>
 #include <memory>
 
 #include "document/orvanta_doc.h"
 #include "model/name_counters.h"
+#include "model/solid_painter.h"
 #include "model/solids/pov_cubic.h"
 #include "model/solids/pov_sphere.h"
 #include "platform/device_context.h"
 #include "platform/headless_gl.h"
+#include "view/camera_scene.h"
 #include "view/headless_gl_surface.h"
 #include "view/orvanta_view.h"
 #include "view/scroll_bars.h"
@@ -99,6 +106,56 @@ void BM_CameraRender(benchmark::State& state) {
 BENCHMARK(BM_CameraRender)
     ->ArgNames({"objects", "spheres"})
     ->ArgsProduct({{10000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
+// 0: every shape drawn afresh; 1: unit shapes in display lists; 2: the whole scene in one list
+void BM_CameraGeometry(benchmark::State& state) {
+    ResetModelGlobals();
+    static HeadlessGl* gl = nullptr;
+    if (!gl) {
+        gl = new HeadlessGl();
+        if (!gl->Create(640, 480)) {
+            state.SkipWithError(gl->Error().c_str());
+            return;
+        }
+    }
+    COrvantaDoc doc;
+    doc.Settings->Modeller.OpenGL = 1;
+    doc.Settings->Modeller.Wireframe = 0;
+    FillScene(doc, state.range(0), 16, true);
+    ViewOnScene v(doc, kCameraView, 640, 480);
+    HeadlessGlSurface surface(*gl);
+    if (!surface.MakeCurrent()) {
+        state.SkipWithError("no OpenGL context");
+        return;
+    }
+    const CameraScene scene = v.view->DescribeCamera();
+    const int mode = static_cast<int>(state.range(1));
+    SolidPainter painter(mode != 0);
+    GLuint list = 0;
+    RenderCameraScene(scene, painter);  // shaders and unit-shape lists are made here
+    glFinish();
+    if (mode == 2) {
+        list = glGenLists(1);
+        glNewList(list, GL_COMPILE);
+        RenderCameraScene(scene, painter);
+        glEndList();
+    }
+    for (auto _ : state) {
+        if (mode == 2)
+            glCallList(list);
+        else
+            RenderCameraScene(scene, painter);
+        glFinish();
+    }
+    if (list)
+        glDeleteLists(list, 1);
+    surface.DoneCurrent();
+    state.counters["objects"] = static_cast<double>(state.range(0));
+}
+BENCHMARK(BM_CameraGeometry)
+    ->ArgNames({"objects", "mode"})
+    ->ArgsProduct({{10000, 100000}, {0, 1, 2}})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace
