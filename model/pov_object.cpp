@@ -1,5 +1,7 @@
 #include "model/pov_object.h"
 
+#include <algorithm>
+
 #include <GL/gl.h>
 
 #include <cmath>
@@ -68,6 +70,17 @@ void AddScreenDelta(Vector& v, double dx, double dy, int kind) {
             v.Y += dy;
             break;
     }
+}
+
+// A drag never makes a scale component zero or turns it over (the object would vanish or
+// render inside out): it stops at a small size of the component's sign.
+double KeepScaleSign(double before, double after) {
+    constexpr double kSmallest = 0.01;
+    if (before > 0)
+        return std::max(after, kSmallest);
+    if (before < 0)
+        return std::min(after, -kSmallest);
+    return after;
 }
 
 }  // namespace
@@ -422,9 +435,10 @@ void CPovObject::ResizeBy(double dx, double dy, const IViewPort& view) {
     CMatrix3D forward;
     forward.Rotate(r);
     s.Transform(forward);
-    Steps[kStepScale].X = s.X;
-    Steps[kStepScale].Y = s.Y;
-    Steps[kStepScale].Z = s.Z;
+    Vector& scale = Steps[kStepScale];
+    scale.X = KeepScaleSign(scale.X, s.X);
+    scale.Y = KeepScaleSign(scale.Y, s.Y);
+    scale.Z = KeepScaleSign(scale.Z, s.Z);
     UpdateGeometry();
     if (Document)
         Document->SetModifiedFlag(true);
