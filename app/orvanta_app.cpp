@@ -14,6 +14,7 @@
 #include "app/render_controller.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
+#include "document/scene_file_names.h"
 #include "model/cp1252.h"
 #include "model/pov_object.h"
 #include "model/surfaces/predefined_textures.h"
@@ -24,6 +25,7 @@
 #include "preview/qt/preview_service.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
+#include "resources/ui_text.h"
 #include "view/orvanta_view.h"
 
 namespace {
@@ -38,6 +40,15 @@ std::string Cp1252(const QString& text) {
 
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+// a name typed without extension is saved as a scene file, which the "*.om" filter shows
+QString SceneFilePath(const QString& path) {
+    return path.isEmpty() ? path : QString::fromStdString(WithSceneExtension(path.toStdString()));
+}
+
+QString Filter(const char* german) {
+    return QString::fromUtf8(Tr(german));
 }
 
 const char kRecentSection[] = "Recent File List";
@@ -101,6 +112,7 @@ void COrvantaApp::DropDocument() {
         render_->Commands().DocumentClosing(*document_);
     frame_->CloseAllViews();
     document_.reset();
+    frame_->ClearCoordinatePane();
     frame_->RebuildMenus();
 }
 
@@ -152,6 +164,8 @@ bool COrvantaApp::OpenDocument(const QString& path) {
     const SceneReadResult result = doc->OnOpenDocument(LocalPath(path), options);
     if (!result.ok) {
         doc.reset();
+        // a file that cannot be read is no recent file
+        RemoveRecentFile(QFileInfo(path).absoluteFilePath());
         NewDocument();
         GetPrompts().Message(LoadString(IDS_OPEN_FAILED) + "\n" + orv::Utf8ToCp1252(result.error));
         return false;
@@ -188,7 +202,7 @@ bool COrvantaApp::SaveDocument() {
                                                           Utf8(LoadString(IDS_FILE_FILTER)));
         if (path.isEmpty())
             return false;
-        return SaveDocumentAs(path);
+        return SaveDocumentAs(SceneFilePath(path));
     }
     return SaveDocumentAs(QString::fromLocal8Bit(document_->GetPathName().c_str()));
 }
@@ -226,15 +240,15 @@ void COrvantaApp::OnFileSaveAs() {
     const QString path = QFileDialog::getSaveFileName(
         DialogParent(), QString(), Utf8(document_->GetTitle()), Utf8(LoadString(IDS_FILE_FILTER)));
     if (!path.isEmpty())
-        SaveDocumentAs(path);
+        SaveDocumentAs(SceneFilePath(path));
 }
 
 void COrvantaApp::OnSaveObject() {
     if (!document_ || !document_->CurrentObject || !document_->CurrentObject->IsPresent())
         return;
-    const QString path = QFileDialog::getSaveFileName(DialogParent(), QString(),
-                                                      Utf8(document_->CurrentObject->Name) + ".om",
-                                                      Utf8(LoadString(IDS_FILE_FILTER)));
+    const QString path = SceneFilePath(QFileDialog::getSaveFileName(
+        DialogParent(), QString(), Utf8(document_->CurrentObject->Name) + ".om",
+        Filter(SaveObjectFilter())));
     if (path.isEmpty())
         return;
     const FileResult result = document_->SaveSelectedObject(LocalPath(path));
@@ -246,7 +260,7 @@ void COrvantaApp::OnLoadObjects() {
     if (!document_)
         return;
     const QString path = QFileDialog::getOpenFileName(DialogParent(), QString(), QString(),
-                                                      Utf8(LoadString(IDS_FILE_FILTER)));
+                                                      Filter(LoadObjectsFilter()));
     if (!path.isEmpty())
         LoadObjects(path);
 }
@@ -282,6 +296,16 @@ void COrvantaApp::AddRecentFile(const QString& path) {
     QStringList files = RecentFiles();
     files.removeAll(path);
     files.prepend(path);
+    StoreRecentFiles(files);
+}
+
+void COrvantaApp::RemoveRecentFile(const QString& path) {
+    QStringList files = RecentFiles();
+    if (files.removeAll(path) > 0)
+        StoreRecentFiles(files);
+}
+
+void COrvantaApp::StoreRecentFiles(QStringList files) {
     while (files.size() > 4)
         files.removeLast();
     for (int i = 0; i < 4; ++i)

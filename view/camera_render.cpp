@@ -6,7 +6,9 @@
 #include "document/orvanta_doc.h"
 #include "model/environment/pov_background.h"
 #include "model/pov_object.h"
+#include "render/render_presets.h"
 #include "view/orvanta_view.h"
+#include "view/view_navigation.h"
 
 namespace {
 // at most seven OpenGL lights are switched on
@@ -37,26 +39,35 @@ void COrvantaView::RenderCameraScene() {
     const int height = clientHeight_;
     const bool filled = !Wireframe;
 
+    // The picture has the shape of the one POV-Ray renders (the chosen render size, 4:3
+    // unless chosen otherwise), centred between black bars: a sphere stays round.
+    glDisable(GL_SCISSOR_TEST);
     glViewport(0, 0, width, height);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     CPovObject* camera = doc.Camera;
-    if (camera && !camera->IsPresent()) {
-        // a deleted camera shows nothing
-        glClearColor(0, 0, 0, 0);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        return;
-    }
+    if (camera && !camera->IsPresent())
+        return;  // a deleted camera shows nothing
+    const RenderChoice picture = LoadRenderChoice();
+    const double aspect = static_cast<double>(picture.width) / picture.height;
+    const view_nav::Rect frame = view_nav::AspectRect(width, height, picture.width, picture.height);
+    // OpenGL counts rows from the bottom
+    const int bottom = height - frame.y - frame.height;
+    glViewport(frame.x, bottom, frame.width, frame.height);
+    glScissor(frame.x, bottom, frame.width, frame.height);
+    glEnable(GL_SCISSOR_TEST);
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     if (camera) {
-        gluPerspective(45.0, 1.33, 1.0, 4000.0);
+        gluPerspective(45.0, aspect, 1.0, 4000.0);
         const Vector& eye = camera->Translation();
         Vector centre;
         if (camera->FirstChild && !camera->FirstChild->Steps.empty())
             centre = camera->FirstChild->Translation();
         gluLookAt(-eye.X, eye.Y, eye.Z, -centre.X, centre.Y, centre.Z, 0, 1, 0);
     } else {
-        gluPerspective(45.0, 1.33, 1.0, 200.0);
+        gluPerspective(45.0, aspect, 1.0, 200.0);
         gluLookAt(0, 0, -20, 0, 0, 0, 0, 1, 0);
     }
 
@@ -109,4 +120,5 @@ void COrvantaView::RenderCameraScene() {
     for (CPovObject* o = doc.Objects; o; o = o->NextSibling)
         if (!IsLightKind(o->GetType()))
             o->Draw(*this, nullptr, 0, 0, width, height, Zoom);
+    glDisable(GL_SCISSOR_TEST);
 }

@@ -1,0 +1,126 @@
+// Cascading keeps useful sizes, the window menu lists the views, the wheel scrolls and zooms,
+// Escape and Delete act on the picked object, and the world axes show.
+#include <QMenu>
+#include <QMenuBar>
+#include <QWheelEvent>
+
+#include "document/creation_commands.h"
+#include "document/orvanta_doc.h"
+#include "model/pov_object.h"
+#include "resources/command_ids.h"
+#include "tests/app_firsthour/first_hour_fixture.h"
+
+namespace {
+
+QMenu* MenuTitled(QMenuBar* bar, const QString& title) {
+    for (QAction* a : bar->actions())
+        if (a->text() == title)
+            return a->menu();
+    return nullptr;
+}
+
+void Wheel(QWidget* canvas, QPoint at, int delta, Qt::KeyboardModifiers keys) {
+    QWheelEvent event(QPointF(at), canvas->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, keys, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(canvas, &event);
+}
+
+TEST_F(FirstHourTest, CascadingKeepsUsefulSizesAndShowsEveryTitle) {
+    Trigger(ID_WINDOW_CASCADE);
+    const QRect area = app->Frame()->MdiArea()->viewport()->rect();
+    const auto& frames = app->Frame()->ChildFrames();
+    ASSERT_EQ(frames.size(), 4u);
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const QRect g = frames[i]->geometry();
+        EXPECT_TRUE(area.contains(g)) << i;
+        EXPECT_GE(g.width(), area.width() / 2) << i;
+        EXPECT_GE(g.height(), area.height() / 2) << i;
+        if (i > 0) {
+            EXPECT_GT(g.top(), frames[i - 1]->geometry().top()) << i;
+            EXPECT_GT(g.left(), frames[i - 1]->geometry().left()) << i;
+        }
+    }
+    Screenshot(app->Frame(), "cascaded-views");
+}
+
+TEST_F(FirstHourTest, TheWindowMenuListsTheViewsWithTheActiveOneChecked) {
+    QMenu* menu = MenuTitled(app->Frame()->menuBar(), "&Fenster");
+    ASSERT_NE(menu, nullptr);
+    Activate(kSideView);
+    emit menu->aboutToShow();
+    QStringList titles;
+    QString checked;
+    for (QAction* a : menu->actions()) {
+        if (a->isCheckable() && !a->data().isValid()) {
+            titles << a->text();
+            if (a->isChecked())
+                checked = a->text();
+        }
+    }
+    ASSERT_EQ(titles.size(), 4);
+    EXPECT_EQ(titles[0], "&1 Script:1 Draufsicht");
+    EXPECT_EQ(checked, "&3 Script:3 Seitenansicht");
+    // choosing an entry activates its view; the list is made anew each time
+    for (QAction* a : menu->actions())
+        if (a->text() == titles[3])
+            a->trigger();
+    Settle();
+    EXPECT_EQ(app->Frame()->MdiArea()->activeSubWindow(), FrameOfKind(kFrontView));
+    emit menu->aboutToShow();
+    int entries = 0;
+    for (QAction* a : menu->actions())
+        entries += a->isCheckable() && !a->data().isValid();
+    EXPECT_EQ(entries, 4);
+}
+
+TEST_F(FirstHourTest, WheelScrollsAndControlWheelZooms) {
+    ViewWidget* front = Activate(kFrontView);
+    COrvantaView& view = front->View();
+    const int vertical = front->Position(ScrollBar::Vertical);
+    const int horizontal = front->Position(ScrollBar::Horizontal);
+    Wheel(front->Canvas(), QPoint(50, 50), 120, Qt::NoModifier);
+    Settle();
+    EXPECT_LT(front->Position(ScrollBar::Vertical), vertical);
+    Wheel(front->Canvas(), QPoint(50, 50), -120, Qt::ShiftModifier);
+    Settle();
+    EXPECT_GT(front->Position(ScrollBar::Horizontal), horizontal);
+    const double zoom = view.Zoom;
+    Wheel(front->Canvas(), QPoint(50, 50), 240, Qt::ControlModifier);
+    Settle();
+    EXPECT_GT(view.Zoom, zoom);
+    EXPECT_EQ(app->Document()->ZoomFront, static_cast<int>(view.Zoom));
+}
+
+TEST_F(FirstHourTest, EscapeLetsGoAndDeleteCutsWhatUndoBringsBack) {
+    ViewWidget* front = Activate(kFrontView);
+    CPovObject* sphere = app->Create(CreateKind::Sphere);
+    ASSERT_EQ(app->Document()->CurrentObject, sphere);
+    front->Canvas()->setFocus();
+    QTest::keyClick(front->Canvas(), Qt::Key_Escape);
+    Settle();
+    EXPECT_EQ(app->Document()->CurrentObject, nullptr);
+    app->Frame()->UpdateCommandStates();
+    EXPECT_FALSE(app->Frame()->Action(ID_EDIT_DELETE)->isEnabled());
+
+    sphere->Select(front->View());
+    app->Frame()->UpdateCommandStates();
+    QTest::keyClick(front->Canvas(), Qt::Key_Delete);
+    Settle();
+    EXPECT_FALSE(sphere->IsPresent());
+    Trigger(ID_EDIT_UNDO);
+    EXPECT_TRUE(sphere->IsPresent());
+}
+
+TEST_F(FirstHourTest, ShowAllFitsTheSceneAndTheAxesShow) {
+    for (CreateKind kind : {CreateKind::Sphere, CreateKind::Box, CreateKind::Cone})
+        app->Create(kind);
+    ViewWidget* front = Activate(kFrontView);
+    QTest::keyClick(front->Canvas(), Qt::Key_Home);
+    Settle();
+    EXPECT_GT(front->View().Zoom, 10.0);
+    Screenshot(FrameOfKind(kFrontView), "front-view-axes");
+    Trigger(ID_WINDOW_TILE_HORZ);
+    Screenshot(app->Frame(), "tiled-views-axes");
+}
+
+}  // namespace
