@@ -201,6 +201,11 @@ QWidget* PageWidget::MakeWidget(size_t index) {
             auto* combo = new QComboBox(this);
             combo->setEditable(f.editable);
             combo->setMaxVisibleItems(20);
+            if (f.editable) {
+                // room for a typed number such as "0.000000", not only for the entries
+                combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+                combo->setMinimumContentsLength(8);
+            }
             connect(combo, &QComboBox::activated, this, [this, index, id, combo](int chosen) {
                 SheetField& field = FieldAt(index);
                 field.value = chosen;

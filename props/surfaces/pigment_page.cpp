@@ -83,6 +83,7 @@ void CPropTexturePigment::AddColorPanel() {
     for (int n = 1; n <= kPigmentRows; ++n)
         count.items.push_back(std::to_string(n));
     Add(FieldKind::Button, "effect", Tr("E&ffekt..."), group).sameRow = true;
+    Add(FieldKind::Note, "order.note", "", group).visible = false;
 }
 
 void CPropTexturePigment::AddImagePanel() {
@@ -164,7 +165,7 @@ void CPropTexturePigment::ShowPanel() {
     const bool colors = kind >= kPigmentColor && kind <= kPigmentColorMap;
     for (SheetField& f : Fields()) {
         if (f.group == Tr("Farben"))
-            f.visible = colors;
+            f.visible = colors && f.id != "order.note";
         else if (f.group == Tr("Imagemap"))
             f.visible = kind == kPigmentImageMap;
         else if (f.group == Tr("Pigmentmap"))
@@ -183,6 +184,19 @@ void CPropTexturePigment::ShowPanel() {
     for (int i = 0; i < kPigmentRows; ++i)
         for (const char* part : {".pick", ".color", ".filter", ".index"})
             Enable(Row(i, part), i < count);
+    ShowOrderNote();
+}
+
+void CPropTexturePigment::ShowOrderNote() {
+    bool falling = false;
+    if (Kind() == kPigmentColorMap)
+        for (int i = 1; i <= Value("count") && i < kPigmentRows; ++i)
+            falling =
+                falling || Lenient(*this, Row(i, ".index")) < Lenient(*this, Row(i - 1, ".index"));
+    Show("order.note", falling);
+    // POV-Ray looks a colour map's entries up in the order given
+    SetText("order.note", Tr("Die Indizes fallen: POV-Ray erwartet die Farben mit steigendem "
+                             "Index, sonst stimmen die Farben nicht."));
 }
 
 void CPropTexturePigment::UserEdited(SheetModel&) {
@@ -193,6 +207,8 @@ void CPropTexturePigment::UserEdited(SheetModel&) {
 void CPropTexturePigment::Changed(SheetModel& sheet, std::string_view id) {
     if (id == "kind" || id == "count")
         ShowPanel();
+    else if (id.ends_with(".index"))
+        ShowOrderNote();
     UserEdited(sheet);
 }
 

@@ -31,6 +31,8 @@ class CPropTexturePigment : public SurfacePage {
     void AddPigmentMapPanel();
     // shows the panel of the chosen kind and applies the colour panel's kind rule
     void ShowPanel();
+    // a colour map whose indices fall somewhere renders wrongly: the page says so
+    void ShowOrderNote();
     void FillMapNames();
     // a pigment of the map was renamed in its own sheet
     void Renamed(const std::string& before, const std::string& after);

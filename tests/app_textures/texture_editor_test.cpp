@@ -2,88 +2,17 @@
 // makes a checker of two colours picked in the colour dialog, its finish page a highlight; the
 // saved scene renders in POV-Ray as a checkered sphere.
 #include <QCheckBox>
-#include <QColorDialog>
-#include <QComboBox>
 #include <QListView>
-#include <QRadioButton>
-#include <filesystem>
 
 #include "document/creation_commands.h"
 #include "document/povray_command.h"
 #include "model/surfaces/pov_texture.h"
-#include "model/surfaces/predefined_textures.h"
 #include "platform/qt/qprocess_launcher.h"
-#include "preview/preview_set.h"
 #include "preview/qt/preview_frame.h"
 #include "preview/qt/preview_service.h"
-#include "tests/app_props/sheet_app_fixture.h"
-
-namespace fs = std::filesystem;
+#include "tests/app_textures/texture_app_fixture.h"
 
 namespace {
-
-class TextureEditorAppTest : public SheetAppTest {
-  protected:
-    // The first entries of the texture list get real pictures, all others a stand-in, so that
-    // nothing is rendered in the background while the test runs.
-    void PreparePreviewPictures(int real) {
-        const std::string folder = RenderFolder();
-        std::string names;
-        for (int i = 0; i < real; ++i)
-            names += std::string(i ? "," : "") + kPredefinedTextures[i];
-        const CliRun run = RunCli("previews -o " + folder + " --missing --only " + names);
-        ASSERT_EQ(run.status, 0) << run.err;
-        QImage standIn(16, 16, QImage::Format_RGB32);
-        standIn.fill(QColor(200, 200, 200));
-        for (const PreviewSubject& s : PreviewSet()) {
-            const std::string file = folder + "/" + RenderedPictureName(s);
-            if (!fs::exists(file))
-                standIn.save(QString::fromStdString(file));
-        }
-    }
-    // Runs act on the colour dialog as soon as it is shown.
-    void WhenColorDialogShows(QColor color) {
-        auto poll = std::make_shared<std::function<void()>>();
-        std::weak_ptr<std::function<void()>> self = poll;
-        *poll = [color, self] {
-            auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible()) {
-                if (auto again = self.lock())
-                    QTimer::singleShot(20, [again] { (*again)(); });
-                return;
-            }
-            dialog->setCurrentColor(color);
-            dialog->accept();
-        };
-        polls_.push_back(poll);
-        QTimer::singleShot(0, [poll] { (*poll)(); });
-    }
-    static QAbstractButton* Button(SheetDialog& d, const char* id) {
-        return qobject_cast<QAbstractButton*>(d.CurrentPage()->FieldWidget(id));
-    }
-    static QComboBox* Combo(SheetDialog& d, const char* id) {
-        return qobject_cast<QComboBox*>(d.CurrentPage()->FieldWidget(id));
-    }
-    static void ChooseInCombo(SheetDialog& d, const char* id, const QString& text) {
-        QComboBox* combo = Combo(d, id);
-        ASSERT_NE(combo, nullptr) << id;
-        const int index = combo->findText(text);
-        ASSERT_GE(index, 0) << text.toStdString();
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
-    static void ShowTab(SheetDialog& d, const QString& title) {
-        for (int i = 0; i < d.Tabs()->count(); ++i)
-            if (d.Tabs()->tabText(i) == title)
-                d.Tabs()->setCurrentIndex(i);
-        ASSERT_EQ(d.Tabs()->tabText(d.Tabs()->currentIndex()), title);
-    }
-    static void ClickRadio(SheetDialog& d, const char* id, const QString& text) {
-        for (QRadioButton* radio : d.CurrentPage()->FieldWidget(id)->findChildren<QRadioButton*>())
-            if (radio->text() == text)
-                radio->click();
-    }
-};
 
 // the colour of a pixel: clearly red, clearly blue, or neither
 char Hue(const QImage& image, int x, int y) {
@@ -97,7 +26,7 @@ char Hue(const QImage& image, int x, int y) {
 
 }  // namespace
 
-TEST_F(TextureEditorAppTest, ACheckeredSphereFromTheTexturePage) {
+TEST_F(TextureAppTest, ACheckeredSphereFromTheTexturePage) {
     if (std::system("command -v povray >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "povray is not installed";
     PreparePreviewPictures(20);

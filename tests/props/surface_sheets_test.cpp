@@ -106,6 +106,11 @@ TEST_F(SurfaceSheetTest, KindsFixTheColoursAndOkStoresEverySixRows) {
                        EXPECT_FALSE(r.Field("c5.index").enabled);
                        EXPECT_TRUE(r.Choose("c4.filter", "0.3"));
                        EXPECT_FALSE(r.Type("c6.index", "0.95"));  // a disabled row
+                       // the fourth index (0.0) falls below the third: POV-Ray would go wrong
+                       EXPECT_TRUE(r.Field("order.note").visible);
+                       EXPECT_TRUE(r.Type("c4.index", "1.0"));
+                       EXPECT_FALSE(r.Field("order.note").visible);
+                       EXPECT_TRUE(r.Type("c4.index", "0.0"));
                        return OkOrCancel(r);
                    }),
               0 + 1);
