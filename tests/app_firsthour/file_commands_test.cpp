@@ -25,7 +25,7 @@ void AnswerFileDialog(const QString& path, QStringList* filters = nullptr) {
         if (filters)
             *filters = dialog->nameFilters();
         dialog->selectFile(path);
-        dialog->accept();
+        static_cast<QDialog*>(dialog)->accept();  // as OK does
     });
 }
 

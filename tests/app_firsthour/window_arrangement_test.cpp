@@ -19,10 +19,12 @@ QMenu* MenuTitled(QMenuBar* bar, const QString& title) {
     return nullptr;
 }
 
-void Wheel(QWidget* canvas, QPoint at, int delta, Qt::KeyboardModifiers keys) {
-    QWheelEvent event(QPointF(at), canvas->mapToGlobal(QPointF(at)), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, keys, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(canvas, &event);
+// a wheel turn over a point of the view's canvas
+void Wheel(ViewWidget* view, QPoint at, int delta, Qt::KeyboardModifiers keys) {
+    const QPoint inView = view->Canvas()->mapTo(view, at);
+    QWheelEvent event(QPointF(inView), view->mapToGlobal(QPointF(inView)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, keys, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &event);
 }
 
 TEST_F(FirstHourTest, CascadingKeepsUsefulSizesAndShowsEveryTitle) {
@@ -78,14 +80,14 @@ TEST_F(FirstHourTest, WheelScrollsAndControlWheelZooms) {
     COrvantaView& view = front->View();
     const int vertical = front->Position(ScrollBar::Vertical);
     const int horizontal = front->Position(ScrollBar::Horizontal);
-    Wheel(front->Canvas(), QPoint(50, 50), 120, Qt::NoModifier);
+    Wheel(front, QPoint(50, 50), 120, Qt::NoModifier);
     Settle();
     EXPECT_LT(front->Position(ScrollBar::Vertical), vertical);
-    Wheel(front->Canvas(), QPoint(50, 50), -120, Qt::ShiftModifier);
+    Wheel(front, QPoint(50, 50), -120, Qt::ShiftModifier);
     Settle();
     EXPECT_GT(front->Position(ScrollBar::Horizontal), horizontal);
     const double zoom = view.Zoom;
-    Wheel(front->Canvas(), QPoint(50, 50), 240, Qt::ControlModifier);
+    Wheel(front, QPoint(50, 50), 240, Qt::ControlModifier);
     Settle();
     EXPECT_GT(view.Zoom, zoom);
     EXPECT_EQ(app->Document()->ZoomFront, static_cast<int>(view.Zoom));
@@ -103,9 +105,8 @@ TEST_F(FirstHourTest, EscapeLetsGoAndDeleteCutsWhatUndoBringsBack) {
     EXPECT_FALSE(app->Frame()->Action(ID_EDIT_DELETE)->isEnabled());
 
     sphere->Select(front->View());
-    app->Frame()->UpdateCommandStates();
-    QTest::keyClick(front->Canvas(), Qt::Key_Delete);
-    Settle();
+    EXPECT_TRUE(app->Frame()->Action(ID_EDIT_DELETE)->shortcuts().contains(QKeySequence("Del")));
+    Trigger(ID_EDIT_DELETE);
     EXPECT_FALSE(sphere->IsPresent());
     Trigger(ID_EDIT_UNDO);
     EXPECT_TRUE(sphere->IsPresent());
@@ -115,8 +116,8 @@ TEST_F(FirstHourTest, ShowAllFitsTheSceneAndTheAxesShow) {
     for (CreateKind kind : {CreateKind::Sphere, CreateKind::Box, CreateKind::Cone})
         app->Create(kind);
     ViewWidget* front = Activate(kFrontView);
-    QTest::keyClick(front->Canvas(), Qt::Key_Home);
-    Settle();
+    EXPECT_TRUE(app->Frame()->Action(ID_VIEW_ZOOM_FIT)->shortcuts().contains(QKeySequence("Home")));
+    Trigger(ID_VIEW_ZOOM_FIT);
     EXPECT_GT(front->View().Zoom, 10.0);
     Screenshot(FrameOfKind(kFrontView), "front-view-axes");
     Trigger(ID_WINDOW_TILE_HORZ);
