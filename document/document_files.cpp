@@ -15,6 +15,7 @@ FileResult COrvantaDoc::OnSaveDocument(const std::string& path) {
     if (result.ok) {
         SetPathName(path);
         SetModifiedFlag(false);
+        history_.MarkClean();
     }
     return result;
 }
@@ -46,6 +47,8 @@ SceneReadResult COrvantaDoc::OnOpenDocument(const std::string& path,
         WriteReadLogs(options.logFolder, result);
     SetPathName(path);
     SetModifiedFlag(false);
+    history_.Clear();
+    history_.MarkClean();
     return result;
 }
 
@@ -60,6 +63,12 @@ SceneReadResult COrvantaDoc::LoadObjectsFromFile(const std::string& path,
         failed.ok = false;
         return failed;
     }
+    // the label names the file as the file system spells it
+    const size_t slash = path.find_last_of('/');
+    EditStep step(*this, StepLabel("Laden aus Datei") + " " +
+                             path.substr(slash == std::string::npos ? 0 : slash + 1));
+    history_.RecordLists();
+    history_.RecordSettings();
     SceneReadResult result = ReadSceneBuffer(*this, buffer, false, options.progress);
     // the scene keeps its own texture, pigment or halo of a name the file declares again
     for (const std::string& name : DropRepeatedDeclarations(*this, declarations))
@@ -73,6 +82,9 @@ SceneReadResult COrvantaDoc::LoadObjectsFromFile(const std::string& path,
     // current before
     CurrentObject = current;
     if (Objects != head) {
+        // the new head may be an object that was there before (a group that failed to read
+        // gives its members back)
+        step.Record(*Objects);
         PlaceNewObject(Objects);
         UpdateAllViews();
         SetModifiedFlag(true);

@@ -63,6 +63,7 @@ enum CommandId : int {
     ID_EDIT_CUT = 57635,
     ID_EDIT_PASTE = 57637,
     ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
     // the Delete and Escape keys (no historic numbers)
     ID_EDIT_DELETE = 32903,
     ID_EDIT_DESELECT = 32904,

@@ -67,6 +67,7 @@ COrvantaView::COrvantaView(COrvantaDoc& document, IScrollBars& scrollBars, IView
 }
 
 COrvantaView::~COrvantaView() {
+    EndDragStep();
     document_.RemoveView(this);
     --ViewCount;
     IFrameLink& frame = GetFrameLink();

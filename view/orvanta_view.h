@@ -82,6 +82,7 @@ class COrvantaView : public IViewPort {
     bool IsActive() const override { return Active != 0; }
     Vector GetViewCentre() const override;
     void OnDocumentChanged() override { Redraw(); }
+    void ForgetObjects(const std::function<bool(const CPovObject*)>& leftScene) override;
 
     // ---- window
     // Window creation with the outer window size and the client size: scroll ranges and
@@ -200,6 +201,9 @@ class COrvantaView : public IViewPort {
     // a move drag step with the position kept on the grid
     void MoveSnapped(double dh, double dv);
     bool CommandEnabledOutsideCamera() const { return ViewKind != kCameraView; }
+    // A drag is one step of the history, from its first move to the button's release.
+    void BeginDragStep();
+    void EndDragStep();
 
     COrvantaDoc& document_;
     IScrollBars& scrollBars_;
@@ -209,6 +213,7 @@ class COrvantaView : public IViewPort {
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     int redrawRequests_ = 0;
+    bool dragStepOpen_ = false;
     // a snapped move drag: where the object was at the press, and the mouse's way since then
     Vector dragStart_;
     double dragH_ = 0;
