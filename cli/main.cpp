@@ -52,10 +52,14 @@ const std::vector<CommandInfo>& AllCommands() {
          RunPovRay},
         {"dump", "FILE [--logs DIR]", "read a scene file and print it as JSON with its problems",
          RunDump},
-        {"convert", "IN OUT [--logs DIR]",
-         "read a scene file and write it again (exit 1 when it had problems)", RunConvert},
-        {"check", "FILE [--logs DIR]",
-         "print \"LINE: message\" per problem of a scene file (exit 1 when any)", RunCheck},
+        {"convert", "IN OUT [--logs DIR] [--force]",
+         "read a scene file and write it again (exit 1 when it had problems; a file not read "
+         "completely is not written over itself without --force)",
+         RunConvert},
+        {"check", "FILE [--logs DIR] [--stats]",
+         "print \"LINE: message\" per problem of a scene file and per name it uses that "
+         "nothing declares (exit 1 when any); --stats adds the number of objects read",
+         RunCheck},
         {"render",
          "FILE --view top|front|side|camera [--size WxH] [--zoom Z] [--grid G] [--scroll H,V] "
          "[--select NAME] [--wireframe] [--logs DIR] -o OUT.png",

@@ -16,6 +16,7 @@ FileResult COrvantaDoc::OnSaveDocument(const std::string& path) {
         SetPathName(path);
         SetModifiedFlag(false);
         history_.MarkClean();
+        incompleteRead_ = false;
     }
     return result;
 }
@@ -49,6 +50,7 @@ SceneReadResult COrvantaDoc::OnOpenDocument(const std::string& path,
     SetModifiedFlag(false);
     history_.Clear();
     history_.MarkClean();
+    incompleteRead_ = !result.problems.empty();
     return result;
 }
 

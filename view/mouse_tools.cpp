@@ -165,7 +165,7 @@ void COrvantaView::OnMouseMove(int x, int y) {
         LastMouseX = point.x;
         LastMouseY = point.y;
     }
-    Redraw();
+    RedrawLive();
 }
 
 void COrvantaView::MoveSnapped(double dh, double dv) {
