@@ -1,14 +1,17 @@
 // Cascading keeps useful sizes, the window menu lists the views, the wheel scrolls and zooms,
-// Escape and Delete act on the picked object, and the world axes show.
+// Escape and Delete act on the picked object, the world axes show, and the camera view keeps
+// the shape of the rendered picture.
 #include <QMenu>
 #include <QMenuBar>
 #include <QWheelEvent>
 
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
+#include "model/environment/pov_background.h"
 #include "model/pov_object.h"
 #include "resources/command_ids.h"
-#include "tests/app_firsthour/first_hour_fixture.h"
+#include "tests/app/first_hour_fixture.h"
+#include "view/qt/widgets/camera_canvas.h"
 
 namespace {
 
@@ -122,6 +125,48 @@ TEST_F(FirstHourTest, ShowAllFitsTheSceneAndTheAxesShow) {
     Screenshot(FrameOfKind(kFrontView), "front-view-axes");
     Trigger(ID_WINDOW_TILE_HORZ);
     Screenshot(app->Frame(), "tiled-views-axes");
+}
+
+TEST_F(FirstHourTest, TheCameraViewShowsThePicturesShapeBetweenBars) {
+    app->Create(CreateKind::Sphere);
+    auto* background = dynamic_cast<CPovBackground*>(app->Create(CreateKind::Background));
+    ASSERT_NE(background, nullptr);
+    background->BackgroundColor = 0xFF0000;  // blue, to tell the picture from the bars
+    COrvantaMDIChildWnd* frame = FrameOfKind(kCameraView);
+    ASSERT_NE(frame, nullptr);
+    CameraCanvas* canvas = frame->GetViewWidget()->Camera();
+    ASSERT_NE(canvas, nullptr);
+    struct Case {
+        QSize frameSize;
+        const char* name;
+    };
+    for (const Case& c :
+         {Case{{320, 700}, "camera-view-tall"}, Case{{900, 300}, "camera-view-wide"}}) {
+        frame->showNormal();
+        frame->resize(c.frameSize);
+        canvas->SceneChanged();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return canvas->Picture().size() == canvas->size() && !canvas->PictureOutstanding();
+            },
+            20000))
+            << c.name;
+        Screenshot(frame, c.name);
+        // the blue picture: 4:3, centred, touching two opposite edges
+        const QImage image = canvas->Picture();
+        QRect picture;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qBlue(image.pixel(x, y)) > 128)
+                    picture |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(picture.isEmpty()) << c.name;
+        EXPECT_NEAR(picture.width() * 3.0, picture.height() * 4.0, 8) << c.name;
+        EXPECT_LE(std::abs(picture.left() - (image.width() - 1 - picture.right())), 1) << c.name;
+        EXPECT_LE(std::abs(picture.top() - (image.height() - 1 - picture.bottom())), 1) << c.name;
+        EXPECT_TRUE(picture.width() == image.width() || picture.height() == image.height())
+            << c.name;
+        EXPECT_EQ(qGray(image.pixel(0, 0)), 0) << c.name;  // a bar
+    }
 }
 
 }  // namespace

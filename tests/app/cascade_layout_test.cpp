@@ -22,8 +22,9 @@ TEST(CascadeLayout, WindowsStayInsideUsefulAndEachTitleShows) {
                     EXPECT_GE(r.width, std::min(w, std::max(w / 2, 320)));
                     EXPECT_GE(r.height, std::min(h, std::max(h / 2, 240)));
                     // the windows that follow each other differ by a title bar, or start over
-                    if (i > 0 && r.y > 0)
+                    if (i > 0 && r.y > 0) {
                         EXPECT_EQ(r.y - rects[i - 1].y, 26);
+                    }
                 }
             }
         }
