@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <chrono>
 
+#include "app/child_frame.h"
 #include "app/main_frame.h"
 #include "app/orvanta_app.h"
 #include "app/render_window.h"
@@ -12,6 +13,8 @@
 #include "props/qt/qt_sheet_services.h"
 #include "props/qt/sheet_dialog.h"
 #include "props/settings/executables_page.h"
+#include "view/qt/widgets/camera_canvas.h"
+#include "view/qt/widgets/view_widget.h"
 
 namespace {
 double SteadySeconds() {
@@ -30,6 +33,7 @@ RenderController::RenderController(COrvantaApp& app, QMainWindow& frame)
     connect(window_, &RenderWindow::renderRequested, this, &RenderController::Run);
     connect(window_, &RenderWindow::settingsRequested, this, [this] { PovRaySettings(); });
     connect(window_, &RenderWindow::problemChosen, this, &RenderController::ProblemChosen);
+    connect(window_, &RenderWindow::choiceChanged, this, &RenderController::ReshapeCameraViews);
     // the menu's Stop and its shortcut follow the render, however it was started
     connect(window_, &RenderWindow::stateChanged, this, [this] {
         if (CMainFrame* frame = app_.Frame())
@@ -68,6 +72,7 @@ bool RenderController::PovRaySettings() {
     if (ok) {
         commands_->SetChoice(sheet.Choice());
         window_->ShowChoice();
+        ReshapeCameraViews();
     }
     return ok;
 }
@@ -95,6 +100,13 @@ void RenderController::Later(std::function<void()> call) {
 void RenderController::ShowPicture(const std::string& file, int width, int height,
                                    const std::vector<std::uint32_t>& pixels) {
     window_->ShowPicture(file, width, height, pixels);
+}
+
+void RenderController::ReshapeCameraViews() {
+    if (CMainFrame* frame = app_.Frame())
+        for (COrvantaMDIChildWnd* child : frame->ChildFrames())
+            if (CameraCanvas* camera = child->GetViewWidget()->Camera())
+                camera->SceneChanged();
 }
 
 void RenderController::ProblemChosen(int index) {

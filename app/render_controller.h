@@ -40,6 +40,8 @@ class RenderController : public QObject, public IRenderHost {
 
   private:
     void ProblemChosen(int index);
+    // the camera views show the picture's shape: a new render size reshapes them
+    void ReshapeCameraViews();
 
     COrvantaApp& app_;
     QMainWindow& frame_;

@@ -153,8 +153,10 @@ RenderWindow::RenderWindow(RenderCommands& commands, QWidget* parent)
     setWidget(body);
 
     connect(size_, &QComboBox::activated, this, [this](int index) {
-        if (index >= 0 && index < static_cast<int>(RenderPresets().size()))
+        if (index >= 0 && index < static_cast<int>(RenderPresets().size())) {
             commands_.SetChoice(RenderPresets()[static_cast<size_t>(index)].choice);
+            emit choiceChanged();
+        }
     });
     connect(render_, &QPushButton::clicked, this, &RenderWindow::renderRequested);
     connect(settings_, &QPushButton::clicked, this, &RenderWindow::settingsRequested);

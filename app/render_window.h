@@ -66,6 +66,8 @@ class RenderWindow : public QDockWidget {
     void problemChosen(int index);
     // a render started or ended
     void stateChanged();
+    // another render size was chosen
+    void choiceChanged();
 
   private:
     void OnState();

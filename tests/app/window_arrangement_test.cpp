@@ -1,10 +1,13 @@
 // Cascading keeps useful sizes, the window menu lists the views, the wheel scrolls and zooms,
 // Escape and Delete act on the picked object, the world axes show, and the camera view keeps
 // the shape of the rendered picture.
+#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWheelEvent>
 
+#include "app/render_controller.h"
+#include "app/render_window.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "model/environment/pov_background.h"
@@ -167,6 +170,20 @@ TEST_F(FirstHourTest, TheCameraViewShowsThePicturesShapeBetweenBars) {
             << c.name;
         EXPECT_EQ(qGray(image.pixel(0, 0)), 0) << c.name;  // a bar
     }
+
+    // choosing a wide render size in the render window reshapes the view at once
+    auto* size = app->Render().Window()->findChild<QComboBox*>();
+    ASSERT_NE(size, nullptr);
+    size->setCurrentIndex(7);
+    ASSERT_EQ(size->currentText(), QString::fromUtf8("1920 × 1080"));
+    emit size->activated(7);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            const QImage image = canvas->Picture();
+            return !canvas->PictureOutstanding() &&
+                   qBlue(image.pixel(image.width() / 2 - image.height() * 8 / 9 + 4, 10)) > 128;
+        },
+        20000));
 }
 
 }  // namespace
