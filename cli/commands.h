@@ -14,6 +14,7 @@ int RunDump(const CommandArgs& args);
 int RunConvert(const CommandArgs& args);
 int RunCheck(const CommandArgs& args);
 int RunRender(const CommandArgs& args);
+int RunImport(const CommandArgs& args);
 
 struct CommandInfo {
     const char* name;

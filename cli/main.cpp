@@ -52,6 +52,10 @@ const std::vector<CommandInfo>& AllCommands() {
          RunDump},
         {"convert", "IN OUT [--logs DIR]",
          "read a scene file and write it again (exit 1 when it had problems)", RunConvert},
+        {"import", "IN.pov OUT.om",
+         "read a POV-Ray scene as POV-Ray does and save it as a modeller scene; print what came "
+         "in as editable objects, approximated or as POV-Ray text (exit 1 when not all editable)",
+         RunImport},
         {"check", "FILE [--logs DIR]",
          "print \"LINE: message\" per problem of a scene file (exit 1 when any)", RunCheck},
         {"render",

@@ -1,0 +1,79 @@
+#include "import/scene_importer.h"
+
+#include <algorithm>
+
+#include "document/orvanta_doc.h"
+#include "import/object_mapper.h"
+#include "import/pov_evaluator.h"
+#include "model/scene_host.h"
+
+namespace {
+
+ImportReport MapScene(const pov::EvaluatedScene& scene, COrvantaDoc& doc) {
+    ImportReport report;
+    report.stopped = scene.stopped;
+    for (const pov::Problem& p : scene.problems) {
+        if (p.error) {
+            report.Add(ImportReportEntry::Outcome::Problem,
+                       p.loc.file < scene.files.size() ? scene.files[p.loc.file].name : "",
+                       static_cast<int>(p.loc.line), "", p.message);
+        }
+    }
+    // objects take names without searching the list each time, as while a file is read
+    CSceneHost* const previousDocument = CurrentDocument;
+    const bool previousLoading = LoadingScene;
+    CurrentDocument = &doc;
+    LoadingScene = true;
+    {
+        pov::ObjectMapper mapper(scene, doc, report);
+        for (const pov::Statement& s : scene.statements) {
+            mapper.MapStatement(s);
+        }
+        std::vector<CPovObject*> objects = mapper.TakeObjects();
+        // the document's list is newest first; the scene's first statement is written first
+        for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
+            doc.InsertObject(*it);
+        }
+    }
+    LoadingScene = previousLoading;
+    CurrentDocument = previousDocument ? previousDocument : &doc;
+    doc.Pov3() = 1;
+    for (const std::string& include : scene.installedIncludes) {
+        auto& list = doc.UserIncludes();
+        if (std::find(list.begin(), list.end(), include) == list.end()) {
+            list.push_back(include);
+        }
+    }
+    doc.SetModifiedFlag(true);
+    return report;
+}
+
+pov::EvaluatorOptions Options() {
+    pov::EvaluatorOptions options;
+    const std::string installed = pov::InstalledIncludeFolder();
+    if (!installed.empty()) {
+        options.includeFolders.push_back(installed);
+    }
+    return options;
+}
+
+}  // namespace
+
+ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc) {
+    return MapScene(pov::EvaluateFile(path, Options()), doc);
+}
+
+ImportReport ImportPovSceneText(const std::string& text, const std::string& name,
+                                const std::string& folder, COrvantaDoc& doc) {
+    return MapScene(pov::EvaluateText(text, name, folder, Options()), doc);
+}
+
+bool IsPovSceneFileName(const std::string& path) {
+    if (path.size() < 4) {
+        return false;
+    }
+    std::string ext = path.substr(path.size() - 4);
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".pov" || ext == ".inc";
+}
