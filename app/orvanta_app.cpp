@@ -15,8 +15,12 @@
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
 #include "model/pov_object.h"
+#include "model/surfaces/predefined_textures.h"
 #include "platform/prompts.h"
 #include "platform/settings_store.h"
+#include "preview/preview_addons.h"
+#include "preview/preview_pictures.h"
+#include "preview/qt/preview_service.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "view/orvanta_view.h"
@@ -68,7 +72,10 @@ std::optional<CreateKind> CreateKindForCommand(int id) {
     }
 }
 
-COrvantaApp::COrvantaApp() {
+COrvantaApp::COrvantaApp() : previewAddOns_(ScanPreviewAddOns(PreviewFolder())) {
+    SetTextureAddOns(&previewAddOns_);
+    // from now on the pages' preview lookups render what is missing, in the background
+    PreviewService::Instance();
     frame_ = std::make_unique<CMainFrame>(*this);
 }
 
@@ -76,6 +83,7 @@ COrvantaApp::~COrvantaApp() {
     if (frame_)
         frame_->CloseAllViews();
     document_.reset();
+    SetTextureAddOns(nullptr);
 }
 
 QWidget* COrvantaApp::DialogParent() const {

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "document/read_problem.h"
 
@@ -62,6 +64,8 @@ class COrvantaApp : public QObject {
     void DropDocument();
     QWidget* DialogParent() const;
 
+    // the texture-preview add-ons' (texture name, picture) pairs, scanned at start-up
+    std::vector<std::string> previewAddOns_;
     std::unique_ptr<COrvantaDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
     ReadProblems lastProblems_;

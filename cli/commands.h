@@ -15,6 +15,7 @@ int RunConvert(const CommandArgs& args);
 int RunCheck(const CommandArgs& args);
 int RunRender(const CommandArgs& args);
 int RunImport(const CommandArgs& args);
+int RunPreviews(const CommandArgs& args);
 
 struct CommandInfo {
     const char* name;

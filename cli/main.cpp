@@ -62,6 +62,11 @@ const std::vector<CommandInfo>& AllCommands() {
          "FILE --view top|front|side|camera [--size WxH] [--zoom Z] [--grid G] [--scroll H,V] "
          "[--select NAME] [--wireframe] [--logs DIR] -o OUT.png",
          "draw one view of a scene file into a PNG picture, as the modeller shows it", RunRender},
+        {"previews",
+         "-o DIR [--processes N] [--threads N] [--size N] [--only NAME,...] [--missing]",
+         "render the preview pictures of the standard textures, skies and fogs (and of the "
+         "add-ons in DIR) with POV-Ray, named as the modeller looks them up",
+         RunPreviews},
     };
     return commands;
 }

@@ -1,6 +1,7 @@
 // Starting external programs (POV-Ray, the image viewer, a text editor).
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,15 @@ class IProcessLauncher {
     virtual ProcessResult RunAndWait(const std::string& program,
                                      const std::vector<std::string>& arguments,
                                      const std::string& workingFolder) = 0;
+    // Runs the program like RunAndWait, but ends it as soon as cancel becomes true (then
+    // exitCode is -1). Safe to call from a worker thread. Launchers that cannot end a program
+    // early simply wait.
+    virtual ProcessResult RunCancellable(const std::string& program,
+                                         const std::vector<std::string>& arguments,
+                                         const std::string& workingFolder,
+                                         const std::atomic<bool>& /*cancel*/) {
+        return RunAndWait(program, arguments, workingFolder);
+    }
     // Starts the program and leaves it running on its own.
     virtual bool StartDetached(const std::string& program,
                                const std::vector<std::string>& arguments) = 0;

@@ -4,6 +4,7 @@
 // in tests.
 #pragma once
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,8 +29,9 @@ class PageModel {
     PageModel& operator=(const PageModel&) = delete;
 
     const std::string& Title() const { return title_; }
-    std::vector<SheetField>& Fields() { return fields_; }
-    const std::vector<SheetField>& Fields() const { return fields_; }
+    // a deque: a field added later never moves the ones before it
+    std::deque<SheetField>& Fields() { return fields_; }
+    const std::deque<SheetField>& Fields() const { return fields_; }
     // the field with the id; a page asks only for its own fields
     SheetField& Field(std::string_view id);
     const SheetField& Field(std::string_view id) const;
@@ -80,7 +82,7 @@ class PageModel {
 
   private:
     std::string title_;
-    std::vector<SheetField> fields_;
+    std::deque<SheetField> fields_;
     bool shown_ = false;
 };
 

@@ -15,6 +15,14 @@ QStringList ToList(const std::vector<std::string>& arguments) {
 ProcessResult QProcessLauncher::RunAndWait(const std::string& program,
                                            const std::vector<std::string>& arguments,
                                            const std::string& workingFolder) {
+    const std::atomic<bool> never{false};
+    return RunCancellable(program, arguments, workingFolder, never);
+}
+
+ProcessResult QProcessLauncher::RunCancellable(const std::string& program,
+                                               const std::vector<std::string>& arguments,
+                                               const std::string& workingFolder,
+                                               const std::atomic<bool>& cancel) {
     ProcessResult result;
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -26,7 +34,18 @@ ProcessResult QProcessLauncher::RunAndWait(const std::string& program,
         return result;
     }
     result.started = true;
-    process.waitForFinished(-1);
+    // short waits, so that a cancelled run ends within a moment
+    while (!process.waitForFinished(50)) {
+        if (process.state() == QProcess::NotRunning)
+            break;
+        if (cancel.load()) {
+            process.kill();
+            process.waitForFinished(-1);
+            result.output = process.readAll().toStdString();
+            result.exitCode = -1;
+            return result;
+        }
+    }
     result.output = process.readAll().toStdString();
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     return result;

@@ -7,6 +7,10 @@ class QProcessLauncher : public IProcessLauncher {
   public:
     ProcessResult RunAndWait(const std::string& program, const std::vector<std::string>& arguments,
                              const std::string& workingFolder) override;
+    ProcessResult RunCancellable(const std::string& program,
+                                 const std::vector<std::string>& arguments,
+                                 const std::string& workingFolder,
+                                 const std::atomic<bool>& cancel) override;
     bool StartDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override;
 };

@@ -17,6 +17,8 @@
 
 #include "props/page_model.h"
 #include "props/qt/picture_frame.h"
+#include "props/qt/point_area.h"
+#include "props/shapes/point_editor.h"
 #include "props/sheet_model.h"
 
 namespace {
@@ -30,7 +32,12 @@ std::string S(const QString& text) {
 }
 
 std::map<std::string, CustomFieldFactory>& CustomFactories() {
-    static std::map<std::string, CustomFieldFactory> factories;
+    // the point editor's area is built in; others register their own
+    static std::map<std::string, CustomFieldFactory> factories = {
+        {"points", [](SheetField& field, std::function<void()> changed) -> CustomFieldWidget* {
+             return new PointArea(*static_cast<PointEditorModel*>(field.customData),
+                                  std::move(changed));
+         }}};
     return factories;
 }
 
@@ -114,7 +121,8 @@ void PageWidget::Build() {
             b.label->setBuddy(b.widget);
             grid->addWidget(b.label, row, column++);
         }
-        if (f.kind == FieldKind::Note)
+        if (f.kind == FieldKind::Note || f.kind == FieldKind::Radio ||
+            (f.kind == FieldKind::Custom && f.label.empty()))
             grid->addWidget(b.widget, row, column++, 1, 4);
         else
             grid->addWidget(b.widget, row, column++);
@@ -362,7 +370,7 @@ QWidget* PageWidget::FieldWidget(const std::string& id) const {
 QWidget* PageWidget::FirstInput() const {
     for (const Bound& b : bound_) {
         const SheetField& f = FieldAt(b.field);
-        if (f.visible && f.enabled && TakesInput(f.kind))
+        if (f.visible && f.enabled && TakesInput(f.kind) && b.widget->focusPolicy() != Qt::NoFocus)
             return f.kind == FieldKind::Radio ? b.widget->findChild<QRadioButton*>() : b.widget;
     }
     return nullptr;

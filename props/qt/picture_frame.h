@@ -1,5 +1,6 @@
 // A framed picture that loads its file off the user-interface thread: a page never waits for
-// a preview picture. Without a file, or until the picture is read, the frame stays empty.
+// a preview picture. Without a file, or until the picture is read, the frame stays empty; a
+// preview picture that is still being rendered shows a placeholder until it is there.
 #pragma once
 
 #include <QLabel>
@@ -21,6 +22,8 @@ class PictureFrame : public QLabel {
     void loaded();
 
   private:
+    void Reload(const QString& file);
+
     QString file_;
     int generation_ = 0;
 };

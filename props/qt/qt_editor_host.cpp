@@ -1,5 +1,6 @@
 #include "props/qt/qt_editor_host.h"
 
+#include <QApplication>
 #include <QLocale>
 
 #include "props/qt/sheet_dialog.h"
@@ -13,7 +14,9 @@ QtEditorHost::QtEditorHost(QWidget* parent) : parent_(parent), services_(parent)
 
 int QtEditorHost::EditProperties(CPovObject& object, const std::string& caption) {
     return RunObjectSheet(object, caption, services_, [this](SheetModel& sheet) {
-        SheetDialog dialog(sheet, parent_);
+        // a sheet opened from another sheet ("&Neu..." of the texture page) stands over it
+        QWidget* modal = QApplication::activeModalWidget();
+        SheetDialog dialog(sheet, modal ? modal : parent_);
         return dialog.Run();
     });
 }

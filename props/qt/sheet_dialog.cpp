@@ -57,8 +57,10 @@ SheetDialog::SheetDialog(SheetModel& sheet, QWidget* parent) : QDialog(parent), 
         pages_.push_back(page);
         tabs_->addTab(page, Q(sheet.Page(i).Title()));
     }
-    if (sheet.Plain())
+    if (sheet.Plain()) {
         tabs_->tabBar()->hide();
+        tabs_->setDocumentMode(true);
+    }
     layout->addWidget(tabs_);
     connect(tabs_, &QTabWidget::currentChanged, this, &SheetDialog::PageChanging);
 

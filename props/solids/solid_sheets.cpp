@@ -8,6 +8,7 @@
 #include "model/solids/pov_sphere.h"
 #include "model/solids/pov_torus.h"
 #include "props/object_pages.h"
+#include "props/solids/height_field_page.h"
 
 CPropCubic::CPropCubic(CPovCubic& box, std::string caption) : CPropObject(box, std::move(caption)) {
     AddGeneralRotationTexture(*this, GeneralVariant::Plain);
@@ -35,6 +36,7 @@ CPropTorus::CPropTorus(CPovTorus& torus, std::string caption)
 CPropHF::CPropHF(CPovHeightField& heightField, std::string caption)
     : CPropObject(heightField, std::move(caption)) {
     AddGeneralRotationTexture(*this, GeneralVariant::HeightField);
+    AddPage(std::make_unique<CPropHFSpecial>(heightField));
 }
 
 CPropPlane::CPropPlane(CPovPlane& plane, std::string caption)

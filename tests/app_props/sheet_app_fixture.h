@@ -37,6 +37,7 @@ class SheetAppTest : public ModelTest {
     std::unique_ptr<QtEditorHost> host;
     std::string dir;
     bool acted = false;
+    std::vector<std::shared_ptr<std::function<void()>>> polls_;
 
     void SetUp() override {
         ModelTest::SetUp();
@@ -97,22 +98,32 @@ class SheetAppTest : public ModelTest {
         Mouse(target, QEvent::MouseButtonDblClick, at);
         Mouse(target, QEvent::MouseButtonRelease, at);
     }
-    // Runs act on the next sheet dialog as soon as it is shown; acted tells that it ran.
-    void WhenSheetShows(std::function<void(SheetDialog&)> act) {
-        acted = false;
+    // Runs act on the next sheet dialog as soon as it is shown (a nested one: not `over`);
+    // the flag returned, and `acted` for an outer one, tell that it ran.
+    std::shared_ptr<bool> WhenSheetShows(std::function<void(SheetDialog&)> act,
+                                         QWidget* over = nullptr) {
+        auto ran = std::make_shared<bool>(false);
+        if (!over)
+            acted = false;
         auto poll = std::make_shared<std::function<void()>>();
-        *poll = [this, act, poll] {
+        std::weak_ptr<std::function<void()>> self = poll;
+        *poll = [this, act, ran, over, self] {
             auto* dialog = qobject_cast<SheetDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible()) {
-                QTimer::singleShot(20, *poll);
+            if (!dialog || !dialog->isVisible() || dialog == over) {
+                if (auto again = self.lock())
+                    QTimer::singleShot(20, [again] { (*again)(); });
                 return;
             }
             dialog->activateWindow();
             EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
-            acted = true;
+            *ran = true;
+            if (!over)
+                acted = true;
             act(*dialog);
         };
-        QTimer::singleShot(0, *poll);
+        polls_.push_back(poll);
+        QTimer::singleShot(0, [poll] { (*poll)(); });
+        return ran;
     }
     static QLineEdit* Edit(SheetDialog& d, const char* id) {
         return qobject_cast<QLineEdit*>(d.CurrentPage()->FieldWidget(id));

@@ -23,22 +23,30 @@ TEST_F(SphereSheetAppTest, DoubleClickOpensTheSheetAndOkChangesViewsPaneAndFile)
     ViewWidget* front = Activate(kTopView);
     ASSERT_NE(Sphere(), nullptr);
     const QImage before = front->Canvas()->grab().toImage();
+    std::string opened;
+    SetUrlOpener([&opened](const std::string& url) { opened = url; });
     WhenSheetShows([](SheetDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Eigenschaften Kugel");
         ASSERT_GE(d.Tabs()->count(), 2);
         EXPECT_EQ(d.Tabs()->tabText(0), "Allgemein");
         EXPECT_EQ(d.Tabs()->tabText(1), "Drehung");
-        EXPECT_NE(d.ReferenceButton(), nullptr);
+        // "Referenz": POV-Ray's reference at the sphere
+        ASSERT_NE(d.ReferenceButton(), nullptr);
+        d.ReferenceButton()->click();
         // the name has the focus: typing replaces it
         EXPECT_EQ(d.focusWidget(), Edit(d, "name"));
         EXPECT_EQ(Edit(d, "name")->text(), "Kugel_000");
         Screenshot(d, "sphere");
         Retype(d, "name", "Ball");
         Retype(d, "pos.x", "2");
+        d.Tabs()->setCurrentIndex(2);
+        Screenshot(d, "sphere-texture");
         Key(d, Qt::Key_Return);
     });
     DoubleClick(front->Canvas(), SpherePixel(front));
     ASSERT_TRUE(acted);
+    SetUrlOpener(nullptr);
+    EXPECT_NE(opened.find("r3_4.html#r3_4_5_1_12"), std::string::npos) << opened;
     Settle();
     CPovObject* sphere = Sphere();
     EXPECT_EQ(sphere, nullptr);  // renamed
@@ -73,12 +81,15 @@ TEST_F(SphereSheetAppTest, CancelAndEscapeChangeNothing) {
     });
     DoubleClick(front->Canvas(), SpherePixel(front));
     ASSERT_TRUE(acted);
-    // the menu's command opens it too; Abbrechen cancels
+    // Alt+Enter opens it too; Abbrechen cancels
     WhenSheetShows([](SheetDialog& d) {
         Retype(d, "pos.z", "7");
         d.CancelButton()->click();
     });
-    app->Frame()->RunCommand(ID_PROPERTIES);
+    app->Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app->Frame()));
+    app->Frame()->UpdateCommandStates();
+    QTest::keyClick(app->Frame(), Qt::Key_Return, Qt::AltModifier);
     ASSERT_TRUE(acted);
     EXPECT_FALSE(app->Document()->IsModified());
     ASSERT_TRUE(app->SaveDocumentAs(path));
