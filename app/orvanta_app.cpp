@@ -13,6 +13,7 @@
 #include "app/main_frame.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
+#include "import/scene_importer.h"
 #include "model/cp1252.h"
 #include "model/pov_object.h"
 #include "model/surfaces/predefined_textures.h"
@@ -134,6 +135,9 @@ bool COrvantaApp::NewDocument() {
 }
 
 bool COrvantaApp::OpenDocument(const QString& path) {
+    // a POV-Ray scene of another origin comes in through the importer
+    if (ShouldImport(LocalPath(path)))
+        return ImportDocument(path);
     NextViewKind = kCameraView;
     if (!CloseDocument())
         return false;
@@ -150,6 +154,14 @@ bool COrvantaApp::OpenDocument(const QString& path) {
     }
     document_ = std::move(doc);
     document_->SetPathName(LocalPath(QFileInfo(path).absoluteFilePath()));
+    ShowDocumentViews();
+    AddRecentFile(QFileInfo(path).absoluteFilePath());
+    if (!result.problems.empty())
+        ShowReadProblems(path, result.problems);
+    return true;
+}
+
+void COrvantaApp::ShowDocumentViews() {
     frame_->RebuildMenus();
     frame_->OpenView(kCameraView);
     // the other three kinds, by the kind the next view would take now
@@ -165,10 +177,6 @@ bool COrvantaApp::OpenDocument(const QString& path) {
     frame_->TileViews();
     frame_->CentreOrthographicViews();
     frame_->UpdateCommandStates();
-    AddRecentFile(QFileInfo(path).absoluteFilePath());
-    if (!result.problems.empty())
-        ShowReadProblems(path, result.problems);
-    return true;
 }
 
 bool COrvantaApp::SaveDocument() {

@@ -91,6 +91,9 @@ class SceneBuilder : private ITopLevelNames {
     void Zoom(SceneAxis axis, double value);
     void Grid(SceneAxis axis, double value);
     void Include(std::string_view file);
+    // POV-Ray text kept as it is, from its first marker line to its end marker; closed is false
+    // when the end marker is missing (scene_builder_raw.cpp)
+    void RawElement(std::string_view text, bool closed);
 
     // statements
     void BeginDeclaration(std::string_view name);

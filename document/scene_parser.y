@@ -42,7 +42,7 @@ using K = SceneObjectKind;
 %token T_AUTHOR_TEXT T_COMPANY_TEXT T_COMMENT_TEXT T_COMMENT_BREAK
 %token T_SHOWINFOS T_USEPOV2 T_USEPOV3 T_PREDEFINED T_INCLUDE T_GUARD_BEGIN T_GUARD_END
 %token T_ZOOM_FRONT T_ZOOM_RIGHT T_ZOOM_TOP T_GRID_FRONT T_GRID_RIGHT T_GRID_TOP
-%token T_QUICKCOLOR T_DECLARE T_DECLARE_MARKER
+%token T_QUICKCOLOR T_DECLARE T_DECLARE_MARKER T_RAW T_RAW_OPEN
 %token T_CSG_OP T_PATTERN T_HALO_TYPE T_DENSITY T_MAPPING T_MAP_TYPE
 %token K_TEXTURE K_BUMP_MAP K_PIGMENT K_PIGMENT_MAP K_COLOR K_RGB K_RGBT K_RGBFT
 %token K_LOOK_AT K_LOCATION K_CAMERA K_TORUS K_TRANSLATE K_SCALE K_ROTATE
@@ -73,6 +73,8 @@ statement
     | K_CAMERA { b.BeginObject(K::Camera); } '{' camera_items '}' { b.EndStatement(); }
     | K_BACKGROUND { b.BeginObject(K::Background); } '{' items '}' { b.EndStatement(); }
     | K_SKY_SPHERE { b.BeginObject(K::SkySphere); } '{' named_items '}' { b.EndStatement(); }
+    | T_RAW { b.RawElement($1.View(), true); }
+    | T_RAW_OPEN { b.RawElement($1.View(), false); }
     | error { b.Recover(); }
     ;
 

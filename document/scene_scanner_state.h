@@ -12,6 +12,9 @@ struct SceneScannerState {
     std::size_t offset = 0;
     // bytes that start no token, copied in order ("out.txt")
     std::string output;
+    // the raw element being scanned: where its first marker line starts, where its text ends
+    std::size_t rawStart = 0;
+    std::size_t rawEnd = 0;
 
     // Line (from 1) of a position in the text. Lines are counted only when asked for, which
     // is rare (problems); asking in text order counts every byte once.

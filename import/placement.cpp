@@ -49,29 +49,14 @@ Fit FitSteps(const Affine& m, Steps& out, double extent) {
     return error <= 1e-2 * size ? Fit::Approximate : Fit::None;
 }
 
-Affine RotateYTo(const Vec3& d) {
-    const double len = std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]);
-    if (!(len > 0.0)) {
-        return Affine();
-    }
-    const Vec3 y = {d[0] / len, d[1] / len, d[2] / len};
-    // any x across y; z completes a right-handed frame (a proper rotation)
-    Vec3 helper = std::fabs(y[0]) < 0.9 ? Vec3{1, 0, 0} : Vec3{0, 0, 1};
-    Vec3 z = {helper[1] * y[2] - helper[2] * y[1], helper[2] * y[0] - helper[0] * y[2],
-              helper[0] * y[1] - helper[1] * y[0]};
-    const double zl = std::sqrt(z[0] * z[0] + z[1] * z[1] + z[2] * z[2]);
-    for (double& c : z) {
-        c /= zl;
-    }
-    const Vec3 x = {y[1] * z[2] - y[2] * z[1], y[2] * z[0] - y[0] * z[2],
-                    y[0] * z[1] - y[1] * z[0]};
-    Affine r;
+Affine FromModelMatrix(const CMatrix& m) {
+    Affine a;
     for (int i = 0; i < 3; ++i) {
-        r.m[i][0] = x[i];
-        r.m[i][1] = y[i];
-        r.m[i][2] = z[i];
+        for (int k = 0; k < 4; ++k) {
+            a.m[i][k] = m.m[i][k];
+        }
     }
-    return r;
+    return a;
 }
 
 }  // namespace pov

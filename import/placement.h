@@ -3,6 +3,7 @@
 #pragma once
 
 #include "import/pov_transform.h"
+#include "model/matrix.h"
 #include "model/vector.h"
 
 namespace pov {
@@ -25,7 +26,7 @@ Fit FitSteps(const Affine& m, Steps& out, double extent = 1.0);
 // the transformation the steps stand for (scale, then rotate, then translate)
 Affine StepsTransform(const Steps& steps);
 
-// A rotation that turns the y axis into the direction d.
-Affine RotateYTo(const Vec3& d);
+// the transformation of a model matrix (points as column vectors)
+Affine FromModelMatrix(const CMatrix& m);
 
 }  // namespace pov

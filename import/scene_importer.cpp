@@ -1,6 +1,8 @@
 #include "import/scene_importer.h"
 
 #include <algorithm>
+#include <fstream>
+#include <string_view>
 
 #include "document/orvanta_doc.h"
 #include "import/object_mapper.h"
@@ -68,12 +70,19 @@ ImportReport ImportPovSceneText(const std::string& text, const std::string& name
     return MapScene(pov::EvaluateText(text, name, folder, Options()), doc);
 }
 
-bool IsPovSceneFileName(const std::string& path) {
+bool ShouldImport(const std::string& path) {
     if (path.size() < 4) {
         return false;
     }
     std::string ext = path.substr(path.size() - 4);
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".pov" || ext == ".inc";
+    if (ext != ".pov" && ext != ".inc") {
+        return false;
+    }
+    // the modeller's own files start with its author marker
+    std::ifstream in(path, std::ios::binary);
+    char head[12] = {};
+    in.read(head, sizeof head - 1);
+    return std::string_view(head).rfind("//$author:$", 0) != 0;
 }

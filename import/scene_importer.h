@@ -15,5 +15,6 @@ ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc);
 // own include files are looked for.
 ImportReport ImportPovSceneText(const std::string& text, const std::string& name,
                                 const std::string& folder, COrvantaDoc& doc);
-// whether a file name looks like a POV-Ray scene or include file (.pov, .inc)
-bool IsPovSceneFileName(const std::string& path);
+// Whether a file should be imported rather than read by the modeller's own reader: a POV-Ray
+// scene or include file (.pov, .inc) that the modeller did not write itself.
+bool ShouldImport(const std::string& path);

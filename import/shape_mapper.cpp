@@ -9,6 +9,7 @@
 #include "import/pov_bounds.h"
 #include "import/pov_object_items.h"
 #include "model/groups/pov_blob.h"
+#include "model/primitive_forms.h"
 #include "model/groups/pov_csg.h"
 #include "model/raw/pov_raw.h"
 #include "model/shapes/pov_lathe.h"
@@ -28,21 +29,13 @@ namespace pov {
 
 namespace {
 
-double Length(const Vec3& v) {
-    return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
-}
-Vec3 Sub(const Vec3& a, const Vec3& b) {
-    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
-}
-Vec3 Mid(const Vec3& a, const Vec3& b) {
-    return {(a[0] + b[0]) / 2, (a[1] + b[1]) / 2, (a[2] + b[2]) / 2};
+Vector ToVector(const Vec3& v) {
+    return Vector(v[0], v[1], v[2]);
 }
 
-// The modeller's shape along y, stretched to radius and height, turned to the axis, moved to at.
-Affine AlongAxis(double radius, double height, const Vec3& axis, const Vec3& at) {
-    return Affine::Scale({radius, height, radius})
-        .Then(RotateYTo(axis))
-        .Then(Affine::Translate(at));
+// the transformation of one of POV-Ray's primitive forms as the modeller places its shape
+Affine FormOf(const PrimitiveForm& form) {
+    return FromModelMatrix(form.chain.ToMatrix());
 }
 
 bool IsFloat(const Value* v) {
@@ -80,58 +73,46 @@ CPovObject* ObjectMapper::MakeShape(const Block& shape, size_t& headEnd, Affine&
     headEnd = end;
     auto vec = [&](size_t i) { return AsVec3(*v[i]); };
     if (k == "sphere" && v.size() == 2 && IsFloat(v[1])) {
-        const double r = v[1]->v[0];
-        form = Affine::Scale({r, r, r}).Then(Affine::Translate(vec(0)));
+        form = FormOf(SphereForm(ToVector(vec(0)), v[1]->v[0]));
         return new CPovSphere();
     }
     if (k == "box" && v.size() == 2) {
-        const Vec3 a = vec(0), b = vec(1);
-        const Vec3 size = Sub(b, a);
-        form = Affine::Scale({std::fabs(size[0]), std::fabs(size[1]), std::fabs(size[2])})
-                   .Then(Affine::Translate(Mid(a, b)));
+        form = FormOf(BoxForm(ToVector(vec(0)), ToVector(vec(1))));
         return new CPovCubic();
     }
     if (k == "cylinder" && v.size() == 3 && IsFloat(v[2])) {
-        const Vec3 a = vec(0), b = vec(1);
-        form = AlongAxis(std::fabs(v[2]->v[0]), Length(Sub(b, a)), Sub(b, a), Mid(a, b));
+        form = FormOf(CylinderForm(ToVector(vec(0)), ToVector(vec(1)), v[2]->v[0]));
         return new CPovCylinder();
     }
     if (k == "cone" && v.size() == 4 && IsFloat(v[1]) && IsFloat(v[3])) {
-        double r1 = v[1]->v[0], r2 = v[3]->v[0];
-        Vec3 a = vec(0), b = vec(2);
-        if (r1 == 0.0 && r2 != 0.0) {
-            std::swap(a, b);
-            std::swap(r1, r2);
-        }
-        if (r2 != 0.0) {
-            why = "a cone with two radii (the modeller's cone ends in a point)";
+        const PrimitiveForm cone =
+            ConeForm(ToVector(vec(0)), v[1]->v[0], ToVector(vec(2)), v[3]->v[0]);
+        if (!cone.loss.empty()) {
+            why = cone.loss;
             return nullptr;
         }
-        form = AlongAxis(std::fabs(r1), Length(Sub(b, a)), Sub(b, a), a);
+        form = FormOf(cone);
         return new CPovCone();
     }
     if (k == "torus" && v.size() == 2 && IsFloat(v[0]) && IsFloat(v[1])) {
-        const double major = std::fabs(v[0]->v[0]);
-        if (!(major > 0.0)) {
-            why = "a torus without a major radius";
+        const PrimitiveForm torusForm = TorusForm(v[0]->v[0], v[1]->v[0]);
+        if (!torusForm.loss.empty()) {
+            why = torusForm.loss;
             return nullptr;
         }
         auto* torus = new CPovTorus();
-        torus->Steps[kStepExtra].X = v[1]->v[0] / major;
-        form = Affine::Scale({major, major, major});
-        extent = 1.0 + std::fabs(v[1]->v[0] / major);
+        torus->Steps[kStepExtra].X = torusForm.minorRadius;
+        form = FormOf(torusForm);
+        extent = 1.0 + std::fabs(torusForm.minorRadius);
         return torus;
     }
     if (k == "plane" && v.size() == 2 && IsFloat(v[1])) {
-        const Vec3 n = vec(0);
-        const double len = Length(n);
-        if (!(len > 0.0)) {
-            why = "a plane without a normal";
+        const PrimitiveForm plane = PlaneForm(ToVector(vec(0)), v[1]->v[0]);
+        if (!plane.loss.empty()) {
+            why = plane.loss;
             return nullptr;
         }
-        const double d = v[1]->v[0];
-        form =
-            RotateYTo(n).Then(Affine::Translate({n[0] / len * d, n[1] / len * d, n[2] / len * d}));
+        form = FormOf(plane);
         return new CPovPlane();
     }
     if (k == "polygon" && v.size() >= 4 && IsFloat(v[0])) {

@@ -219,8 +219,8 @@ TEST_F(ImportMapping, ReportAndBatchToolSayWhatWasKeptAsText) {
     EXPECT_NE(run.out.find("mixed.pov:9: isosurface: als POV-Ray-Text übernommen"),
               std::string::npos)
         << run.out;
-    EXPECT_NE(run.out.find("mixed.pov:10: cone: als POV-Ray-Text übernommen (a cone with two "
-                           "radii"),
+    EXPECT_NE(run.out.find("mixed.pov:10: cone: als POV-Ray-Text übernommen (the radius 0.5 "
+                           "of the cone's cap"),
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("3 von 5 Formen als bearbeitbare Objekte"), std::string::npos)
