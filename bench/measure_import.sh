@@ -13,7 +13,7 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ORVANTA_BUILD:-$root/build/bench}
 cli=$build/cli/orvanta-cli
-diff=$build/bench/ppm_difference
+diff=${ORVANTA_PPM_DIFFERENCE:-$build/bench/ppm_difference}
 out=${1:-$(mktemp -d /tmp/orvanta-import-XXXXXX)}
 scenes=/usr/share/povray-3.7/scenes
 mkdir -p "$out"

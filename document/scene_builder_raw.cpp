@@ -9,7 +9,8 @@ void SceneBuilder::RawElement(std::string_view text, bool closed) {
     }
     // the first line is the marker with the element's data, the rest its text
     const size_t lineEnd = text.find('\n');
-    std::string_view header = text.substr(0, lineEnd == std::string_view::npos ? text.size() : lineEnd);
+    std::string_view header =
+        text.substr(0, lineEnd == std::string_view::npos ? text.size() : lineEnd);
     const std::string_view body =
         lineEnd == std::string_view::npos ? std::string_view() : text.substr(lineEnd + 1);
     if (!header.empty() && header.back() == '\r') {

@@ -1,6 +1,8 @@
 #include "import/scene_importer.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <unordered_set>
 #include <fstream>
 #include <string_view>
 
@@ -11,7 +13,47 @@
 
 namespace {
 
-ImportReport MapScene(const pov::EvaluatedScene& scene, COrvantaDoc& doc) {
+namespace fs = std::filesystem;
+
+// A file the scene names relative to its own folder (an image, a font, a density file) is
+// named by its full path in the imported scene, which may be saved in another folder.
+void NameFilesByPath(pov::Block& block, const fs::path& folder,
+                     std::unordered_set<const pov::Block*>& seen) {
+    if (!seen.insert(&block).second) {
+        return;
+    }
+    for (pov::Item& item : block.items) {
+        if (item.value.block) {
+            NameFilesByPath(const_cast<pov::Block&>(*item.value.block), folder, seen);
+        }
+        if (item.kind != pov::Item::Kind::Value || item.value.kind != pov::Value::Kind::String) {
+            continue;
+        }
+        const std::string& name = item.value.text;
+        std::error_code ec;
+        if (name.empty() || name.size() > 4096 || fs::path(name).is_absolute() ||
+            !fs::is_regular_file(folder / name, ec)) {
+            continue;
+        }
+        item.value.text = fs::absolute(folder / name, ec).lexically_normal().string();
+    }
+}
+
+void NameFilesByPath(pov::EvaluatedScene& scene) {
+    if (scene.files.empty()) {
+        return;
+    }
+    const fs::path folder = fs::path(scene.files[0].path).parent_path();
+    std::unordered_set<const pov::Block*> seen;
+    for (pov::Statement& s : scene.statements) {
+        if (s.block) {
+            NameFilesByPath(const_cast<pov::Block&>(*s.block), folder, seen);
+        }
+    }
+}
+
+ImportReport MapScene(pov::EvaluatedScene scene, COrvantaDoc& doc) {
+    NameFilesByPath(scene);
     ImportReport report;
     report.stopped = scene.stopped;
     for (const pov::Problem& p : scene.problems) {
@@ -66,8 +108,11 @@ ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc) {
 }
 
 ImportReport ImportPovSceneText(const std::string& text, const std::string& name,
-                                const std::string& folder, COrvantaDoc& doc) {
-    return MapScene(pov::EvaluateText(text, name, folder, Options()), doc);
+                                const std::string& folder, COrvantaDoc& doc,
+                                const pov::EvaluatorLimits& limits) {
+    pov::EvaluatorOptions options = Options();
+    options.limits = limits;
+    return MapScene(pov::EvaluateText(text, name, folder, options), doc);
 }
 
 bool ShouldImport(const std::string& path) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "import/import_report.h"
+#include "import/pov_evaluator.h"
 
 class COrvantaDoc;
 
@@ -14,7 +15,8 @@ ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc);
 // The same for scene text; name is the file name the report quotes, folder where the scene's
 // own include files are looked for.
 ImportReport ImportPovSceneText(const std::string& text, const std::string& name,
-                                const std::string& folder, COrvantaDoc& doc);
+                                const std::string& folder, COrvantaDoc& doc,
+                                const pov::EvaluatorLimits& limits = {});
 // Whether a file should be imported rather than read by the modeller's own reader: a POV-Ray
 // scene or include file (.pov, .inc) that the modeller did not write itself.
 bool ShouldImport(const std::string& path);

@@ -103,14 +103,16 @@ TEST_F(RawElement, MovesAsAWholeAndOlderTextStaysReadable) {
     EXPECT_DOUBLE_EQ(raw.MaxY, 1.5);
     SceneText out;
     raw.WriteScene(out);
-    EXPECT_NE(out.Text().find("isosurface { function { x } }\r\n  translate <2.0000,0.5000,0.0000>"),
-              std::string::npos)
+    EXPECT_NE(
+        out.Text().find("isosurface { function { x } }\r\n  translate <2.0000,0.5000,0.0000>"),
+        std::string::npos)
         << out.Text();
     // text between changed markers is kept whole, not lost
     CPovRaw back;
-    EXPECT_TRUE(back.ReadMarked(" object:$ Pov_000 isosurface 2 0.5 0", "#declare Pov_000 = object {\r\n"
-                                                                        "isosurface { function { x } }\r\n"
-                                                                        "  translate <2,0.5,0>\r\n}\r\n"));
+    EXPECT_TRUE(back.ReadMarked(" object:$ Pov_000 isosurface 2 0.5 0",
+                                "#declare Pov_000 = object {\r\n"
+                                "isosurface { function { x } }\r\n"
+                                "  translate <2,0.5,0>\r\n}\r\n"));
     EXPECT_EQ(back.Text, "isosurface { function { x } }\r\n");
     EXPECT_FALSE(back.ReadMarked(" object:$ Pov_000 isosurface 2 0.5 0", "edited by hand\r\n"));
 }
