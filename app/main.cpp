@@ -8,6 +8,7 @@
 #include "app/main_frame.h"
 #include "app/message_box_prompts.h"
 #include "app/orvanta_app.h"
+#include "platform/process_groups.h"
 #include "platform/qt/qprocess_launcher.h"
 #include "platform/qt/qt_settings_store.h"
 #include "props/qt/qt_editor_host.h"
@@ -21,6 +22,8 @@ int main(int argc, char** argv) {
     format.setDepthBufferSize(24);
     QSurfaceFormat::setDefaultFormat(format);
 
+    // POV-Ray and the viewers we start end with us, also when a signal ends us
+    process_groups::InstallExitHandlers();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName("Orvanta Modeller");
 

@@ -7,9 +7,10 @@
 #include "cli/document_json.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
+#include "model/pov_level.h"
 
 int RunNew(const CommandArgs& argv) {
-    Arguments args(argv, {"-o"}, {"--pov3", "--dump"});
+    Arguments args(argv, {"-o", "--level"}, {"--pov3", "--dump"});
     if (!args.Ok()) {
         ReportError(args.Error());
         return 2;
@@ -18,6 +19,15 @@ int RunNew(const CommandArgs& argv) {
     if (!out && !args.Has("--dump")) {
         ReportError("new needs -o OUT (or --dump to print the document as JSON)");
         return 2;
+    }
+    // --pov3 is the older name of --level 3.0
+    int level = args.Has("--pov3") ? kPovLevel30 : kPovLevel2;
+    if (const auto text = args.Value("--level")) {
+        if (*text != "2" && *text != "2.x" && *text != "3.0" && *text != "3.7") {
+            ReportError("--level wants 2, 3.0 or 3.7, not '" + *text + "'");
+            return 2;
+        }
+        level = PovLevelFromSetting(*text);
     }
     std::vector<CreateKind> kinds;
     for (const std::string& word : args.Positional()) {
@@ -33,7 +43,7 @@ int RunNew(const CommandArgs& argv) {
     }
 
     COrvantaDoc doc;
-    doc.Pov3() = args.Has("--pov3") ? 1 : 0;
+    doc.Pov3() = level;
     for (CreateKind kind : kinds) {
         if (!doc.CanCreate(kind)) {
             ReportError(std::string("a scene holds only one ") +

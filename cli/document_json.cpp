@@ -3,6 +3,7 @@
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
 #include "model/field_sink.h"
+#include "model/pov_level.h"
 #include "model/pov_object.h"
 
 using nlohmann::ordered_json;
@@ -109,9 +110,13 @@ ordered_json DocumentToJson(const COrvantaDoc& doc, const std::vector<ReadProble
     ordered_json includes = ordered_json::array();
     for (const std::string& inc : s.Includes.AdditionalIncludes)
         includes.push_back(Utf8(inc));
-    j["settings"] = {{"author", Utf8(s.Author.Name)},        {"company", Utf8(s.Author.Company)},
-                     {"comment", Utf8(s.Author.MoreInfo)},   {"showInfos", s.Author.ShowInfoAlways},
-                     {"pov3", s.Includes.PovVersion30 != 0}, {"includes", includes}};
+    j["settings"] = {{"author", Utf8(s.Author.Name)},
+                     {"company", Utf8(s.Author.Company)},
+                     {"comment", Utf8(s.Author.MoreInfo)},
+                     {"showInfos", s.Author.ShowInfoAlways},
+                     {"pov3", s.Includes.PovVersion30 != 0},
+                     {"level", PovLevelSetting(s.Includes.PovVersion30)},
+                     {"includes", includes}};
     j["view"] = {{"ZoomFront", doc.ZoomFront}, {"ZoomRight", doc.ZoomRight},
                  {"ZoomTop", doc.ZoomTop},     {"GridFront", doc.GridFront},
                  {"GridRight", doc.GridRight}, {"GridTop", doc.GridTop}};

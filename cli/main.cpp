@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "model/cp1252.h"
+#include "platform/process_groups.h"
 #include "platform/process_launcher.h"
 #include "platform/prompts.h"
 #include "platform/qt/qprocess_launcher.h"
@@ -43,10 +44,11 @@ const std::vector<CommandInfo>& AllCommands() {
     static const std::vector<CommandInfo> commands = {
         {"demo", "", "build a small scene through the document and print its POV-Ray text",
          RunDemo},
-        {"new", "-o OUT [--pov3] [--dump] KIND...",
+        {"new", "-o OUT [--level 2|3.0|3.7] [--pov3] [--dump] KIND...",
          "create a scene with one element of each KIND (default values) and save it", RunNew},
-        {"povray", "FILE [-o IMAGE] [--size WxH]",
-         "render a saved scene with POV-Ray (the configured program, else povray from PATH)",
+        {"povray", "FILE [-o IMAGE] [--size WxH] [--antialias]",
+         "render a saved scene with POV-Ray (the configured program, else povray from PATH) "
+         "into IMAGE (.tga, .png, .ppm, .bmp by its extension); POV-Ray's exit status",
          RunPovRay},
         {"dump", "FILE [--logs DIR]", "read a scene file and print it as JSON with its problems",
          RunDump},
@@ -81,6 +83,8 @@ int main(int argc, char** argv) {
         Usage(stdout);
         return 0;
     }
+    // a POV-Ray we start ends with us, also when a signal ends us
+    process_groups::InstallExitHandlers();
     // the real services: settings under the XDG config folder, programs started with QProcess
     QtSettingsStore settings;
     SetSettingsStore(&settings);

@@ -18,7 +18,7 @@ FileResult COrvantaDoc::OnSaveDocument(const std::string& path) {
 FileResult COrvantaDoc::SaveSelectedObject(const std::string& path) {
     if (!CurrentObject || !CurrentObject->IsPresent())
         return {false, "No object is selected."};
-    return WriteFileAtomically(path, ObjectSceneText(*CurrentObject));
+    return WriteFileAtomically(path, ObjectSceneText(*CurrentObject, Pov3()));
 }
 
 SceneReadResult COrvantaDoc::OnOpenDocument(const std::string& path,

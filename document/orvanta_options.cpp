@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/pov_level.h"
 #include "platform/settings_store.h"
 
 namespace {
@@ -31,15 +32,16 @@ void COrvantaOptions::Load() {
 
     Comment = CommentPage();
 
-    const bool pov3 = ReadSetting(kMachine, "Pov", "Generate", "2") == "3.0";
-    Includes.PovVersion30 = pov3 ? 1 : 0;
+    const int level = PovLevelFromSetting(ReadSetting(kMachine, "Pov", "Generate", "2"));
+    Includes.PovVersion30 = level;
     Includes.AdditionalIncludes.clear();
-    Compatible.PovVersion30 = pov3 ? 1 : 0;
+    Compatible.PovVersion30 = level;
 
     Executables.Execute = ReadSetting(kMachine, "Pov", "Execute", "");
     Executables.Configuration = ReadSetting(kMachine, "Pov", "Configuration", "");
     Executables.Viewer = ReadSetting(kMachine, "Pov", "Viewer", "");
     Executables.ViewerParameters = ReadSetting(kMachine, "Pov", "ViewerParameters", "%s");
+    Executables.ViewerStartsAfterPov = ReadYesNo(kMachine, "Pov", "ViewerStartsAfterPov", false);
 
     Modeller.GridOn = ReadYesNo(kUser, "Modeller", "Grid", false) ? 1 : 0;
     if (ReadYesNo(kUser, "Modeller", "OpenGL", true)) {
@@ -64,11 +66,12 @@ void COrvantaOptions::Save() const {
         store.Write(kUser, "Infos", "Company", Author.Company);
         WriteYesNo(kUser, "Infos", "ShowInfoAlways", Author.ShowInfoAlways);
         store.Write(kUser, "Infos", "MoreInfo", Author.MoreInfo);
-        store.Write(kMachine, "Pov", "Generate", Compatible.PovVersion30 ? "3.0" : "2.x");
+        store.Write(kMachine, "Pov", "Generate", PovLevelSetting(Compatible.PovVersion30));
         store.Write(kMachine, "Pov", "Execute", Executables.Execute);
         store.Write(kMachine, "Pov", "Configuration", Executables.Configuration);
         store.Write(kMachine, "Pov", "Viewer", Executables.Viewer);
         store.Write(kMachine, "Pov", "ViewerParameters", Executables.ViewerParameters);
+        WriteYesNo(kMachine, "Pov", "ViewerStartsAfterPov", Executables.ViewerStartsAfterPov);
         WriteYesNo(kUser, "Modeller", "Grid", Modeller.GridOn != 0);
         WriteYesNo(kUser, "Modeller", "OpenGL", Modeller.OpenGL != 0);
         WriteYesNo(kUser, "Modeller", "DeepTest", Modeller.DeepTest != 0);

@@ -22,6 +22,7 @@ class COrvantaOptions {
         int CommentFlag = 0;
         std::string CommentText;
     };
+    // PovVersion30 holds the language level (PovLevel): 0 = 2.x, 1 = 3.0, 2 = 3.7.
     struct IncludesPage {
         int PovVersion30 = 0;
         std::vector<std::string> AdditionalIncludes;
@@ -34,6 +35,8 @@ class COrvantaOptions {
         std::string Configuration;
         std::string Viewer;
         std::string ViewerParameters = "%s";
+        // start the viewer when a render has finished
+        bool ViewerStartsAfterPov = false;
     };
     struct ModellerPage {
         int DeepTest = 0;

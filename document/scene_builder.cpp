@@ -237,8 +237,12 @@ void SceneBuilder::ShowInfos() {
     doc_.ShowInfos() = true;
 }
 
-void SceneBuilder::PovLevel(bool pov3) {
-    doc_.Pov3() = pov3 ? 1 : 0;
+void SceneBuilder::PovLevel(int level) {
+    doc_.Pov3() = ClampPovLevel(level);
+}
+
+void SceneBuilder::UnterminatedPov37Text() {
+    Warn("\"//$pov37 begin$\" without \"//$pov37 end$\": the rest of the file was not read");
 }
 
 void SceneBuilder::PredefinedMarker() {

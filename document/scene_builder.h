@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "document/read_problem.h"
+#include "model/pov_level.h"
 #include "model/scene_host.h"
 #include "model/vector.h"
 
@@ -82,7 +83,10 @@ class SceneBuilder : private ITopLevelNames {
     // breakAfter: the comment goes on with an empty line (it ended with a line break)
     void CommentLine(std::string_view text, bool breakAfter);
     void ShowInfos();
-    void PovLevel(bool pov3);
+    // the level marker: a PovLevel
+    void PovLevel(int level);
+    // the file ended inside the text written for POV-Ray 3.7 ("//$pov37 begin$" unclosed)
+    void UnterminatedPov37Text();
     void PredefinedMarker();
     // "#ifdef (ORVANTA_INVOKED)" and "#end": the parts of a predefined object stand between
     // them. Their geometry is built with the object's (they all become its members), or at

@@ -40,7 +40,7 @@ using K = SceneObjectKind;
 
 %token T_NUMBER T_VECTOR T_NAME T_STRING T_BAD_QUOTE
 %token T_AUTHOR_TEXT T_COMPANY_TEXT T_COMMENT_TEXT T_COMMENT_BREAK
-%token T_SHOWINFOS T_USEPOV2 T_USEPOV3 T_PREDEFINED T_INCLUDE T_GUARD_BEGIN T_GUARD_END
+%token T_SHOWINFOS T_USEPOV2 T_USEPOV3 T_USEPOV37 T_OPEN_POV37 T_PREDEFINED T_INCLUDE T_GUARD_BEGIN T_GUARD_END
 %token T_ZOOM_FRONT T_ZOOM_RIGHT T_ZOOM_TOP T_GRID_FRONT T_GRID_RIGHT T_GRID_TOP
 %token T_QUICKCOLOR T_DECLARE T_DECLARE_MARKER T_RAW T_RAW_OPEN
 %token T_CSG_OP T_PATTERN T_HALO_TYPE T_DENSITY T_MAPPING T_MAP_TYPE
@@ -54,7 +54,7 @@ using K = SceneObjectKind;
 %token K_FOG_ALT K_FOG_OFFSET K_DISTANCE K_SPOTLIGHT K_POINT_AT K_RADIUS K_FALLOFF
 %token K_TIGHTNESS K_LATHE K_POLYGON K_BLOB K_SMOOTH_TRIANGLE K_TRIANGLE K_HOLLOW K_HALO
 %token K_DUST_TYPE K_ECCENTRICITY K_EXPONENT K_MAX_VALUE K_SAMPLES K_AA_LEVEL
-%token K_AA_THRESHOLD K_THRESHOLD K_JITTER K_STRENGTH K_TEXT K_TTF
+%token K_AA_THRESHOLD K_THRESHOLD K_JITTER K_STRENGTH K_TEXT K_TTF K_GLOBAL_SETTINGS
 
 %%
 
@@ -75,6 +75,8 @@ statement
     | K_SKY_SPHERE { b.BeginObject(K::SkySphere); } '{' named_items '}' { b.EndStatement(); }
     | T_RAW { b.RawElement($1.View(), true); }
     | T_RAW_OPEN { b.RawElement($1.View(), false); }
+    /* the writer states the gamma for POV-Ray 3.7 and writes it again from the level */
+    | K_GLOBAL_SETTINGS '{' global_items '}'
     | error { b.Recover(); }
     ;
 
@@ -84,8 +86,10 @@ header_item
     | T_COMMENT_TEXT { b.CommentLine($1.View(), false); }
     | T_COMMENT_BREAK { b.CommentLine($1.View(), true); }
     | T_SHOWINFOS { b.ShowInfos(); }
-    | T_USEPOV2 { b.PovLevel(false); }
-    | T_USEPOV3 { b.PovLevel(true); }
+    | T_USEPOV2 { b.PovLevel(kPovLevel2); }
+    | T_USEPOV3 { b.PovLevel(kPovLevel30); }
+    | T_USEPOV37 { b.PovLevel(kPovLevel37); }
+    | T_OPEN_POV37 { b.UnterminatedPov37Text(); }
     | T_PREDEFINED { b.PredefinedMarker(); }
     | T_GUARD_BEGIN { b.Guard(true); }
     | T_GUARD_END { b.Guard(false); }
@@ -210,6 +214,11 @@ light_item
     | K_SPOTLIGHT { b.LightKind(SceneLightKind::Spot); }
     | K_CYLINDER { b.LightKind(SceneLightKind::Cylinder); }
     | unknown_item
+    ;
+
+global_items
+    : %empty
+    | global_items unknown_item
     ;
 
 camera_items

@@ -3,6 +3,7 @@
 #include "document/orvanta_doc.h"
 #include "model/pov_object.h"
 #include "model/scene_text.h"
+#include "model/surfaces/pov_texture.h"
 
 namespace {
 
@@ -27,7 +28,24 @@ void WriteCommentLines(const std::string& comment, SceneText& out) {
 void WriteList(const CPovObject* head, SceneText& out) {
     for (const CPovObject* o = head; o; o = o->NextSibling)
         if (o->IsPresent())
-            const_cast<CPovObject*>(o)->WriteScene(out);
+            const_cast<CPovObject*>(o)->WriteSceneText(out);
+}
+
+// the present halos that each texture refers to, for the objects to write as media
+SceneText::TextureHalos CollectTextureHalos(const COrvantaDoc& doc) {
+    SceneText::TextureHalos halos;
+    for (const CPovObject* t = doc.Textures; t; t = t->NextSibling) {
+        const auto* texture = dynamic_cast<const CPovTexture*>(t);
+        if (!texture || !texture->IsPresent())
+            continue;
+        std::vector<std::string> names;
+        for (const std::string& name : texture->HaloNames)
+            if (CPovTexture::IsHaloReference(name) && HasPresentNamed(doc.Halos, name))
+                names.push_back(name);
+        if (!names.empty())
+            halos.emplace(texture->Name, std::move(names));
+    }
+    return halos;
 }
 
 }  // namespace
@@ -43,13 +61,29 @@ void WriteSceneHeader(const COrvantaDoc& doc, SceneText& out) {
     out.Printf("//$grid front:$ %.4f\r\n", doc.GridFront);
     out.Printf("//$grid right:$ %.4f\r\n", doc.GridRight);
     out.Printf("//$grid top:$ %.4f\r\n", doc.GridTop);
-    out.Write(s.Includes.PovVersion30 ? "//$usepov3$ do not delete this line\r\n"
-                                      : "//$usepov2$ do not delete this line\r\n");
+    switch (ClampPovLevel(s.Includes.PovVersion30)) {
+        case kPovLevel2:
+            out.Write("//$usepov2$ do not delete this line\r\n");
+            break;
+        case kPovLevel30:
+            out.Write("//$usepov3$ do not delete this line\r\n");
+            break;
+        case kPovLevel37:
+            // POV-Ray 3.7 wants the version first, and the gamma stated to keep colours as
+            // they are chosen
+            out.Write("//$usepov37$ do not delete this line\r\n");
+            out.Write("#version 3.7;\r\n");
+            out.Write("global_settings { assumed_gamma 1.0 }\r\n");
+            break;
+    }
 }
 
 void WriteSceneFile(const COrvantaDoc& doc, SceneText& out) {
-    WriteSceneHeader(doc, out);
     const COrvantaOptions& s = *doc.Settings;
+    out.SetLevel(ClampPovLevel(s.Includes.PovVersion30));
+    if (out.Level() == kPovLevel37)
+        out.SetTextureHalos(CollectTextureHalos(doc));
+    WriteSceneHeader(doc, out);
 
     out.Write("//\r\n//  standard include files for POV.\r\n//\r\n");
     out.Write("#include \"colors.inc\"\r\n#include \"textures.inc\"\r\n");
@@ -82,8 +116,9 @@ void WriteSceneFile(const COrvantaDoc& doc, SceneText& out) {
         out.Write("\r\n//$showinfos$\r\n");
 }
 
-std::string ObjectSceneText(CPovObject& object) {
+std::string ObjectSceneText(CPovObject& object, int level) {
     SceneText out;
-    object.WriteScene(out);
+    out.SetLevel(ClampPovLevel(level));
+    object.WriteSceneText(out);
     return out.Take();
 }

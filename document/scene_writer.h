@@ -16,5 +16,5 @@ void WriteSceneFile(const COrvantaDoc& doc, SceneText& out);
 void WriteSceneHeader(const COrvantaDoc& doc, SceneText& out);
 
 // The text of one object alone (the edit menu's save-object command): no header, no includes,
-// no declarations of what it uses.
-std::string ObjectSceneText(CPovObject& object);
+// no declarations of what it uses. level: the language level (PovLevel) to write for.
+std::string ObjectSceneText(CPovObject& object, int level = 0);

@@ -551,9 +551,18 @@ void CPovObject::ApplyMaterial() {
 // ---------------------------------------------------------------------------------------------
 // scene text
 
+int CPovObject::WriteSceneText(SceneText& out) {
+    out.BeginObject(this);
+    const int result = WriteScene(out);
+    out.EndObject();
+    return result;
+}
+
 void CPovObject::WriteTexture(SceneText& out) const {
-    if (!UseOwnTexture)
+    if (!UseOwnTexture) {
+        WritePov37Surface(out);
         return;
+    }
     out.Printf("  //$quickcolor:$ <%.4f %.4f %.4f> \r\n", QuickColorR, QuickColorG, QuickColorB);
     out.Printf("  texture\r\n  {\r\n    %s\r\n", TextureName);
     if (WriteTextureSteps) {
@@ -565,6 +574,44 @@ void CPovObject::WriteTexture(SceneText& out) const {
         out.Printf("    translate <%.4f,%.4f,%.4f>\r\n", t.X, t.Y, t.Z);
     }
     out.Write("  }\r\n");
+    WritePov37Surface(out);
+}
+
+// What only POV-Ray 3.7 needs stands between "//$pov37 begin$" and "//$pov37 end$": the
+// modeller's reader skips it, since the writer makes it again from the object.
+void CPovObject::WritePov37Surface(SceneText& out) const {
+    if (out.Level() != kPovLevel37)
+        return;
+    if (!UseOwnTexture) {
+        // a child takes its parent's texture or pigment, as the views show it
+        if (Parent)
+            return;
+        out.Printf("  //$quickcolor:$ <%.4f %.4f %.4f> \r\n", QuickColorR, QuickColorG,
+                   QuickColorB);
+        out.Write("  //$pov37 begin$\r\n");
+        out.Printf("  pigment { color rgb <%.4f,%.4f,%.4f> }\r\n", QuickColorR, QuickColorG,
+                   QuickColorB);
+        out.Write("  //$pov37 end$\r\n");
+        return;
+    }
+    const std::vector<std::string>* halos = out.HalosOfTexture(TextureName);
+    // a blob's components take no interior: the blob's own texture brings the media
+    if (!halos || (Parent && Parent->GetType() == kKindBlob))
+        return;
+    // the media fill the object, which must be hollow to let them in
+    out.Write("  //$pov37 begin$\r\n  hollow\r\n  interior {\r\n");
+    for (const std::string& halo : *halos) {
+        out.Printf("    media { %s", halo);
+        if (WriteTextureSteps) {
+            const Vector& s = TextureSteps[kStepScale];
+            const Vector& r = TextureSteps[kStepRotate];
+            const Vector& t = TextureSteps[kStepTranslate];
+            out.Printf(" scale <%.4f,%.4f,%.4f> rotate <%.4f,%.4f,%.4f> translate <%.4f,%.4f,%.4f>",
+                       s.X, s.Y, s.Z, r.X, r.Y, r.Z, t.X, t.Y, t.Z);
+        }
+        out.Write(" }\r\n");
+    }
+    out.Write("  }\r\n  //$pov37 end$\r\n");
 }
 
 void CPovObject::WriteHollow(SceneText& out) const {

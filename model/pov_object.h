@@ -62,6 +62,9 @@ class CPovObject {
     virtual void SetNameCounter(long value) = 0;
     virtual long GetNameCounter() const = 0;
     virtual int WriteScene(SceneText& out) = 0;
+    // WriteScene bracketed for the text's record of which lines each object wrote; parents
+    // write their children and the writer its lists through this.
+    int WriteSceneText(SceneText& out);
     // 1 = OK, 2 = Cancel
     virtual int EditProperties() { return 2; }
     virtual bool CanBeCsgElement() const = 0;
@@ -173,6 +176,9 @@ class CPovObject {
     // geometry: the one geometry line without its line end.
     void WriteBlobComponentBlock(SceneText& out, std::string_view opening,
                                  std::string_view geometry, double strength);
+    // At the 3.7 level, where the texture goes: an object that takes no texture from anyone
+    // gets its quick colour as pigment; one whose texture carries halos gets them as media.
+    void WritePov37Surface(SceneText& out) const;
 };
 
 // whether a present object of the list that starts at head has the name

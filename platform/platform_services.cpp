@@ -31,6 +31,10 @@ class NoProcesses : public IProcessLauncher {
     bool StartDetached(const std::string&, const std::vector<std::string>&) override {
         return false;
     }
+    ProcessStart Start(const std::string& program, const std::vector<std::string>&,
+                       const std::string&, ProcessCallbacks) override {
+        return {nullptr, "no process launcher is installed to start " + program};
+    }
 };
 
 NoProcesses g_noProcesses;

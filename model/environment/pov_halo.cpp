@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/environment/halo_media.h"
 #include "model/field_sink.h"
 #include "model/name_counters.h"
 #include "model/surfaces/pov_pigment_owner.h"
@@ -38,6 +39,39 @@ bool CPovHalo::AddHaloColor(double position, PovColor color, double filter, doub
 }
 
 int CPovHalo::WriteScene(SceneText& out) {
+    if (out.Level() == kPovLevel37) {
+        WritePov37(out);
+        return 1;
+    }
+    WriteHaloText(out);
+    return 1;
+}
+
+// POV-Ray 3.7 sees the declaration of a medium; the modeller's reader sees the halo in the
+// lines marked "//$halo$" and skips the medium, which the writer makes again from the halo.
+void CPovHalo::WritePov37(SceneText& out) const {
+    SceneText halo;
+    WriteHaloText(halo);
+    const std::string& text = halo.Text();
+    size_t start = 0;
+    for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
+        std::string_view line(text.data() + start, end + 1 - start);
+        if (line == "\r\n")
+            continue;
+        if (start == 0) {
+            const size_t head = line.find("= ") + 2;
+            out.Write(line.substr(0, head));
+            line.remove_prefix(head);
+        }
+        out.Write("//$halo$ ");
+        out.Write(line);
+    }
+    out.Write("//$pov37 begin$\r\n");
+    WriteHaloAsMedia(*this, out);
+    out.Write("//$pov37 end$\r\n\r\n");
+}
+
+void CPovHalo::WriteHaloText(SceneText& out) const {
     WriteDeclareHead(out);
     out.Write(LoadString(IDS_HALO_OPEN));
     out.Printf("\r\n  %s\r\n", HaloType);
@@ -77,7 +111,6 @@ int CPovHalo::WriteScene(SceneText& out) {
     WriteScaleLine(out);
     WriteRotateTranslate(out);
     out.Write(LoadString(IDS_CLOSE_BRACE));
-    return 1;
 }
 
 int CPovHalo::EditProperties() {

@@ -37,6 +37,13 @@ class CPovHalo : public CPovObject {
     // HaloColorCount limited to the table
     int UsedHaloColorCount() const;
 
+  private:
+    // the halo's own text, as POV-Ray 3.0 reads it
+    void WriteHaloText(SceneText& out) const;
+    // the halo in marked lines and the medium that takes its place in POV-Ray 3.7
+    void WritePov37(SceneText& out) const;
+
+  public:
     std::string HaloType = "attenuating";
     std::string DensityFunction = "constant";
     std::string Mapping = "planar_mapping";

@@ -29,7 +29,7 @@ int CPovBlob::WriteScene(SceneText& out) {
     // the components write themselves inline, marked instead of declared
     for (CPovObject* c = FirstChild; c; c = c->NextSibling)
         if (c->IsPresent())
-            c->WriteScene(out);
+            c->WriteSceneText(out);
     WriteGroupTail(out);
     return 1;
 }

@@ -127,7 +127,7 @@ int CPovCSG::WriteScene(SceneText& out) {
     // the members are declared before the group refers to them, the last one first
     for (CPovObject* c = LastChild(); c; c = c->PrevSibling)
         if (c->IsPresent())
-            c->WriteScene(out);
+            c->WriteSceneText(out);
     WriteGroupBlock(out);
     return 1;
 }

@@ -20,7 +20,7 @@ int CPovUserObject::WriteScene(SceneText& out) {
     out.Write("#ifdef (ORVANTA_INVOKED)\r\n");
     for (CPovObject* c = FirstChild; c; c = c->NextSibling)
         if (c->IsPresent())
-            c->WriteScene(out);
+            c->WriteSceneText(out);
     out.Write("#end\r\n");
     // the scene reader recognises the group by this line
     out.Write("\r\n//$predefined_object$ do not delete this line\r\n");

@@ -104,7 +104,7 @@ int CPovCamera::WriteScene(SceneText& out) {
     out.Write("camera {\r\n");
     out.Printf("  location <%.4f,%.4f,%.4f>\r\n", t.X, t.Y, t.Z);
     if (CPovObject* lookAt = lights::FindLookAt(*this))
-        lookAt->WriteScene(out);
+        lookAt->WriteSceneText(out);
     out.Write(LoadString(IDS_CLOSE_BRACE));
     return 1;
 }

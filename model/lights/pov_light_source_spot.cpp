@@ -93,7 +93,7 @@ int CPovLightSourceSpot::WriteScene(SceneText& out) {
     lights::WriteLightHead(out, *this, LightColor);
     out.Write("  spotlight\r\n");
     if (CPovObject* lookAt = lights::FindLookAt(*this))
-        lookAt->WriteScene(out);
+        lookAt->WriteSceneText(out);
     out.Printf("  radius %.4f\r\n", Radius);
     out.Printf("  falloff %.4f\r\n", Falloff);
     out.Printf("  tightness %.4f\r\n", Tightness);

@@ -58,7 +58,7 @@ int CPovPlane::WriteScene(SceneText& out) {
     // anything attached to the plane is written ahead of it; deleted objects are not written
     for (CPovObject* c = FirstChild; c; c = c->NextSibling)
         if (c->IsPresent())
-            c->WriteScene(out);
+            c->WriteSceneText(out);
     std::string head;
     orv::AppendFormat(head, "\r\n#declare %s = ", GetName());
     WriteSolidBlock(out, head, LoadString(IDS_OPEN_PLANE), "");

@@ -165,9 +165,13 @@ int CPovTexture::WriteScene(SceneText& out) {
     if (HasNormal)
         WriteNormal(out);
     WriteFinish(out);
+    // POV-Ray 3.7 has no halos in textures: the objects that use the texture write them as
+    // media, and only the modeller reads the marked reference
+    const char* haloLine =
+        out.Level() == kPovLevel37 ? "  //$halo$ halo { %s }\r\n" : "  halo { %s }\r\n";
     for (const std::string& halo : HaloNames)
         if (IsHaloReference(halo))
-            out.Printf("  halo { %s }\r\n", halo);
+            out.Printf(haloLine, halo);
     WriteStepLines(out);
     out.Write(LoadString(IDS_CLOSE_BRACE));
     return 1;

@@ -1,4 +1,4 @@
-// Starts external programs with QProcess.
+// Starts external programs with QProcess, each in a process group of its own.
 #pragma once
 
 #include "platform/process_launcher.h"
@@ -13,4 +13,6 @@ class QProcessLauncher : public IProcessLauncher {
                                  const std::atomic<bool>& cancel) override;
     bool StartDetached(const std::string& program,
                        const std::vector<std::string>& arguments) override;
+    ProcessStart Start(const std::string& program, const std::vector<std::string>& arguments,
+                       const std::string& workingFolder, ProcessCallbacks callbacks) override;
 };

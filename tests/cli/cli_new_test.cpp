@@ -92,6 +92,19 @@ TEST_F(CliTest, ASecondCameraIsSkippedWithAWarning) {
     EXPECT_EQ(ReadFile(dir + "/c.om").find("camera {"), ReadFile(dir + "/c.om").rfind("camera {"));
 }
 
+TEST_F(CliTest, TheLanguageLevelIsChosenByName) {
+    const std::string scene = dir + "/level.pov";
+    ASSERT_EQ(RunCli("new -o " + scene + " --level 3.7 sphere").status, 0);
+    const std::string text = ReadFile(scene);
+    EXPECT_NE(text.find("//$usepov37$ do not delete this line\r\n#version 3.7;\r\n"),
+              std::string::npos);
+    ASSERT_EQ(RunCli("new -o " + scene + " --level 3.0 sphere").status, 0);
+    EXPECT_NE(ReadFile(scene).find("//$usepov3$"), std::string::npos);
+    ASSERT_EQ(RunCli("new -o " + scene + " --level 2 sphere").status, 0);
+    EXPECT_NE(ReadFile(scene).find("//$usepov2$"), std::string::npos);
+    EXPECT_EQ(RunCli("new -o " + scene + " --level 3.5 sphere").status, 2);
+}
+
 TEST_F(CliTest, ASaveThatFailsSaysWhy) {
     const CliRun run = RunCli("new -o " + dir + "/no/such/folder.om sphere");
     EXPECT_EQ(run.status, 1);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "document/orvanta_doc.h"
+#include "model/pov_level.h"
 #include "model/solids/pov_cubic.h"
 #include "platform/fake/fake_view_port.h"
 #include "platform/memory_settings_store.h"
@@ -199,6 +200,21 @@ TEST_F(OptionsTest, StoredValuesKeepTheirMeaning) {
     program.Save();
     EXPECT_EQ(store.Read(SettingsRoot::User, "Modeller", "Gridvalue"), "25");
     EXPECT_EQ(store.Read(SettingsRoot::User, "Modeller", "Grid"), "yes");
+    EXPECT_EQ(store.Read(SettingsRoot::Machine, "Pov", "Generate"), "3.0");
+}
+
+TEST_F(OptionsTest, TheThreeLanguageLevelsAreStoredByTheirNames) {
+    for (const char* stored : {"2.x", "3.0", "3.7"}) {
+        store.Write(SettingsRoot::Machine, "Pov", "Generate", stored);
+        COrvantaOptions program(COrvantaOptions::kProgramSettings);
+        EXPECT_EQ(PovLevelSetting(program.Compatible.PovVersion30), std::string(stored));
+        EXPECT_EQ(program.Includes.PovVersion30, program.Compatible.PovVersion30);
+        store.Write(SettingsRoot::Machine, "Pov", "Generate", "");
+        program.Save();
+        EXPECT_EQ(store.Read(SettingsRoot::Machine, "Pov", "Generate"), stored);
+    }
+    store.Write(SettingsRoot::Machine, "Pov", "Generate", "4.0");
+    EXPECT_EQ(COrvantaOptions().Includes.PovVersion30, kPovLevel2);
 }
 
 TEST_F(OptionsTest, IncludesAreAddedOnceByFileNameInLowerCase) {

@@ -8,8 +8,14 @@
 
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
+#include "document/scene_reader.h"
 #include "document/scene_writer.h"
+#include "model/environment/pov_halo.h"
+#include "model/groups/pov_csg.h"
 #include "model/scene_text.h"
+#include "model/solids/pov_cubic.h"
+#include "model/solids/pov_sphere.h"
+#include "model/surfaces/pov_texture.h"
 #include "tests/support/model_test.h"
 
 namespace {
@@ -45,6 +51,81 @@ TEST_F(GoldenFileTest, OneOfEveryKindAtThePovRay3Level) {
     SceneText text;
     WriteSceneFile(doc, text);
     ExpectGolden(text.Text(), "every_kind.pov");
+}
+
+// A scene at the POV-Ray 3.7 level with one halo of each type, their options spread over them,
+// a texture that carries all four, an object that uses it, a group whose members inherit its
+// quick colour, and a box with no texture at all.
+void BuildHaloScene(COrvantaDoc& doc) {
+    doc.Pov3() = kPovLevel37;
+    const char* types[] = {"attenuating", "emitting", "glowing", "dust"};
+    const char* densities[] = {"constant", "linear", "cubic", "poly"};
+    const char* mappings[] = {"planar_mapping", "spherical_mapping", "cylindrical_mapping",
+                              "box_mapping"};
+    auto* texture = static_cast<CPovTexture*>(doc.OnCreate(CreateKind::Texture));
+    for (int i = 0; i < 4; ++i) {
+        auto* halo = static_cast<CPovHalo*>(doc.OnCreate(CreateKind::Halo));
+        halo->HaloType = types[i];
+        halo->DensityFunction = densities[i];
+        halo->Mapping = mappings[i];
+        halo->Exponent = 2.5;
+        halo->MaxValue = 0.5 + i;
+        halo->DustType = "HENYEY_GREENSTEIN_SCATTERING";
+        halo->Eccentricity = 0.4;
+        halo->AntiAliasOn = i % 2;
+        halo->JitterOn = 1;
+        halo->HaloTurbulenceOn = i >= 2;
+        halo->ScaleStep() = Vector(1.5, 1.5, 1.5);
+        halo->Translation() = Vector(0, 0.25 * i, 0);
+        ASSERT_TRUE(halo->AddHaloColor(0.0, 0x0000FF, 0.0, 1.0));
+        ASSERT_TRUE(halo->AddHaloColor(0.6, 0x00FFFF, 0.2, 0.5));
+        ASSERT_TRUE(halo->AddHaloColor(1.0, 0xFFFFFF, 0.0, 0.0));
+        ASSERT_TRUE(texture->AddHaloName(halo->Name));
+    }
+    CPovObject* sphere = doc.OnCreate(CreateKind::Sphere);
+    sphere->UseOwnTexture = 1;
+    sphere->TextureName = texture->Name;
+    sphere->QuickColorG = 0.5;
+    sphere->WriteTextureSteps = 1;
+    sphere->TextureSteps[kStepScale] = Vector(2, 2, 2);
+
+    auto* group = static_cast<CPovCSG*>(doc.OnCreate(CreateKind::Csg));
+    AppendChild(group, new CPovSphere());
+    AppendChild(group, new CPovCubic());
+    group->SetDocument(&doc);
+    group->QuickColorR = 0.25;
+
+    CPovObject* box = doc.OnCreate(CreateKind::Box);
+    box->QuickColorB = 0.75;
+}
+
+TEST_F(GoldenFileTest, HalosAsMediaAtThePovRay37LevelAndBackThroughTheReader) {
+    COrvantaDoc doc;
+    BuildHaloScene(doc);
+    ASSERT_FALSE(HasFailure());
+    SceneText text;
+    WriteSceneFile(doc, text);
+    ExpectGolden(text.Text(), "halos_pov37.pov");
+
+    // the reader takes the halos, the quick colours and the level back: written again, the
+    // text is the same byte for byte
+    ResetModelGlobals();
+    COrvantaDoc read;
+    read.Pov3() = kPovLevel2;
+    const SceneReadResult result = ReadSceneText(read, text.Text(), true);
+    EXPECT_TRUE(result.problems.empty()) << ErrorLogText(result.problems);
+    EXPECT_EQ(read.Pov3(), kPovLevel37);
+    SceneText again;
+    WriteSceneFile(read, again);
+    EXPECT_EQ(again.Text(), text.Text());
+
+    // the lower levels keep their halo syntax: the same document at 3.0 writes no media
+    read.Pov3() = kPovLevel30;
+    SceneText pov3;
+    WriteSceneFile(read, pov3);
+    EXPECT_EQ(pov3.Text().find("media"), std::string::npos);
+    EXPECT_EQ(pov3.Text().find("$halo$"), std::string::npos);
+    EXPECT_NE(pov3.Text().find("  halo { Halo_0 }\r\n"), std::string::npos);
 }
 
 }  // namespace

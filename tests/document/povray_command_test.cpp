@@ -34,4 +34,54 @@ TEST(PovRayCommand, ViewerParametersAroundTheImageName) {
     EXPECT_EQ(ViewerCommandLine(settings, "/s/a.tga").ToString(), "/usr/bin/viewer --slideshow");
 }
 
+TEST(PovRayCommand, ALiveRenderStreamsItsPictureAndAsksForItsRows) {
+    COrvantaOptions::ExecutablesPage settings;
+    RenderOptions options;
+    options.width = 800;
+    options.height = 600;
+    options.antialias = true;
+    options.firstRow = 0;
+    options.endRow = 38;
+    EXPECT_EQ(StreamingCommandLine(settings, "/tmp/r/scene.pov", options).ToString(),
+              "povray +I/tmp/r/scene.pov +O- +FT -D +W800 +H600 +A0.3 "
+              "Declare=ORVANTA_INVOKED=1 +SR1 +ER38");
+    // a configuration file comes first, so that the render's own options win
+    settings.Configuration = "/tmp/r/config.ini";
+    options.antialias = false;
+    options.endRow = 0;
+    options.format = 'N';
+    EXPECT_EQ(StreamingCommandLine(settings, "/tmp/r/scene.pov", options).ToString(),
+              "povray /tmp/r/config.ini +I/tmp/r/scene.pov +O- +FN -D +W800 +H600 -A "
+              "Declare=ORVANTA_INVOKED=1");
+}
+
+TEST(PovRayCommand, TheImageFormatFollowsTheExtension) {
+    EXPECT_EQ(ImageFormatFor("/a/b.png"), 'N');
+    EXPECT_EQ(ImageFormatFor("/a/b.PNG"), 'N');
+    EXPECT_EQ(ImageFormatFor("b.ppm"), 'P');
+    EXPECT_EQ(ImageFormatFor("b.tga"), 'T');
+    EXPECT_EQ(ImageFormatFor("b.jpg"), 'T');
+    EXPECT_EQ(ImageFormatFor("/a.png/b"), 'T');
+    EXPECT_EQ(ImageFormatFor(""), 'T');
+}
+
+TEST(PovRayCommand, ProgramsAreFoundOnThePath) {
+    EXPECT_EQ(FindProgram("sh", "/nonexistent:/bin:/usr/bin"), "/bin/sh");
+    EXPECT_EQ(FindProgram("sh", "/nonexistent"), "");
+    // a folder of that name is no program
+    EXPECT_EQ(FindProgram("bin", "/usr:/"), "");
+    EXPECT_EQ(FindProgram("/bin/sh", ""), "/bin/sh");
+    EXPECT_EQ(FindProgram("", "/bin"), "");
+}
+
+TEST(PovRayCommand, TheImageNameStaysOneArgumentWhereverItStands) {
+    COrvantaOptions::ExecutablesPage settings;
+    settings.Viewer = "/usr/bin/viewer";
+    settings.ViewerParameters = "-f%s.x  --page 1";
+    const CommandLine line = ViewerCommandLine(settings, "/Bäume und mehr/a.tga");
+    ASSERT_EQ(line.arguments.size(), 3u);
+    EXPECT_EQ(line.arguments[0], "-f/Bäume und mehr/a.tga.x");
+    EXPECT_EQ(line.arguments[2], "1");
+}
+
 }  // namespace

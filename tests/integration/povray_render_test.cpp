@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "document/creation_commands.h"
@@ -30,6 +31,8 @@
 #include "model/surfaces/pov_texture.h"
 #include "platform/fake/fake_view_port.h"
 #include "platform/qt/qprocess_launcher.h"
+#include "render/povray_output.h"
+#include "render/targa_stream.h"
 #include "tests/support/model_test.h"
 
 namespace fs = std::filesystem;
@@ -49,6 +52,14 @@ void WritePpm(const fs::path& path) {
             const char v = static_cast<char>(x * 32);
             out.put(v).put(static_cast<char>(y * 32)).put(v);
         }
+}
+
+// POV-Ray's warnings and errors in its output
+std::vector<PovRayMessage> ProblemsOf(const std::string& output) {
+    PovRayOutput parsed;
+    parsed.Feed(output);
+    parsed.Finish();
+    return parsed.Messages();
 }
 
 class PovRayRenderTest : public ModelTest {
@@ -85,13 +96,11 @@ class PovRayRenderTest : public ModelTest {
 
 TEST_F(PovRayRenderTest, EveryCreatableKindParsesAndRenders) {
     COrvantaDoc doc;
-    doc.Pov3() = 1;
+    doc.Pov3() = kPovLevel37;
     FakeViewPort front(kFrontView);
     doc.AddView(&front);
 
     for (const CreateKindInfo& info : CreateKinds()) {
-        if (info.kind == CreateKind::Halo)
-            continue;  // POV-Ray 3.7 has no halos
         front.centre = Vector(0, 0, 5);
         CPovObject* o = doc.OnCreate(info.kind);
         ASSERT_NE(o, nullptr) << info.name;
@@ -171,23 +180,56 @@ TEST_F(PovRayRenderTest, EveryCreatableKindParsesAndRenders) {
     EXPECT_TRUE(fs::exists(dir / "everything.tga"));
 }
 
-TEST_F(PovRayRenderTest, HalosAreRejectedByPovRay37) {
-    // POV-Ray 3.7 dropped halos (media replaced them); the modeller still writes the POV-Ray 3.0
-    // halo syntax, so this render is expected to fail until halos are written another way.
+TEST_F(PovRayRenderTest, TheExampleSceneRendersAtThe37LevelWithoutVersionWarnings) {
     COrvantaDoc doc;
-    doc.Pov3() = 1;
+    const SceneReadResult read = doc.OnOpenDocument(ORVANTA_EXAMPLES_DIR "/beispiel.om");
+    ASSERT_TRUE(read.ok) << read.error;
+    doc.Pov3() = kPovLevel37;
+    const ProcessResult result = Render(doc, "beispiel.pov");
+    ASSERT_TRUE(result.started) << result.error;
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(result.output.find("assumed_gamma"), std::string::npos) << result.output;
+    EXPECT_EQ(result.output.find("#version"), std::string::npos) << result.output;
+    EXPECT_TRUE(ProblemsOf(result.output).empty()) << result.output;
+}
+
+TEST_F(PovRayRenderTest, AnEmittingHaloGlowsInsideAHollowSphereAtThe37Level) {
+    COrvantaDoc doc;
+    doc.Pov3() = kPovLevel37;
     doc.OnCreate(CreateKind::Camera);
     doc.OnCreate(CreateKind::Light);
-    doc.OnCreate(CreateKind::Halo);
-    CPovObject* texture = doc.OnCreate(CreateKind::Texture);
-    ASSERT_TRUE(static_cast<CPovTexture*>(texture)->AddHaloName(doc.Halos->Name));
+    auto* halo = static_cast<CPovHalo*>(doc.OnCreate(CreateKind::Halo));
+    halo->HaloType = "emitting";
+    halo->DensityFunction = "linear";
+    halo->Mapping = "spherical_mapping";
+    ASSERT_TRUE(halo->AddHaloColor(0.0, 0x000000, 0.0, 1.0));
+    ASSERT_TRUE(halo->AddHaloColor(1.0, 0x3080FF, 0.0, 0.0));
+    // a clear container: the halo shows through its surface
+    auto* texture = static_cast<CPovTexture*>(doc.OnCreate(CreateKind::Texture));
+    texture->ColorCount = 1;
+    texture->Colors[0] = 0xFFFFFF;
+    texture->Filters[0] = 1.0;
+    ASSERT_TRUE(texture->AddHaloName(halo->Name));
     CPovObject* sphere = doc.OnCreate(CreateKind::Sphere);
     sphere->UseOwnTexture = 1;
     sphere->TextureName = texture->Name;
+    // in front of the camera, which looks at the origin from its default place
     const ProcessResult result = Render(doc, "halo.pov");
     ASSERT_TRUE(result.started) << result.error;
-    EXPECT_NE(result.exitCode, 0);
-    EXPECT_NE(result.output.find("halo"), std::string::npos) << result.output;
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_TRUE(ProblemsOf(result.output).empty()) << result.output;
+
+    std::ifstream in(dir / "halo.tga", std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    TargaStream picture;
+    ASSERT_TRUE(picture.Feed(bytes)) << picture.Error();
+    ASSERT_TRUE(picture.Complete());
+    const auto brightness = [&](int x, int y) {
+        const std::uint32_t p = picture.Pixels()[static_cast<size_t>(y * picture.Width() + x)];
+        return ((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF);
+    };
+    const int w = picture.Width(), h = picture.Height();
+    EXPECT_GT(brightness(w / 2, h / 2), brightness(1, 1) + 60);
 }
 
 }  // namespace

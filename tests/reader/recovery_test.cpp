@@ -197,4 +197,16 @@ TEST_F(RecoveryTest, AFileOfMarkersOnlyLeavesTheDocumentEmpty) {
     EXPECT_EQ(doc.Pov3(), 1);
 }
 
+TEST_F(RecoveryTest, TextForPovRay37WithoutItsEndIsReportedAtTheEnd) {
+    COrvantaDoc doc;
+    const SceneReadResult r = Read(doc,
+                                   "//$usepov37$ do not delete this line\r\n"
+                                   "#declare Kugel_000 = sphere {\r\n  <0,0,0>, 1\r\n"
+                                   "  //$pov37 begin$\r\n  pigment { color rgb 1 }\r\n");
+    EXPECT_EQ(doc.Pov3(), kPovLevel37);
+    ASSERT_FALSE(r.problems.empty());
+    EXPECT_NE(r.problems.back().message.find("pov37 end"), std::string::npos)
+        << r.problems.back().message;
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tests/support/cli_runner.h"
 
+#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,6 +34,24 @@ CliRun RunCli(const std::string& arguments) {
     run.err = ReadFile(errName);
     std::remove(errName);
     return run;
+}
+
+int StartCli(const std::vector<std::string>& arguments) {
+    const pid_t pid = ::fork();
+    if (pid != 0)
+        return static_cast<int>(pid);
+    const int null = ::open("/dev/null", O_WRONLY);
+    ::dup2(null, STDOUT_FILENO);
+    ::dup2(null, STDERR_FILENO);
+    std::vector<char*> argv;
+    std::string program = ORVANTA_CLI_PATH;
+    argv.push_back(program.data());
+    std::vector<std::string> copies(arguments);
+    for (std::string& a : copies)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    ::execv(program.c_str(), argv.data());
+    ::_exit(127);
 }
 
 std::string MakeTempFolder() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 struct CliRun {
     int status = -1;  // exit status
@@ -11,6 +12,10 @@ struct CliRun {
 
 // arguments: the command line after "orvanta-cli", as the shell would read it
 CliRun RunCli(const std::string& arguments);
+
+// Starts orvanta-cli in the background with the arguments as they are (no shell), its output
+// thrown away; returns its pid, or -1.
+int StartCli(const std::vector<std::string>& arguments);
 
 // a fresh folder under /tmp, removed with RemoveTree
 std::string MakeTempFolder();

@@ -1,0 +1,48 @@
+#include "render/render_bands.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// the trace time a band aims at, at least; and how many times the start-up time
+constexpr double kMinBandSeconds = 1.5;
+constexpr double kOverheadFactor = 3.0;
+}  // namespace
+
+RenderBands::RenderBands(int height) : height_(std::max(0, height)) {}
+
+RowSpan RenderBands::Next() {
+    const int left = RowsLeft();
+    if (left <= 0)
+        return {};
+    int rows;
+    if (measured_ == 0) {
+        // nothing measured yet: a sixteenth first, then an eighth
+        rows = handedOut_ == 0 ? (height_ + 15) / 16 : (height_ + 7) / 8;
+        rows = std::max(rows, std::min(8, height_));
+    } else {
+        const double overhead = overheadSeconds_ / measured_;
+        const double target = std::max(kMinBandSeconds, kOverheadFactor * overhead);
+        const double perRow = tracedRows_ > 0 ? traceSeconds_ / tracedRows_ : 0.0;
+        rows = perRow > 0 ? static_cast<int>(std::min(target / perRow, double(height_))) : left;
+        rows = std::max(rows, std::max(1, height_ / 32));
+    }
+    // a small rest goes with this band rather than costing a run of its own
+    if (left - rows < rows / 2)
+        rows = left;
+    rows = std::clamp(rows, 1, left);
+    const RowSpan band{next_, next_ + rows};
+    next_ += rows;
+    ++handedOut_;
+    return band;
+}
+
+void RenderBands::Finished(RowSpan band, double traceSeconds, double runSeconds) {
+    if (band.Empty())
+        return;
+    const double trace = traceSeconds >= 0 ? traceSeconds : runSeconds;
+    tracedRows_ += band.Count();
+    traceSeconds_ += trace;
+    overheadSeconds_ += std::max(0.0, runSeconds - trace);
+    ++measured_;
+}
