@@ -14,6 +14,7 @@
 
 #include "app/child_frame.h"
 #include "app/orvanta_app.h"
+#include "app/render_controller.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
@@ -206,6 +207,16 @@ void CMainFrame::UpdateCommandStates() {
             case ID_WINDOW_TILE_HORZ:
                 state.enabled = doc != nullptr;
                 return state;
+            case ID_RUN_POVRAY:
+            case ID_SHOW_IMAGE:
+                state.enabled = doc != nullptr;
+                return state;
+            case ID_STOP_RENDER:
+                state.enabled = app_.Render().IsRendering();
+                return state;
+            case ID_POVRAY_SETTINGS:
+            case ID_VIEWER_SETTINGS:
+                return state;
             // the object browser comes later
             case ID_GO_TO:
                 state.enabled = false;
@@ -278,6 +289,22 @@ void CMainFrame::RunCommand(int id) {
             return;
         case ID_VIEW_STATUS_BAR:
             statusBar()->setVisible(!statusBar()->isVisible());
+            return;
+        case ID_RUN_POVRAY:
+            app_.Render().Run();
+            UpdateCommandStates();
+            return;
+        case ID_SHOW_IMAGE:
+            app_.Render().ShowImage();
+            return;
+        case ID_STOP_RENDER:
+            app_.Render().Stop();
+            return;
+        case ID_POVRAY_SETTINGS:
+            app_.Render().PovRaySettings();
+            return;
+        case ID_VIEWER_SETTINGS:
+            app_.Render().ViewerSettings();
             return;
         case ID_WINDOW_CASCADE:
             mdi_->cascadeSubWindows();

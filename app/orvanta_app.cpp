@@ -11,6 +11,7 @@
 
 #include "app/child_frame.h"
 #include "app/main_frame.h"
+#include "app/render_controller.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "import/scene_importer.h"
@@ -78,12 +79,17 @@ COrvantaApp::COrvantaApp() : previewAddOns_(ScanPreviewAddOns(PreviewFolder())) 
     // from now on the pages' preview lookups render what is missing, in the background
     PreviewService::Instance();
     frame_ = std::make_unique<CMainFrame>(*this);
+    render_ = std::make_unique<RenderController>(*this, *frame_);
 }
 
 COrvantaApp::~COrvantaApp() {
+    if (render_ && document_)
+        render_->Commands().DocumentClosing(*document_);
     if (frame_)
         frame_->CloseAllViews();
     document_.reset();
+    // the render window goes before the frame it docks in
+    render_.reset();
     SetTextureAddOns(nullptr);
 }
 
@@ -92,6 +98,8 @@ QWidget* COrvantaApp::DialogParent() const {
 }
 
 void COrvantaApp::DropDocument() {
+    if (render_ && document_)
+        render_->Commands().DocumentClosing(*document_);
     frame_->CloseAllViews();
     document_.reset();
     frame_->RebuildMenus();

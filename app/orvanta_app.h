@@ -17,6 +17,7 @@ class COrvantaDoc;
 struct ImportReport;
 class CPovObject;
 class QWidget;
+class RenderController;
 enum class CreateKind;
 
 // the creation command of a menu id, if it is one
@@ -63,6 +64,9 @@ class COrvantaApp : public QObject {
     // the problems of the last read, as the problems dialog showed them
     const ReadProblems& LastReadProblems() const { return lastProblems_; }
 
+    // POV-Ray: the render commands and the render window
+    RenderController& Render() { return *render_; }
+
   private:
     void AddRecentFile(const QString& path);
     void ShowReadProblems(const QString& path, const ReadProblems& problems);
@@ -76,5 +80,6 @@ class COrvantaApp : public QObject {
     std::vector<std::string> previewAddOns_;
     std::unique_ptr<COrvantaDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<RenderController> render_;
     ReadProblems lastProblems_;
 };

@@ -37,8 +37,8 @@ class IRunningProcess {
   public:
     // A program still running when its handle goes is ended with its group.
     virtual ~IRunningProcess() = default;
-    // Ends the program and its group: SIGTERM at once, SIGKILL after half a second if the
-    // program is still there. finished is called when it has ended.
+    // Ends the program and its group: SIGTERM at once, SIGKILL a fifth of a second later if
+    // the program is still there. finished is called when it has ended.
     virtual void Stop() = 0;
     virtual bool IsRunning() const = 0;
     // Waits up to milliseconds (-1: no limit) for the program to end, delivering its output

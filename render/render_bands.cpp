@@ -7,9 +7,15 @@ namespace {
 // the trace time a band aims at, at least; and how many times the start-up time
 constexpr double kMinBandSeconds = 1.5;
 constexpr double kOverheadFactor = 3.0;
+// a rest that takes longer than this is traced in bands
+constexpr double kSplitSeconds = 5.0;
 }  // namespace
 
 RenderBands::RenderBands(int height) : height_(std::max(0, height)) {}
+
+double RenderBands::SecondsPerRow() const {
+    return tracedRows_ > 0 ? traceSeconds_ / tracedRows_ : 0.0;
+}
 
 RowSpan RenderBands::Next() {
     const int left = RowsLeft();
@@ -17,19 +23,18 @@ RowSpan RenderBands::Next() {
         return {};
     int rows;
     if (measured_ == 0) {
-        // nothing measured yet: a sixteenth first, then an eighth
-        rows = handedOut_ == 0 ? (height_ + 15) / 16 : (height_ + 7) / 8;
-        rows = std::max(rows, std::min(8, height_));
+        // nothing measured yet: a sixteenth first, then all the rest
+        rows = handedOut_ == 0 ? std::max((height_ + 15) / 16, std::min(8, height_)) : left;
     } else {
         const double overhead = overheadSeconds_ / measured_;
         const double target = std::max(kMinBandSeconds, kOverheadFactor * overhead);
-        const double perRow = tracedRows_ > 0 ? traceSeconds_ / tracedRows_ : 0.0;
+        const double perRow = SecondsPerRow();
         rows = perRow > 0 ? static_cast<int>(std::min(target / perRow, double(height_))) : left;
         rows = std::max(rows, std::max(1, height_ / 32));
+        // a small rest goes with this band rather than costing a run of its own
+        if (left - rows < rows / 2)
+            rows = left;
     }
-    // a small rest goes with this band rather than costing a run of its own
-    if (left - rows < rows / 2)
-        rows = left;
     rows = std::clamp(rows, 1, left);
     const RowSpan band{next_, next_ + rows};
     next_ += rows;
@@ -45,4 +50,14 @@ void RenderBands::Finished(RowSpan band, double traceSeconds, double runSeconds)
     traceSeconds_ += trace;
     overheadSeconds_ += std::max(0.0, runSeconds - trace);
     ++measured_;
+}
+
+bool RenderBands::WorthSplitting(RowSpan band) const {
+    return measured_ > 0 && band.end == next_ && band.Count() > 1 &&
+           SecondsPerRow() * band.Count() > kSplitSeconds;
+}
+
+void RenderBands::Recall(RowSpan band) {
+    if (band.end == next_ && !band.Empty())
+        next_ = band.first;
 }

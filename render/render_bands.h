@@ -1,9 +1,11 @@
 // POV-Ray 3.7 writes its picture to standard output only when a render has finished, so the
 // render window has POV-Ray trace the picture in bands of rows ("+SR" to "+ER"), one run per
 // band, and shows each band as it arrives. Every run costs POV-Ray's start-up time (about
-// 0.6 s, most of it waiting), so the bands are small at first (the first rows appear soon)
-// and then as large as it takes to keep that cost to about a quarter of the time, measured
-// from the trace times POV-Ray reports.
+// 0.6 s, most of it waiting). So a render starts with two runs at once: a sixteenth of the
+// rows, which shows soon, and all the rest. When the first has been traced, its trace time
+// tells how long the rest will take: a scene that is quick to trace keeps its second run and
+// costs no more than one run; for a slow one the second run is called back and the rest is
+// traced in bands of a few seconds each, sized to keep the start-up cost to about a quarter.
 #pragma once
 
 #include "render/targa_stream.h"
@@ -17,9 +19,16 @@ class RenderBands {
     // A band has been traced: POV-Ray's trace time and the whole run's time, in seconds
     // (a negative trace time: not reported).
     void Finished(RowSpan band, double traceSeconds, double runSeconds);
+    // Whether a band still being traced would take so long by the times measured so far that
+    // it is better called back (Recall) and traced in bands; only the last band handed out.
+    bool WorthSplitting(RowSpan band) const;
+    // Takes the last band handed out back: its rows are handed out again.
+    void Recall(RowSpan band);
     int RowsLeft() const { return height_ - next_; }
 
   private:
+    double SecondsPerRow() const;
+
     int height_;
     int next_ = 0;
     int handedOut_ = 0;

@@ -20,6 +20,8 @@ struct RenderSession::Run {
     PovRayOutput output;
     double startedAt = 0.0;
     bool ended = false;
+    // called back: its rows are traced in bands instead, and its end means nothing
+    bool recalled = false;
 };
 
 RenderSession::RenderSession(IProcessLauncher& launcher, Clock clock)
@@ -82,6 +84,8 @@ bool RenderSession::Launch(RowSpan band) {
     auto run = std::make_unique<Run>();
     Run* r = run.get();
     r->band = band;
+    if (!band.Empty())
+        r->picture.SetRowsWanted(band);
     r->startedAt = clock_();
     ProcessCallbacks callbacks;
     callbacks.output = [r](std::string_view bytes) { r->picture.Feed(bytes); };
@@ -117,7 +121,7 @@ void RenderSession::LaunchMore() {
 int RenderSession::RunningCount() const {
     int n = 0;
     for (const auto& run : runs_)
-        n += run->ended ? 0 : 1;
+        n += run->ended || run->recalled ? 0 : 1;
     return n;
 }
 
@@ -134,6 +138,8 @@ void RenderSession::TakeMessages(const PovRayOutput& output) {
 
 void RenderSession::OnFinished(Run& run, const ProcessExit& exit) {
     run.ended = true;
+    if (run.recalled)
+        return;
     run.output.Finish();
     TakeMessages(run.output);
     if (state_ == RenderState::Stopping) {
@@ -197,6 +203,13 @@ void RenderSession::OnFinished(Run& run, const ProcessExit& exit) {
         return;
     }
     TakeBand(run);
+    // a band still running that will take long is better traced in smaller bands
+    for (auto& other : runs_)
+        if (!other->ended && !other->recalled && bands_->WorthSplitting(other->band)) {
+            other->recalled = true;
+            other->process->Stop();
+            bands_->Recall(other->band);
+        }
     LaunchMore();
     if (RunningCount() == 0 && bands_->RowsLeft() == 0)
         FinishPicture();
@@ -273,13 +286,14 @@ double RenderSession::Progress() const {
         return 0.0;
     double done = static_cast<double>(doneRows_) * width_;
     for (const auto& run : runs_) {
-        if (run->ended || run->output.TotalPixels() <= 0)
+        if (run->ended || run->recalled || run->output.TotalPixels() <= 0)
             continue;
         const double rows = job_.Configured() ? height_ : run->band.Count();
         done += static_cast<double>(run->output.RenderedPixels()) / run->output.TotalPixels() *
                 rows * width_;
     }
-    return std::clamp(done / all, 0.0, 1.0);
+    // a traced band counts only when its rows have arrived: the end comes with the picture
+    return std::clamp(done / all, 0.0, 0.999);
 }
 
 double RenderSession::Elapsed() const {

@@ -50,6 +50,12 @@ bool TargaStream::ParseHeader() {
 }
 
 void TargaStream::Put(const unsigned char* p) {
+    const long long row = decoded_ / width_;
+    const long long y = topDown_ ? row : height_ - 1 - row;
+    if (y < wanted_.first || y >= wanted_.end) {
+        ++decoded_;
+        return;
+    }
     std::uint32_t r, g, b;
     if (grey_) {
         r = g = b = p[0];
@@ -63,11 +69,9 @@ void TargaStream::Put(const unsigned char* p) {
         g = p[1];
         r = p[2];
     }
-    const long long row = decoded_ / width_;
     long long column = decoded_ % width_;
     if (rightToLeft_)
         column = width_ - 1 - column;
-    const long long y = topDown_ ? row : height_ - 1 - row;
     pixels_[static_cast<size_t>(y * width_ + column)] = 0xFF000000u | (r << 16) | (g << 8) | b;
     ++decoded_;
 }
@@ -104,6 +108,16 @@ bool TargaStream::Feed(std::string_view bytes) {
             Put(reinterpret_cast<const unsigned char*>(repeatPixel_.data()));
             --packetLeft_;
             continue;
+        }
+        // whole uncompressed pixels straight from the bytes
+        if (!rle_ && pending_.empty()) {
+            const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+            while (bytes.size() - at >= size && !Complete()) {
+                Put(data + at);
+                at += size;
+            }
+            if (Complete() || at == bytes.size())
+                continue;
         }
         // gather one pixel
         const size_t take = std::min(size - pending_.size(), bytes.size() - at);

@@ -25,6 +25,9 @@ class TargaStream {
     // Takes the next bytes; false once the stream is broken (Error says why). Bytes after the
     // last pixel (POV-Ray's extension area and footer) are ignored.
     bool Feed(std::string_view bytes);
+    // Only these rows (counted from the top) are decoded; the others are passed over and stay
+    // empty. A render in bands wants the band's rows of a whole-size picture.
+    void SetRowsWanted(RowSpan rows) { wanted_ = rows; }
 
     bool HasHeader() const { return headerDone_; }
     int Width() const { return width_; }
@@ -60,6 +63,7 @@ class TargaStream {
     std::string repeatPixel_;
     std::vector<std::uint32_t> pixels_;
     int reportedRows_ = 0;
+    RowSpan wanted_{0, 1 << 30};
 };
 
 // An uncompressed 24-bit Targa file of the picture, top row first.

@@ -74,6 +74,13 @@ enum CommandId : int {
     ID_APP_EXIT = 57665,
     ID_EDIT_SAVE_OBJECT = 32826,
 
+    // POV-Ray: render, show the image, the settings dialogs, stop the render
+    ID_POVRAY_SETTINGS = 32803,
+    ID_RUN_POVRAY = 32804,
+    ID_VIEWER_SETTINGS = 32817,
+    ID_SHOW_IMAGE = 32818,
+    ID_STOP_RENDER = 32860,
+
     // windows
     ID_WINDOW_ARRANGE = 57649,
     ID_WINDOW_CASCADE = 57650,

@@ -28,7 +28,8 @@ void PrepareProcess(QProcess& process, const std::string& workingFolder) {
 }
 
 using Clock = std::chrono::steady_clock;
-constexpr std::chrono::milliseconds kStopGrace(500);
+// POV-Ray needs nothing of the time it is given: it ends within the grace or is killed
+constexpr std::chrono::milliseconds kStopGrace(200);
 
 class QtRunningProcess : public IRunningProcess {
   public:

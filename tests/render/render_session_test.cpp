@@ -31,7 +31,8 @@ class RenderSessionTest : public ::testing::Test {
 
     // What POV-Ray prints for a band: its picture (the whole size, the band's rows coloured)
     // and its progress.
-    void Trace(FakeRunningProcess& p, RowSpan band, std::uint32_t colour) {
+    void Trace(FakeRunningProcess& p, RowSpan band, std::uint32_t colour,
+               const char* traceTime = "0.010") {
         std::vector<std::uint32_t> picture(40 * 32, 0xFF000000u);
         for (int y = band.first; y < band.end; ++y)
             for (int x = 0; x < 40; ++x)
@@ -40,7 +41,8 @@ class RenderSessionTest : public ::testing::Test {
         p.Errors("Rendered " + std::to_string(pixels / 2) + " of " + std::to_string(pixels) +
                  " pixels (50%)\r");
         p.Output(EncodeTarga(40, 32, picture));
-        p.Errors("  Trace Time:  0 hours  0 minutes  0 seconds (0.010 seconds)\n");
+        p.Errors(std::string("  Trace Time:  0 hours  0 minutes  0 seconds (") + traceTime +
+                 " seconds)\n");
         now += 0.7;
         p.Finish(0);
     }
@@ -102,6 +104,27 @@ TEST_F(RenderSessionTest, BandsArriveOneByOneUntilThePictureIsSaved) {
     ASSERT_TRUE(ReadWholeFile(job.imagePath, saved).ok);
     EXPECT_EQ(saved, EncodeTarga(40, 32, session.Pixels()));
     EXPECT_TRUE(session.ImageError().empty());
+}
+
+TEST_F(RenderSessionTest, ASlowSceneCallsItsSecondRunBackAndGoesOnInBands) {
+    ASSERT_TRUE(session.Start(job));
+    ASSERT_EQ(launcher.started.size(), 2u);
+    const RowSpan rest = BandOf(1);
+    EXPECT_EQ(rest.end, 32);
+    // eight rows took twenty seconds: the rest is traced in bands
+    Trace(*launcher.started[0], BandOf(0), 0xFF0000FFu, "20.000");
+    EXPECT_TRUE(launcher.started[1]->stopRequested);
+    ASSERT_GE(launcher.started.size(), 3u);
+    EXPECT_EQ(BandOf(2).first, rest.first);
+    EXPECT_LT(BandOf(2).end, rest.end);
+    // the called-back run's end changes nothing
+    launcher.started[1]->Finish(-1, true);
+    EXPECT_EQ(session.State(), RenderState::Running);
+    for (size_t i = 2; i < launcher.started.size(); ++i)
+        Trace(*launcher.started[i], BandOf(i), 0xFF00FF00u, "20.000");
+    EXPECT_EQ(session.State(), RenderState::Finished);
+    EXPECT_EQ(shownRows, 32);
+    EXPECT_EQ(session.Pixels()[31 * 40], 0xFF00FF00u);
 }
 
 TEST_F(RenderSessionTest, AParseErrorEndsTheRenderWithPovRaysMessage) {

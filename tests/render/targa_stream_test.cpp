@@ -86,6 +86,20 @@ TEST(TargaStreamTest, WholeStreamsInAnyPiecesGiveThePictureBack) {
         FeedAndCheckRows(rle, EncodeRleBottomUp(w, h, picture), random);
         EXPECT_TRUE(rle.Complete());
         EXPECT_EQ(rle.Pixels(), picture);
+
+        // a band of a whole-size picture: its rows only, either way of storing
+        const RowSpan band{h / 3, (2 * h) / 3 + 1};
+        for (const std::string& bytes :
+             {EncodeTarga(w, h, picture), EncodeRleBottomUp(w, h, picture)}) {
+            TargaStream part;
+            part.SetRowsWanted(band);
+            FeedAndCheckRows(part, bytes, random);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x) {
+                    const size_t i = static_cast<size_t>(y * w + x);
+                    ASSERT_EQ(part.Pixels()[i], y >= band.first && y < band.end ? picture[i] : 0u);
+                }
+        }
     }
 }
 
