@@ -59,8 +59,10 @@ bool RenderController::PovRaySettings() {
     QtSheetServices services(&frame_);
     sheet.SetServices(&services);
     const bool ok = SheetDialog(sheet, &frame_).Run() == 1;
-    if (ok)
+    if (ok) {
         commands_->SetChoice(sheet.Choice());
+        window_->ShowChoice();
+    }
     return ok;
 }
 
@@ -84,9 +86,9 @@ void RenderController::Later(std::function<void()> call) {
     QTimer::singleShot(0, this, std::move(call));
 }
 
-void RenderController::ShowPicture(int width, int height,
+void RenderController::ShowPicture(const std::string& file, int width, int height,
                                    const std::vector<std::uint32_t>& pixels) {
-    window_->ShowPicture(width, height, pixels);
+    window_->ShowPicture(file, width, height, pixels);
 }
 
 void RenderController::ProblemChosen(int index) {

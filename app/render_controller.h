@@ -35,7 +35,8 @@ class RenderController : public QObject, public IRenderHost {
     bool RunPovRaySettings() override { return PovRaySettings(); }
     void ShowRenderWindow() override;
     void Later(std::function<void()> call) override;
-    void ShowPicture(int width, int height, const std::vector<std::uint32_t>& pixels) override;
+    void ShowPicture(const std::string& file, int width, int height,
+                     const std::vector<std::uint32_t>& pixels) override;
 
   private:
     void ProblemChosen(int index);

@@ -117,7 +117,7 @@ RenderWindow::RenderWindow(RenderCommands& commands, QWidget* parent)
     for (const RenderPreset& preset : RenderPresets())
         size_->addItem(QString::fromUtf8(Tr(preset.label)));
     sizeLabel->setBuddy(size_);
-    size_->setCurrentIndex(PresetIndex(commands_.Choice()));
+    ShowChoice();
     render_ = new QPushButton(T("&Rendern"), body);
     stop_ = new QPushButton(T("&Stopp"), body);
     settings_ = new QPushButton(T("&Einstellungen..."), body);
@@ -144,6 +144,8 @@ RenderWindow::RenderWindow(RenderCommands& commands, QWidget* parent)
 
     problems_ = new QListWidget(body);
     problems_->setMaximumHeight(110);
+    // POV-Ray's messages are long: wrapped, not cut off
+    problems_->setWordWrap(true);
     problems_->setToolTip(
         T("Ein Klick auf eine Meldung wählt das Objekt, das die Zeile "
           "geschrieben hat."));
@@ -202,12 +204,17 @@ void RenderWindow::OnRows(RowSpan rows) {
     UpdateTimes();
 }
 
-void RenderWindow::ShowPicture(int width, int height, const std::vector<std::uint32_t>& pixels) {
+void RenderWindow::ShowPicture(const std::string& file, int width, int height,
+                               const std::vector<std::uint32_t>& pixels) {
     picture_->SetSize(width, height);
     picture_->SetRows(pixels, 0, height);
     progress_->setValue(0);
-    status_->setText(QString::fromStdString(commands_.ImagePath()));
+    status_->setText(QString::fromStdString(file));
     problems_->clear();
+}
+
+void RenderWindow::ShowChoice() {
+    size_->setCurrentIndex(PresetIndex(commands_.Choice()));
 }
 
 void RenderWindow::UpdateTimes() {

@@ -53,7 +53,10 @@ class RenderWindow : public QDockWidget {
     QListWidget* Problems() const { return problems_; }
     QLabel* Status() const { return status_; }
     // Shows a picture from a file (no render).
-    void ShowPicture(int width, int height, const std::vector<std::uint32_t>& pixels);
+    void ShowPicture(const std::string& file, int width, int height,
+                     const std::vector<std::uint32_t>& pixels);
+    // Shows the size and quality the next render takes (chosen elsewhere).
+    void ShowChoice();
 
   signals:
     // the user asked for a render, or for the POV-Ray settings

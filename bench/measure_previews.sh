@@ -17,6 +17,10 @@ echo "cores: $(nproc), load before: $(cut -d' ' -f1-3 /proc/loadavg), picture si
 for setting in "1 1" "2 1" "3 1" "4 1" "1 2"; do
   set -- $setting
   out=$(mktemp -d /tmp/orvanta-previews-XXXXXX)
-  "$cli" previews -o "$out" --processes "$1" --threads "$2" --size "$size" 2>/dev/null | tail -1
+  # CPU seconds of POV-Ray and the tool together: what the set costs whatever the load
+  /usr/bin/time -o "$out.time" -f "%U %S" "$cli" previews -o "$out" --processes "$1" \
+    --threads "$2" --size "$size" 2>/dev/null | tail -1
+  awk '{ printf "  CPU: %.1f s\n", $1 + $2 }' "$out.time"
+  rm -f "$out.time"
   rm -rf "$out"
 done

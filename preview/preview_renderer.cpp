@@ -24,20 +24,26 @@ std::string MakeTempFolder() {
     return pattern;
 }
 
-// the lines of POV-Ray's output that say what went wrong, at most a few
+// the lines of POV-Ray's output that say what went wrong, at most a few; else its last line
 std::string ErrorLines(const std::string& output) {
     std::istringstream lines(output);
-    std::string line, errors;
+    std::string line, errors, last;
     int count = 0;
-    while (std::getline(lines, line) && count < 4) {
+    while (std::getline(lines, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        if (line.find("rror") == std::string::npos || line.find("Render failed") == 0)
+        if (!line.empty())
+            last = line;
+        const bool problem = line.find("rror") != std::string::npos ||
+                             line.rfind("Failed", 0) == 0 || line.rfind("Problem", 0) == 0;
+        if (!problem || line.rfind("Render failed", 0) == 0 || count >= 4)
             continue;
         errors += (errors.empty() ? "" : "\n") + line;
         ++count;
     }
-    return errors.empty() ? std::string("POV-Ray failed without a message") : errors;
+    if (!errors.empty())
+        return errors;
+    return last.empty() ? std::string("POV-Ray failed without a message") : last;
 }
 
 // Puts the rendered file in place in one step: copied next to the target, then renamed, so
@@ -237,7 +243,8 @@ PreviewResult PreviewRenderer::Render(const PreviewJob& job, const std::atomic<b
         "+WT" + std::to_string(std::max(1, settings_.threadsPerProcess)),
     };
     for (const std::string& folder : job.libraryPaths)
-        arguments.push_back("+L" + folder);
+        if (!folder.empty())  // POV-Ray refuses a bare "+L"
+            arguments.push_back("+L" + folder);
 
     const ProcessResult run =
         launcher_.RunCancellable(settings_.program, arguments, tempFolder_, cancel);

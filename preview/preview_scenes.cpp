@@ -85,14 +85,17 @@ CPovPigment* FindPigment(CPovObject* pigments, const std::string& name) {
     return nullptr;
 }
 
-// Writes without the repair the writer makes to an empty image-map file name, so that a
-// preview never changes the document.
-template <typename Owner>
-std::string DeclarationOf(Owner& owner) {
+// Writes without the repair the writer makes to an empty image-map or bump-map file name, so
+// that a preview never changes the document.
+std::string DeclarationOf(CPovPigmentOwner& owner) {
+    auto* texture = dynamic_cast<CPovTexture*>(&owner);
     const std::string image = owner.ImageFile;
+    const std::string bumps = texture ? texture->BumpFile : std::string();
     SceneText out;
     owner.WriteScene(out);
     owner.ImageFile = image;
+    if (texture)
+        texture->BumpFile = bumps;
     return out.Take();
 }
 
@@ -160,16 +163,19 @@ std::string PreviewScene(const PreviewSubject& subject,
     return out.Take();
 }
 
-TexturePreviewScene LiveTextureScene(CPovTexture& texture, CPovObject* pigments) {
+TexturePreviewScene LiveTextureScene(CPovPigmentOwner& surface, CPovObject* pigments) {
     SceneText out;
     WriteHeader(out, {});
-    std::set<const CPovObject*> written;
-    if (texture.HasPigment)
-        WriteMapPigments(out, texture, pigments, written);
+    std::set<const CPovObject*> written{&surface};
+    const bool texture = surface.GetType() == kKindTexture;
+    if (surface.HasPigment || !texture)
+        WriteMapPigments(out, surface, pigments, written);
     bool hadHalos = false;
-    out.Write(WithoutHalos(DeclarationOf(texture), hadHalos));
+    out.Write(WithoutHalos(DeclarationOf(surface), hadHalos));
     WriteStage(out);
-    out.Printf("sphere { 0, 1 texture { %s } }\r\n", texture.Name);
+    out.Printf(
+        texture ? "sphere { 0, 1 texture { %s } }\r\n" : "sphere { 0, 1 pigment { %s } }\r\n",
+        surface.Name);
 
     TexturePreviewScene scene;
     scene.text = out.Take();

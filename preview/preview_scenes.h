@@ -10,7 +10,7 @@
 #include "preview/preview_pictures.h"
 
 class CPovObject;
-class CPovTexture;
+class CPovPigmentOwner;
 
 // whether POV-Ray can read name as an identifier (letters, digits, '_', no leading digit)
 bool IsPovIdentifier(std::string_view name);
@@ -27,8 +27,9 @@ struct TexturePreviewScene {
     std::string note;
 };
 
-// The scene of a user's own texture: the pigments its pigment maps name (found by name in the
-// pigment list that starts at pigments, nested maps too, each declared before its user), the
-// texture's own declaration and the sphere wearing it. Halos are left out: POV-Ray 3.7 does
-// not render them, and the note says so. Writing does not change the texture or the pigments.
-TexturePreviewScene LiveTextureScene(CPovTexture& texture, CPovObject* pigments);
+// The scene of a user's own texture or pigment: the pigments its pigment maps name (found by
+// name in the pigment list that starts at pigments, nested maps too, each declared before its
+// user), its own declaration and the sphere wearing it. A texture's halos are left out: POV-Ray
+// 3.7 does not render them, and the note says so. Writing changes neither the surface nor the
+// pigments.
+TexturePreviewScene LiveTextureScene(CPovPigmentOwner& surface, CPovObject* pigments);

@@ -53,7 +53,8 @@ struct SheetField {
     int decimals = 6;
     // Text: characters at most; 0 = no limit
     size_t maxLength = 0;
-    // Custom: the key of the widget factory, and the data it edits (owned by the page)
+    // Custom: the key of the widget factory, and the data it edits (owned by the page);
+    // Choice: the key of a decorator of its box (props/qt/page_widget.h), e.g. preview icons
     std::string custom;
     void* customData = nullptr;
 

@@ -217,7 +217,7 @@ void RenderCommands::ShowImage(COrvantaDoc& doc) {
         return;
     }
     host_.ShowRenderWindow();
-    host_.ShowPicture(picture.Width(), picture.Height(), picture.Pixels());
+    host_.ShowPicture(image, picture.Width(), picture.Height(), picture.Pixels());
 }
 
 bool RenderCommands::StartViewer(const std::string& image) {

@@ -30,8 +30,9 @@ class IRenderHost {
     virtual void ShowRenderWindow() = 0;
     // Runs the call after the current event (a render started again after the last one ended).
     virtual void Later(std::function<void()> call) = 0;
-    // A picture to show that did not come from a render (the last image, loaded from its file).
-    virtual void ShowPicture(int width, int height, const std::vector<std::uint32_t>& pixels) = 0;
+    // A picture to show that did not come from a render (the last image, loaded from file).
+    virtual void ShowPicture(const std::string& file, int width, int height,
+                             const std::vector<std::uint32_t>& pixels) = 0;
 };
 
 class RenderCommands {

@@ -152,6 +152,9 @@ const Entry kEnglish[] = {
      "camera at the position of the old one?"},
     {IDS_STATUS_LOADING_OBJECT, "Loading object %ld, name: %s"},
     {IDS_STATUS_MOVING_OBJECT, "Moving %s"},
+    {IDS_CAPTION_TEXTURE, "Surface properties"},
+    {IDS_CAPTION_PIGMENT, "Pigment properties"},
+    {IDS_CAPTION_HALO, "Halo properties"},
 };
 
 using Table = std::unordered_map<int, std::string>;

@@ -161,7 +161,12 @@ void PreviewFrame::paintEvent(QPaintEvent* event) {
     QRect box = area.adjusted(4, 4, -4, -4);
     if (!picture_.isNull()) {
         // over a picture: a band at the bottom that keeps the text readable
-        const int h = painter.fontMetrics().height() * (caption.count('\n') + 1) + 4;
+        // high enough for the lines the text wraps into
+        const int h = painter.fontMetrics()
+                          .boundingRect(QRect(0, 0, box.width(), area.height()),
+                                        Qt::AlignCenter | Qt::TextWordWrap, caption)
+                          .height() +
+                      4;
         box.setTop(box.bottom() - h);
         painter.fillRect(box, QColor(255, 255, 255, 200));
     }

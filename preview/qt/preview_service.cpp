@@ -13,6 +13,8 @@ namespace {
 
 PreviewService* g_instance = nullptr;
 PreviewService* g_replacement = nullptr;
+// the service whose requester the preview lookups ask
+PreviewService* g_requester = nullptr;
 
 QString Local(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
@@ -41,11 +43,16 @@ PreviewService::PreviewService(IProcessLauncher& launcher, PreviewRenderSettings
             QMetaObject::invokeMethod(
                 this, [this, result] { OnResult(result); }, Qt::QueuedConnection);
         });
+    InstallRequester();
+}
+
+void PreviewService::InstallRequester() {
     // the pages' lookups start the rendering of what is missing
+    g_requester = this;
     SetPreviewRequester([this](const PreviewSubject& subject) -> std::optional<std::string> {
         Picture(subject);
         const QString path = RenderPath(subject);
-        if (path.isEmpty() || failed_.count(LocalPath(path)))
+        if (!renderer_ || path.isEmpty() || failed_.count(LocalPath(path)))
             return std::nullopt;
         return LocalPath(path);
     });
@@ -72,11 +79,15 @@ PreviewService& PreviewService::Instance() {
 
 void PreviewService::SetInstance(PreviewService* service) {
     g_replacement = service;
+    if (PreviewService* now = service ? service : g_instance)
+        now->InstallRequester();
 }
 
 void PreviewService::Shutdown() {
-    if (renderer_)
+    if (g_requester == this) {
         SetPreviewRequester(nullptr);
+        g_requester = nullptr;
+    }
     renderer_.reset();
 }
 

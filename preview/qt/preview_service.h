@@ -62,6 +62,8 @@ class PreviewService : public QObject {
 
   private:
     void OnResult(const PreviewResult& result);
+    // makes the preview lookups ask this service for missing pictures
+    void InstallRequester();
 
     std::unique_ptr<PreviewRenderer> renderer_;
     std::string renderFolder_;

@@ -82,6 +82,8 @@ CPropObjectTexture::CPropObjectTexture(CPovObject& object, std::string standardN
     SheetField& standard = Add(FieldKind::Choice, "standard", Tr("Textur:"), Tr("Textur"));
     standard.items = StandardTextureNames();
     standard.value = -1;
+    // the desktop shows each name with its preview picture
+    standard.custom = "texture-previews";
     SheetField& user = Add(FieldKind::Choice, "user", Tr("Textur:"), Tr("Textur"));
     user.value = -1;
     Add(FieldKind::Button, "new", Tr("&Neu..."), Tr("Textur"));

@@ -71,6 +71,27 @@ void RegisterCustomField(const std::string& key, CustomFieldFactory factory) {
     CustomFactories()[key] = std::move(factory);
 }
 
+namespace {
+
+std::map<std::string, ChoiceDecorator>& ChoiceDecorators() {
+    static std::map<std::string, ChoiceDecorator> decorators;
+    return decorators;
+}
+
+void Decorate(const SheetField& f, QComboBox* combo) {
+    if (f.custom.empty())
+        return;
+    auto it = ChoiceDecorators().find(f.custom);
+    if (it != ChoiceDecorators().end())
+        it->second(combo);
+}
+
+}  // namespace
+
+void RegisterChoiceDecorator(const std::string& key, ChoiceDecorator decorator) {
+    ChoiceDecorators()[key] = std::move(decorator);
+}
+
 PageWidget::PageWidget(SheetModel& sheet, PageModel& page, QWidget* parent)
     : QWidget(parent), sheet_(sheet), page_(page) {
     Build();
@@ -180,6 +201,11 @@ QWidget* PageWidget::MakeWidget(size_t index) {
             auto* combo = new QComboBox(this);
             combo->setEditable(f.editable);
             combo->setMaxVisibleItems(20);
+            if (f.editable) {
+                // room for a typed number such as "0.000000", not only for the entries
+                combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+                combo->setMinimumContentsLength(8);
+            }
             connect(combo, &QComboBox::activated, this, [this, index, id, combo](int chosen) {
                 SheetField& field = FieldAt(index);
                 field.value = chosen;
@@ -303,6 +329,7 @@ void PageWidget::SyncOne(Bound& b) {
                 combo->clear();
                 for (const std::string& item : f.items)
                     combo->addItem(Q(item));
+                Decorate(f, combo);
             }
             combo->setCurrentIndex(f.value);
             if (f.editable && S(combo->currentText()) != f.text)

@@ -10,6 +10,7 @@
 #include <vector>
 
 class PageModel;
+class QComboBox;
 class QLabel;
 class SheetModel;
 struct SheetField;
@@ -26,6 +27,11 @@ class CustomFieldWidget : public QWidget {
 using CustomFieldFactory =
     std::function<CustomFieldWidget*(SheetField& field, std::function<void()> changed)>;
 void RegisterCustomField(const std::string& key, CustomFieldFactory factory);
+
+// Dresses the combo box of a Choice field whose `custom` names it (icons, ...); it runs when the
+// box is made and whenever its entries are filled again.
+using ChoiceDecorator = std::function<void(QComboBox* combo)>;
+void RegisterChoiceDecorator(const std::string& key, ChoiceDecorator decorator);
 
 class PageWidget : public QWidget {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLocale>
 
+#include "props/qt/preview_fields.h"
 #include "props/qt/sheet_dialog.h"
 #include "props/sheet_factory.h"
 #include "props/sheet_field.h"
@@ -10,6 +11,7 @@
 QtEditorHost::QtEditorHost(QWidget* parent) : parent_(parent), services_(parent) {
     const QString point = QLocale().decimalPoint();
     SetDecimalSeparator(point.isEmpty() ? '.' : point.at(0).toLatin1());
+    RegisterPreviewFields();
 }
 
 int QtEditorHost::EditProperties(CPovObject& object, const std::string& caption) {

@@ -31,6 +31,7 @@ class PreviewWidgetsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         folder = MakeTempFolder();
+        oldCache = std::getenv("XDG_CACHE_HOME") ? std::getenv("XDG_CACHE_HOME") : "";
         ::setenv("XDG_CACHE_HOME", folder.c_str(), 1);
         launcher.behaviour = [this](const std::vector<std::string>& arguments,
                                     const std::atomic<bool>&) {
@@ -63,7 +64,7 @@ class PreviewWidgetsTest : public ::testing::Test {
         service->Shutdown();
         PreviewService::SetInstance(nullptr);
         service.reset();
-        ::unsetenv("XDG_CACHE_HOME");
+        ::setenv("XDG_CACHE_HOME", oldCache.c_str(), 1);
         RemoveTree(folder);
     }
 
@@ -75,6 +76,7 @@ class PreviewWidgetsTest : public ::testing::Test {
     }
 
     std::string folder;
+    std::string oldCache;
     std::mutex mutex;
     std::vector<std::string> scenes;
     FakeProcessLauncher launcher;

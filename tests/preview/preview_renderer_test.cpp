@@ -89,7 +89,9 @@ class RendererTest : public ::testing::Test {
 
 TEST_F(RendererTest, QueueOrderDuplicatesAndProgress) {
     auto renderer = Make(1);
-    renderer->Enqueue(Job("block", "first.png"));
+    PreviewJob first = Job("block", "first.png");
+    first.libraryPaths = {"", "/images"};  // POV-Ray refuses a bare "+L"
+    renderer->Enqueue(first);
     WaitForCalls(1);
     renderer->Enqueue(Job("a", "a.png"));
     renderer->Enqueue(Job("b", "b.png"));
@@ -114,8 +116,9 @@ TEST_F(RendererTest, QueueOrderDuplicatesAndProgress) {
     // what POV-Ray is told: the scene, a PNG of the size, no display, one thread
     const std::vector<std::string> args = launcher.Calls().front();
     EXPECT_EQ(launcher.programs.front(), "povray");
-    for (const char* expected : {"+FN", "+W128", "+H128", "-D", "+WT1"})
+    for (const char* expected : {"+FN", "+W128", "+H128", "-D", "+WT1", "+L/images"})
         EXPECT_NE(std::find(args.begin(), args.end(), expected), args.end()) << expected;
+    EXPECT_EQ(std::find(args.begin(), args.end(), "+L"), args.end());
 }
 
 TEST_F(RendererTest, LivePictureGoesFirstAndANewerOneEndsTheOlder) {
@@ -147,15 +150,26 @@ TEST_F(RendererTest, FailuresSayWhy) {
               "Fatal error in parser: Cannot parse input.");
     EXPECT_FALSE(fs::exists(folder + "/f.png"));
 
-    launcher.behaviour = [](const std::vector<std::string>&, const std::atomic<bool>&) {
+    launcher.behaviour = [](const std::vector<std::string>& arguments, const std::atomic<bool>&) {
         ProcessResult r;
+        if (Option(arguments, "+I").find("job1") != std::string::npos) {
+            r.started = true;
+            r.exitCode = 1;
+            r.output =
+                "povray: cannot open the user configuration file\n\nProblem with option "
+                "setting\npovray +Ix\nFailed to parse command-line option\n";
+            return r;
+        }
         r.error = "No such file or directory";
         return r;
     };
+    renderer->Enqueue(Job("options", "o.png"));
+    renderer->WaitIdle();
     renderer->Enqueue(Job("x", "x.png"));
     renderer->WaitIdle();
-    ASSERT_EQ(results.size(), 2u);
-    EXPECT_EQ(results[1].error, "cannot start POV-Ray (povray): No such file or directory");
+    ASSERT_EQ(results.size(), 3u);
+    EXPECT_EQ(results[1].error, "Problem with option setting\nFailed to parse command-line option");
+    EXPECT_EQ(results[2].error, "cannot start POV-Ray (povray): No such file or directory");
 }
 
 TEST_F(RendererTest, EndingTheRendererEndsWhatRuns) {

@@ -51,6 +51,8 @@ TEST_F(TexturePageTest, NewTextureEditedStepsAndQuickColour) {
     doc.SetModifiedFlag(false);
     host.services.colors.push_back(0x0000FF);  // red
     const int result = Edit(*sphere, [&](SheetRunner& r) {
+        if (r.Sheet().Caption() == "Eigenschaften Oberfläche")
+            return OkOrCancel(r);  // the new texture's own sheet
         r.ShowPage("Oberfläche");
         r.ChooseIndex("mode", 1);
         EXPECT_EQ(r.Field("user").items, std::vector<std::string>{"Textur_0"});
