@@ -44,6 +44,7 @@ bool IsViewCommand(int id) {
         case ID_VIEW_GRID_5_0:
         case ID_VIEW_GRID_10_0:
         case ID_EDIT_UNDO:
+        case ID_EDIT_REDO:
         case ID_EDIT_CUT:
         case ID_EDIT_COPY:
         case ID_EDIT_PASTE:
@@ -249,6 +250,23 @@ void CMainFrame::UpdateCommandStates() {
         const CommandState s = stateOf(action->data().toInt());
         action->setEnabled(s.enabled);
     }
+    UpdateUndoRedo();
+}
+
+void CMainFrame::UpdateUndoRedo() {
+    const COrvantaDoc* doc = app_.Document();
+    for (int id : {ID_EDIT_UNDO, ID_EDIT_REDO}) {
+        QAction* action = Action(id);
+        if (!action)
+            continue;
+        const bool undo = id == ID_EDIT_UNDO;
+        const bool can = doc && (undo ? doc->History().CanUndo() : doc->History().CanRedo());
+        const std::string label = !can   ? std::string()
+                                  : undo ? doc->History().UndoLabel()
+                                         : doc->History().RedoLabel();
+        action->setEnabled(can);
+        action->setText(QString::fromStdString(UndoRedoMenuText(id, label)));
+    }
 }
 
 void CMainFrame::RunCommand(int id) {
@@ -344,8 +362,11 @@ COrvantaMDIChildWnd* CMainFrame::OpenView(int viewKind) {
     NextViewKind = viewKind;
     auto* frame = new COrvantaMDIChildWnd(*doc);
     frame->GetViewWidget()->SetContextMenu(contextMenu_);
-    connect(frame->GetViewWidget(), &ViewWidget::viewChanged, this,
-            [this] { UpdateStatusPanes(); });
+    connect(frame->GetViewWidget(), &ViewWidget::viewChanged, this, [this] {
+        UpdateStatusPanes();
+        // a drag that ended is a step: Ctrl+Z must find the entry enabled
+        UpdateUndoRedo();
+    });
     connect(frame, &COrvantaMDIChildWnd::closing, this, &CMainFrame::OnFrameClosing);
     frames_.push_back(frame);
     mdi_->addSubWindow(frame);

@@ -43,6 +43,8 @@ class CMainFrame : public QMainWindow, public IFrameLink {
     void RebuildMenus();
     // Enable and check states of every command, from the active view and the document.
     void UpdateCommandStates();
+    // The undo and redo entries: enabled with the history, named after its next steps.
+    void UpdateUndoRedo();
     // The three panes after the message pane, as on every idle moment.
     void UpdateStatusPanes();
     // Runs a command as the menus and shortcuts do.

@@ -1,6 +1,7 @@
 #include "app/menu_layout.h"
 
 #include "resources/command_ids.h"
+#include "resources/ui_text.h"
 
 namespace {
 
@@ -57,7 +58,8 @@ const std::vector<MenuEntry>& DocumentMenuBar() {
     static const std::vector<MenuEntry> bar = {
         FileMenu(true),
         Sub("&Bearbeiten",
-            {Cmd(ID_EDIT_UNDO, "&Rückgängig\tStrg+Z", {"Ctrl+Z", "Alt+Backspace"}), Sep(),
+            {Cmd(ID_EDIT_UNDO, "&Rückgängig\tStrg+Z", {"Ctrl+Z", "Alt+Backspace"}),
+             Cmd(ID_EDIT_REDO, "&Wiederherstellen\tStrg+Y", {"Ctrl+Y", "Ctrl+Shift+Z"}), Sep(),
              Cmd(ID_EDIT_CUT, "&Ausschneiden\tStrg+X", {"Ctrl+X", "Shift+Del"}),
              Cmd(ID_EDIT_COPY, "&Kopieren\tStrg+C", {"Ctrl+C", "Ctrl+Ins"}),
              Cmd(ID_EDIT_PASTE, "E&infügen\tStrg+V", {"Ctrl+V", "Shift+Ins"}),
@@ -145,4 +147,12 @@ const MenuEntry* FindMenuEntry(int id) {
     if (const MenuEntry* e = FindIn(EmptyMenuBar(), id))
         return e;
     return FindIn(ViewContextMenuEntries(), id);
+}
+
+std::string UndoRedoMenuText(int id, const std::string& stepLabel) {
+    const bool undo = id == ID_EDIT_UNDO;
+    std::string text = Tr(undo ? "&Rückgängig" : "&Wiederherstellen");
+    if (!stepLabel.empty())
+        text += ": " + stepLabel;
+    return text + "\t" + Tr(undo ? "Strg+Z" : "Strg+Y");
 }

@@ -2,6 +2,7 @@
 // the accelerator text after a tab), shortcuts and sub-menus.
 #pragma once
 
+#include <string>
 #include <vector>
 
 struct MenuEntry {
@@ -22,3 +23,6 @@ const std::vector<MenuEntry>& EmptyMenuBar();
 const std::vector<MenuEntry>& ViewContextMenuEntries();
 // the entry of a command anywhere in the menus, or nullptr
 const MenuEntry* FindMenuEntry(int id);
+// The undo or redo entry naming the step it would take ("&Rückgängig: Verschieben
+// Kugel_000\tStrg+Z"), in the user's language; the plain entry when there is none. UTF-8.
+std::string UndoRedoMenuText(int id, const std::string& stepLabel);

@@ -80,23 +80,27 @@ bool COrvantaDoc::CanCreate(CreateKind kind) const {
 
 namespace {
 
-enum Step { kNone = 0, kPlace = 1, kEdit = 2, kEditThenPlace = 3 };
+enum Steps { kNone = 0, kPlace = 1, kEdit = 2, kEditThenPlace = 3 };
 
 }  // namespace
 
 CPovObject* COrvantaDoc::CreateCamera() {
+    EditStep step(*this, StepLabel("Erzeugen"));
     CPovObject* camera = Camera;
     if (!camera) {
         camera = new CPovCamera();
         InsertObject(camera);
+        history_.RecordInserted(*camera);
         Camera = camera;
         PlaceNewObject(camera);
     } else if (!camera->IsPresent()) {
+        step.Record(*camera);
         camera->SetPresent(true);
         if (!GetPrompts().AskYesNo(LoadString(IDS_CAMERA_REACTIVATE)))
             PlaceNewObject(camera);
     }
     CameraChanged = 1;
+    history_.SetLabel(StepLabel("Erzeugen", *camera));
     UpdateAllViews();
     SetModifiedFlag(true);
     return camera;
@@ -106,8 +110,10 @@ CPovObject* COrvantaDoc::OnCreate(CreateKind kind) {
     if (kind == CreateKind::Camera)
         return CreateCamera();
 
+    // the new object and what its property sheet changes are one step
+    EditStep step(*this, StepLabel("Erzeugen"));
     CPovObject* object = nullptr;
-    Step step = kPlace;
+    Steps steps = kPlace;
     switch (kind) {
         case CreateKind::Sphere:
             object = new CPovSphere();
@@ -132,27 +138,27 @@ CPovObject* COrvantaDoc::OnCreate(CreateKind kind) {
             break;
         case CreateKind::Lathe:
             object = new CPovLathe();
-            step = kEditThenPlace;
+            steps = kEditThenPlace;
             break;
         case CreateKind::Predefined:
             object = new CPovUserObject();
-            step = kEditThenPlace;
+            steps = kEditThenPlace;
             break;
         case CreateKind::Polygon:
             object = new CPovPolygon();
-            step = kEditThenPlace;
+            steps = kEditThenPlace;
             break;
         case CreateKind::Text:
             object = new CPovTTF();
-            step = kEdit;
+            steps = kEdit;
             break;
         case CreateKind::Csg:
             object = new CPovCSG();
-            step = kEdit;
+            steps = kEdit;
             break;
         case CreateKind::Blob:
             object = new CPovBlob();
-            step = kEdit;
+            steps = kEdit;
             break;
         case CreateKind::Light:
             object = new CPovLight();
@@ -166,28 +172,28 @@ CPovObject* COrvantaDoc::OnCreate(CreateKind kind) {
         case CreateKind::Background:
             object = new CPovBackground();
             Background = object;
-            step = kEdit;
+            steps = kEdit;
             break;
         case CreateKind::SkySphere:
             object = new CPovSkySphere();
             SkySphere = object;
-            step = kEdit;
+            steps = kEdit;
             break;
         case CreateKind::Fog:
             object = new CPovFog();
-            step = kEdit;
+            steps = kEdit;
             break;
         case CreateKind::Texture:
             object = new CPovTexture();
-            step = kEdit;
+            steps = kEdit;
             break;
         case CreateKind::Halo:
             object = new CPovHalo();
-            step = kEdit;
+            steps = kEdit;
             break;
         case CreateKind::Pigment:
             object = new CPovPigment();
-            step = kEdit;
+            steps = kEdit;
             break;
         case CreateKind::Camera:
             break;
@@ -203,10 +209,12 @@ CPovObject* COrvantaDoc::OnCreate(CreateKind kind) {
         InsertPigment(object);
     else
         InsertObject(object);
+    history_.RecordInserted(*object);
+    history_.SetLabel(StepLabel("Erzeugen", *object));
 
-    if (step & kEdit)
+    if (steps & kEdit)
         object->EditProperties();
-    if (step & kPlace)
+    if (steps & kPlace)
         PlaceNewObject(object);
     if (kind == CreateKind::CylinderLight || kind == CreateKind::SpotLight) {
         // keep the light off its point-at target, which stays at the view centre

@@ -11,6 +11,7 @@ FileResult COrvantaDoc::OnSaveDocument(const std::string& path) {
     if (result.ok) {
         SetPathName(path);
         SetModifiedFlag(false);
+        history_.MarkClean();
     }
     return result;
 }
@@ -39,6 +40,8 @@ SceneReadResult COrvantaDoc::OnOpenDocument(const std::string& path,
         WriteReadLogs(options.logFolder, result);
     SetPathName(path);
     SetModifiedFlag(false);
+    history_.Clear();
+    history_.MarkClean();
     return result;
 }
 
@@ -51,10 +54,19 @@ SceneReadResult COrvantaDoc::LoadObjectsFromFile(const std::string& path,
         failed.ok = false;
         return failed;
     }
+    // the label names the file as the file system spells it
+    const size_t slash = path.find_last_of('/');
+    EditStep step(*this, StepLabel("Laden aus Datei") + " " +
+                             path.substr(slash == std::string::npos ? 0 : slash + 1));
+    history_.RecordLists();
+    history_.RecordSettings();
     SceneReadResult result = ReadSceneBuffer(*this, buffer, false, options.progress);
     if (!options.logFolder.empty())
         WriteReadLogs(options.logFolder, result);
     if (Objects != head) {
+        // the new head may be an object that was there before (a group that failed to read
+        // gives its members back)
+        step.Record(*Objects);
         PlaceNewObject(Objects);
         UpdateAllViews();
         SetModifiedFlag(true);

@@ -1,6 +1,7 @@
 #include "document/orvanta_doc.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "model/pov_object.h"
 #include "platform/settings_store.h"
@@ -51,6 +52,7 @@ COrvantaDoc::COrvantaDoc() {
 }
 
 COrvantaDoc::~COrvantaDoc() {
+    history_.Clear();
     FreeList(Objects);
     FreeList(Textures);
     FreeList(Halos);
@@ -58,6 +60,12 @@ COrvantaDoc::~COrvantaDoc() {
     if (CurrentDocument == this)
         CurrentDocument = nullptr;
     ReplaceClipboard(nullptr);
+}
+
+void COrvantaDoc::SetModifiedFlag(bool modified) {
+    if (modified && !history_.OwnsChanges())
+        history_.ForgetCleanPoint();
+    modified_ = modified;
 }
 
 std::string COrvantaDoc::GetSceneFolder() const {
@@ -134,12 +142,48 @@ void COrvantaDoc::PlaceNewObject(CPovObject* object) {
     DeselectFrom(object->NextSibling, *view);
 }
 
+bool COrvantaDoc::MoveObject(CPovObject& object, CPovObject* group, CPovObject* after) {
+    for (const CPovObject* g = group; g; g = g->Parent)
+        if (g == &object)
+            return false;
+    if (after == &object || (after && after->Parent != group))
+        return false;
+    CPovObject* const oldGroup = object.Parent;
+    const ObjectList from =
+        oldGroup ? ObjectList{&oldGroup->FirstChild, oldGroup} : ObjectList{&Objects, nullptr};
+    CPovObject* const fromPrevious = PreviousInList(from, object);
+    UnlinkObject(from, object);
+    LinkObjectAfter(group ? ObjectList{&group->FirstChild, group} : ObjectList{&Objects, nullptr},
+                    after, object);
+    history_.RecordMoved(object, from, fromPrevious);
+    object.UpdateGeometry();
+    SetModifiedFlag(true);
+    return true;
+}
+
+void COrvantaDoc::ForgetObjects(const std::vector<CPovObject*>& roots) {
+    if (roots.empty())
+        return;
+    const std::unordered_set<const CPovObject*> gone(roots.begin(), roots.end());
+    const auto leftScene = [&gone](const CPovObject* o) {
+        for (; o; o = o->Parent)
+            if (gone.count(o))
+                return true;
+        return false;
+    };
+    if (leftScene(CurrentObject))
+        CurrentObject = nullptr;
+    for (IViewPort* v : views_)
+        v->ForgetObjects(leftScene);
+}
+
 void COrvantaDoc::OnEditCut() {
     CPovObject* current = CurrentObject;
     if (!current)
         return;
+    EditStep step(*this, StepLabel("Ausschneiden", *current));
+    step.Record(*current);
     ReplaceClipboard(current->Clone());
-    UndoObject = current;
     current->SetPresent(false);
     CurrentObject = nullptr;
     if (current->GetType() == kKindCamera) {
@@ -154,10 +198,10 @@ void COrvantaDoc::OnEditCopy() {
     if (!CurrentObject)
         return;
     ReplaceClipboard(CurrentObject->Clone());
-    // a copy changes nothing in the scene, so there is nothing to undo afterwards
-    UndoObject = nullptr;
     UpdateAllViews();
-    SetModifiedFlag(true);
+    // The document counts as modified, as it always did after a copy; the scene is unchanged,
+    // so undo still reaches the saved state.
+    modified_ = true;
 }
 
 void COrvantaDoc::OnEditPaste() {
@@ -166,9 +210,10 @@ void COrvantaDoc::OnEditPaste() {
     CPovObject* copy = ClipboardObject->Clone();
     if (!copy)
         return;
+    EditStep step(*this, StepLabel("Einfügen", *copy));
     copy->SetDocument(this);
     LinkAtHead(Objects, copy);
-    UndoObject = copy;
+    history_.RecordInserted(*copy);
     PlaceNewObject(copy);
     if (copy->IsPresent() && copy->GetType() == kKindCamera) {
         Camera = copy;
@@ -179,20 +224,9 @@ void COrvantaDoc::OnEditPaste() {
 }
 
 void COrvantaDoc::OnEditUndo() {
-    CPovObject* target = UndoObject;
-    if (!target)
-        return;
-    target->SetPresent(!target->IsPresent());
-    if (target->GetType() == kKindCamera) {
-        if (target->IsPresent()) {
-            Camera = target;
-            CameraChanged = 1;
-        } else {
-            Camera = nullptr;
-            CameraChanged = 0;
-        }
-    }
-    UndoObject = nullptr;
-    UpdateAllViews();
-    SetModifiedFlag(true);
+    history_.Undo();
+}
+
+void COrvantaDoc::OnEditRedo() {
+    history_.Redo();
 }

@@ -1,6 +1,6 @@
 // One open scene: its objects in four lists (newest first), its special objects, its settings
-// and view values, and the commands that cut, copy, paste and undo, switch the mouse tool and
-// place new objects in the active view.
+// and view values, its history of changes, and the commands that cut, copy, paste, undo and
+// redo, switch the mouse tool and place new objects in the active view.
 #pragma once
 
 #include <memory>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/atomic_file.h"
+#include "document/edit_history.h"
 #include "document/orvanta_options.h"
 #include "document/scene_reader.h"
 #include "model/scene_host.h"
@@ -27,9 +28,14 @@ class COrvantaDoc : public CSceneHost {
     COrvantaDoc(const COrvantaDoc&) = delete;
     COrvantaDoc& operator=(const COrvantaDoc&) = delete;
 
-    // modified flag
-    void SetModifiedFlag(bool modified = true) override { modified_ = modified; }
+    // The modified flag. A change outside every step of the history means that undo cannot
+    // bring back the saved state.
+    void SetModifiedFlag(bool modified = true) override;
     bool IsModified() const override { return modified_; }
+
+    // the history of changes for undo and redo; closing the document drops it
+    EditHistory& History() { return history_; }
+    const EditHistory& History() const { return history_; }
     std::string GetSceneFolder() const override;
 
     // the file the document was read from or last saved to; empty for a new document
@@ -55,19 +61,30 @@ class COrvantaDoc : public CSceneHost {
     // Moves object to the centre of the active view and makes it the only selected object;
     // without an active view the object keeps its place and stays unselected.
     void PlaceNewObject(CPovObject* object);
+    // Moves object (a top-level object or a group member) among the members of group, or to the
+    // top level when group is none, right behind `after` (at the head when none), rebuilds the
+    // object's geometry and records the move in the open step. The groups' bounds follow when
+    // the caller rebuilds the groups after its moves (once, however many members moved). False,
+    // and nothing moves, when group is object or one of its members or `after` is not in the
+    // target list.
+    bool MoveObject(CPovObject& object, CPovObject* group, CPovObject* after);
+    // Objects that left the scene with everything they hold (undo took them out): the current
+    // object and the views' picked objects let go of them.
+    void ForgetObjects(const std::vector<CPovObject*>& roots);
 
-    // Writes the scene file; on success the document takes the path and counts as unmodified.
-    // On failure the previous file is untouched and the error says why.
+    // Writes the scene file; on success the document takes the path, counts as unmodified and
+    // marks the clean point of its history. On failure the previous file is untouched and the
+    // error says why.
     FileResult OnSaveDocument(const std::string& path);
     // Writes the current object alone; nothing happens without a present current object.
     FileResult SaveSelectedObject(const std::string& path);
     // Reads a scene file into this (new) document: the author data and comment are emptied
     // first, the markers restore them and the view values, and the lists get the order they
     // had when the file was saved. Problems do not make opening fail: what was read stays,
-    // and the result lists the problems for the caller to show.
+    // and the result lists the problems for the caller to show. The history starts empty.
     SceneReadResult OnOpenDocument(const std::string& path, const SceneReadOptions& options = {});
     // Reads the objects of a file into this document; markers in the file overwrite the
-    // settings. The newest object read is placed in the active view.
+    // settings. The newest object read is placed in the active view. One step of the history.
     SceneReadResult LoadObjectsFromFile(const std::string& path,
                                         const SceneReadOptions& options = {});
 
@@ -78,11 +95,13 @@ class COrvantaDoc : public CSceneHost {
     // the document's enable rules: one camera, one background, one sky sphere
     bool CanCreate(CreateKind kind) const;
 
-    // edit commands
+    // Edit commands. Cut and paste are steps of the history; a copy changes nothing in the
+    // scene and is none.
     void OnEditCut();
     void OnEditCopy();
     void OnEditPaste();
     void OnEditUndo();
+    void OnEditRedo();
     // mouse tools
     void OnToolMove() { ResizeMode = 0; }
     void OnToolResize() { ResizeMode = ResizeMode ? 0 : 1; }
@@ -103,7 +122,6 @@ class COrvantaDoc : public CSceneHost {
     CPovObject* Camera = nullptr;
     CPovObject* Background = nullptr;
     CPovObject* SkySphere = nullptr;
-    CPovObject* UndoObject = nullptr;
     int CameraChanged = 0;
     int ResizeMode = 0;
     std::unique_ptr<COrvantaOptions> Settings;
@@ -120,6 +138,7 @@ class COrvantaDoc : public CSceneHost {
     bool modified_ = false;
     std::string pathName_;
     std::vector<IViewPort*> views_;
+    EditHistory history_{*this};
 };
 
 // The current document as the document class (CurrentDocument holds it as a scene host).

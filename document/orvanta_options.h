@@ -17,18 +17,22 @@ class COrvantaOptions {
         bool ShowInfoAlways = false;
         // address, e-mail and so on; the scene file carries it as the scene's comment
         std::string MoreInfo;
+        bool operator==(const AuthorPage&) const = default;
     };
     struct CommentPage {
         int CommentFlag = 0;
         std::string CommentText;
+        bool operator==(const CommentPage&) const = default;
     };
     // PovVersion30 holds the language level (PovLevel): 0 = 2.x, 1 = 3.0, 2 = 3.7.
     struct IncludesPage {
         int PovVersion30 = 0;
         std::vector<std::string> AdditionalIncludes;
+        bool operator==(const IncludesPage&) const = default;
     };
     struct CompatiblePage {
         int PovVersion30 = 0;
+        bool operator==(const CompatiblePage&) const = default;
     };
     struct ExecutablesPage {
         std::string Execute;
@@ -37,6 +41,7 @@ class COrvantaOptions {
         std::string ViewerParameters = "%s";
         // start the viewer when a render has finished
         bool ViewerStartsAfterPov = false;
+        bool operator==(const ExecutablesPage&) const = default;
     };
     struct ModellerPage {
         int DeepTest = 0;
@@ -46,6 +51,7 @@ class COrvantaOptions {
         double GridValue = 0.0;
         int ZoomValue = 10;
         int OpenGL = 0;
+        bool operator==(const ModellerPage&) const = default;
     };
 
     explicit COrvantaOptions(Mode mode = kDocumentSettings);

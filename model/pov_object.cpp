@@ -680,17 +680,27 @@ int CPovObject::EditWithSheet(int captionStringId) {
     return result;
 }
 
+void CPovObject::CopyOwnStateTo(CPovObject& target) const {
+    target.Name = Name;
+    target.Hollow = Hollow;
+    target.UseOwnTexture = UseOwnTexture;
+    target.WriteTextureSteps = WriteTextureSteps;
+    target.TextureName = TextureName;
+    target.QuickColorR = QuickColorR;
+    target.QuickColorG = QuickColorG;
+    target.QuickColorB = QuickColorB;
+    target.Steps = Steps;
+    target.TextureSteps = TextureSteps;
+}
+
 CPovObject* CPovObject::Clone(CPovObject* target) {
     if (!target)
+        target = NewOfKind();
+    if (!target)
         return nullptr;
-    target->Hollow = Hollow;
-    target->UseOwnTexture = UseOwnTexture;
-    target->WriteTextureSteps = WriteTextureSteps;
-    target->TextureName = TextureName;
-    target->QuickColorR = QuickColorR;
-    target->QuickColorG = QuickColorG;
-    target->QuickColorB = QuickColorB;
-    target->Steps = Steps;
+    std::string name = std::move(target->Name);
+    CopyOwnStateTo(*target);
+    target->Name = std::move(name);
     target->Present = 1;
     target->TextureSteps = {TextureSteps[0], TextureSteps[1], TextureSteps[2]};
     for (Vector& v : target->TextureSteps)

@@ -68,8 +68,15 @@ class CPovObject {
     // 1 = OK, 2 = Cancel
     virtual int EditProperties() { return 2; }
     virtual bool CanBeCsgElement() const = 0;
-    // Copies this object into target and returns it; the kinds ignore target and copy into a
-    // fresh object of their own kind.
+    // A fresh object of the same kind, as its constructor makes it.
+    virtual CPovObject* NewOfKind() const = 0;
+    // Copies the object's own state into target, an object of the same kind: the kind's fields
+    // and the common ones (name, steps, texture, quick colour, hollow), but neither presence,
+    // selection, links, children nor geometry. The caller rebuilds target's geometry.
+    virtual void CopyOwnStateTo(CPovObject& target) const;
+    // Copies this object with copies of its children into target (a fresh object of the kind
+    // when null) and returns it. The copy keeps the name its construction gave it and is
+    // present.
     virtual CPovObject* Clone(CPovObject* target = nullptr);
     virtual bool IsOutsideView(const IViewPort& view, double x1, double y1, double x2, double y2,
                                double zoom) const;

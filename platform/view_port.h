@@ -4,7 +4,11 @@
 // 4 camera view. The view logic implements it; tests use a plain fake.
 #pragma once
 
+#include <functional>
+
 #include "model/vector.h"
+
+class CPovObject;
 
 enum ViewKindId { kTopView = 0, kFrontView = 1, kSideView = 2, kCameraView = 4 };
 
@@ -33,4 +37,7 @@ class IViewPort {
     virtual Vector GetViewCentre() const = 0;
     // the document changed; the view redraws when it can
     virtual void OnDocumentChanged() {}
+    // The objects for which leftScene is true are no longer in the scene (an undo took them
+    // out and may free them): the view keeps no pointer to them.
+    virtual void ForgetObjects(const std::function<bool(const CPovObject*)>& /*leftScene*/) {}
 };

@@ -3,6 +3,14 @@
 #include "document/orvanta_doc.h"
 #include "model/pov_object.h"
 
+CPropObject::CPropObject(CPovObject& object, std::string caption)
+    : SheetModel(std::move(caption)), object_(object) {
+    if (COrvantaDoc* doc = Document()) {
+        step_.emplace(*doc, StepLabel("Eigenschaften", object));
+        step_->Record(object);
+    }
+}
+
 COrvantaDoc* CPropObject::Document() const {
     return dynamic_cast<COrvantaDoc*>(object_.Document);
 }

@@ -3,8 +3,10 @@
 // from it and adds its pages in order.
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "document/edit_history.h"
 #include "props/sheet_model.h"
 
 class COrvantaDoc;
@@ -12,8 +14,9 @@ class CPovObject;
 
 class CPropObject : public SheetModel {
   public:
-    CPropObject(CPovObject& object, std::string caption)
-        : SheetModel(std::move(caption)), object_(object) {}
+    // The sheet is one step of the document's history from its opening to its closing: what
+    // OK writes and what pages apply at once (also when the sheet is cancelled).
+    CPropObject(CPovObject& object, std::string caption);
 
     CPovObject& Object() const { return object_; }
     // the document that holds the object, or nullptr
@@ -27,4 +30,5 @@ class CPropObject : public SheetModel {
 
   private:
     CPovObject& object_;
+    std::optional<EditStep> step_;
 };

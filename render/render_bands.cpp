@@ -9,9 +9,13 @@ constexpr double kMinBandSeconds = 1.5;
 constexpr double kOverheadFactor = 3.0;
 // a rest that takes longer than this is traced in bands
 constexpr double kSplitSeconds = 5.0;
+// a picture known to trace in less than this is traced in one run
+constexpr double kOneRunSeconds = 2.0;
 }  // namespace
 
-RenderBands::RenderBands(int height) : height_(std::max(0, height)) {}
+RenderBands::RenderBands(int height, double expectedSeconds)
+    : height_(std::max(0, height)),
+      oneRun_(expectedSeconds >= 0 && expectedSeconds < kOneRunSeconds) {}
 
 double RenderBands::SecondsPerRow() const {
     return tracedRows_ > 0 ? traceSeconds_ / tracedRows_ : 0.0;
@@ -22,7 +26,9 @@ RowSpan RenderBands::Next() {
     if (left <= 0)
         return {};
     int rows;
-    if (measured_ == 0) {
+    if (oneRun_) {
+        rows = left;
+    } else if (measured_ == 0) {
         // nothing measured yet: a sixteenth first, then all the rest
         rows = handedOut_ == 0 ? std::max((height_ + 15) / 16, std::min(8, height_)) : left;
     } else {
@@ -50,6 +56,10 @@ void RenderBands::Finished(RowSpan band, double traceSeconds, double runSeconds)
     traceSeconds_ += trace;
     overheadSeconds_ += std::max(0.0, runSeconds - trace);
     ++measured_;
+}
+
+double RenderBands::TraceSecondsPerRow() const {
+    return measured_ > 0 ? SecondsPerRow() : -1.0;
 }
 
 bool RenderBands::WorthSplitting(RowSpan band) const {

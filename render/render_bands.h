@@ -6,13 +6,17 @@
 // tells how long the rest will take: a scene that is quick to trace keeps its second run and
 // costs no more than one run; for a slow one the second run is called back and the rest is
 // traced in bands of a few seconds each, sized to keep the start-up cost to about a quarter.
+// A scene whose last render says it is quick is traced in one run: a second run would only
+// share the processor and show nothing sooner.
 #pragma once
 
 #include "render/targa_stream.h"
 
 class RenderBands {
   public:
-    explicit RenderBands(int height);
+    // expectedSeconds: the whole picture's trace time as the last render measured it; negative
+    // when unknown
+    explicit RenderBands(int height, double expectedSeconds = -1.0);
 
     // The next band to hand out, or an empty span when every row has one.
     RowSpan Next();
@@ -25,11 +29,14 @@ class RenderBands {
     // Takes the last band handed out back: its rows are handed out again.
     void Recall(RowSpan band);
     int RowsLeft() const { return height_ - next_; }
+    // the trace time per row measured so far; negative before the first band has ended
+    double TraceSecondsPerRow() const;
 
   private:
     double SecondsPerRow() const;
 
     int height_;
+    bool oneRun_;
     int next_ = 0;
     int handedOut_ = 0;
     double tracedRows_ = 0.0;

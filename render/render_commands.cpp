@@ -133,6 +133,9 @@ bool RenderCommands::Prepare(COrvantaDoc& doc) {
     job.outputFile = folder->Path() + "/image.tga";
     job.imagePath = ImageFileName(doc.GetPathName());
     job.choice = choice_;
+    if (const auto known = secondsPerPixel_.find({doc.GetPathName(), choice_.antialias});
+        known != secondsPerPixel_.end())
+        job.expectedTraceSeconds = known->second * choice_.width * choice_.height;
 
     nextFolder_ = std::move(folder);
     nextScene_ = std::move(scene);
@@ -152,6 +155,7 @@ void RenderCommands::StartPrepared() {
     level_ = doc_ ? doc_->Pov3() : 0;
     scenePath_ = nextScenePath_;
     imagePath_ = nextJob_.imagePath;
+    antialias_ = nextJob_.choice.antialias;
     if (!session_.Start(nextJob_))
         Tell(session_.FailureText());
 }
@@ -163,6 +167,8 @@ void RenderCommands::OnState() {
                 host_.Later([this] { StartPrepared(); });
             break;
         case RenderState::Finished: {
+            if (const double cost = session_.TraceSecondsPerPixel(); cost >= 0)
+                secondsPerPixel_[{scenePath_, antialias_}] = cost;
             COrvantaOptions settings(COrvantaOptions::kProgramSettings);
             if (!session_.ImageError().empty())
                 Tell(Tr("Das Bild kann nicht gespeichert werden: ") + session_.ImageError());

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,5 +84,8 @@ class RenderCommands {
     COrvantaDoc* nextDoc_ = nullptr;
     std::string scenePath_, imagePath_, nextScenePath_;
     int level_ = 0;
+    bool antialias_ = false;
+    // what a pixel of each scene cost to trace in its last render, with and without smoothing
+    std::map<std::pair<std::string, bool>, double> secondsPerPixel_;
     std::vector<std::unique_ptr<IRunningProcess>> viewers_;
 };

@@ -45,7 +45,7 @@ bool RenderSession::Start(const RenderJob& job) {
     width_ = std::max(1, job.choice.width);
     height_ = std::max(1, job.choice.height);
     pixels_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0);
-    bands_ = std::make_unique<RenderBands>(height_);
+    bands_ = std::make_unique<RenderBands>(height_, job.expectedTraceSeconds);
     doneRows_ = 0;
     startedAt_ = clock_();
     endedAt_ = -1.0;
@@ -159,10 +159,12 @@ void RenderSession::OnFinished(Run& run, const ProcessExit& exit) {
         const PovRayMessage* error = run.output.FirstError();
         std::string text =
             orv::Format(Tr("POV-Ray ist mit dem Status %d beendet worden."), exit.exitCode);
-        if (error)
-            text += "\n" + error->text;
-        else if (!run.output.Tail().empty())
-            text += "\n" + run.output.Tail();
+        // appended piece by piece: "\n" + text trips a false warning of GCC 12 at -O3
+        const std::string& reason = error ? error->text : run.output.Tail();
+        if (!reason.empty()) {
+            text += '\n';
+            text += reason;
+        }
         Fail(text, exit.exitCode);
         return;
     }
@@ -294,6 +296,13 @@ double RenderSession::Progress() const {
     }
     // a traced band counts only when its rows have arrived: the end comes with the picture
     return std::clamp(done / all, 0.0, 0.999);
+}
+
+double RenderSession::TraceSecondsPerPixel() const {
+    if (state_ != RenderState::Finished || !bands_ || job_.Configured())
+        return -1.0;
+    const double perRow = bands_->TraceSecondsPerRow();
+    return perRow < 0 ? -1.0 : perRow / width_;
 }
 
 double RenderSession::Elapsed() const {

@@ -32,6 +32,9 @@ struct RenderJob {
     // where the finished picture goes
     std::string imagePath;
     RenderChoice choice;
+    // the whole picture's trace time as a render of the same scene measured it; negative when
+    // unknown
+    double expectedTraceSeconds = -1.0;
     // the program as the user configured it, with its specified command line; else POV-Ray
     // from the PATH, live
     bool Configured() const { return !settings.Execute.empty(); }
@@ -84,6 +87,8 @@ class RenderSession {
     const std::string& FailureText() const { return failure_; }
     // POV-Ray's exit status when it failed on its own; -1 otherwise
     int ExitCode() const { return exitCode_; }
+    // the trace time per pixel a finished live render measured; negative otherwise
+    double TraceSecondsPerPixel() const;
     // why the finished picture could not be saved; empty when it was
     const std::string& ImageError() const { return imageError_; }
 

@@ -60,6 +60,7 @@ enum CommandId : int {
     ID_EDIT_CUT = 57635,
     ID_EDIT_PASTE = 57637,
     ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
 
     // file
     ID_FILE_NEW = 57600,

@@ -1,6 +1,7 @@
 // The mouse tools of the orthographic views: picking with either button, dragging to move or
 // resize the picked object, properties, walking up the CSG hierarchy, and the coordinate
 // text of the status bar. The camera view takes no part in picking or dragging.
+#include "document/edit_history.h"
 #include "document/orvanta_doc.h"
 #include "model/pov_object.h"
 #include "model/text_format.h"
@@ -74,10 +75,34 @@ void COrvantaView::Pick(PixelPoint point, bool leftButton) {
         SelectedObject->Select(*this);
 }
 
+void COrvantaView::BeginDragStep() {
+    if (dragStepOpen_ || !SelectedObject)
+        return;
+    EditHistory& history = document_.History();
+    history.Begin(
+        StepLabel(document_.ResizeMode ? "Größe ändern" : "Verschieben", *SelectedObject));
+    history.RecordObject(*SelectedObject);
+    dragStepOpen_ = true;
+}
+
+void COrvantaView::EndDragStep() {
+    if (!dragStepOpen_)
+        return;
+    dragStepOpen_ = false;
+    document_.History().Commit();
+}
+
+void COrvantaView::ForgetObjects(const std::function<bool(const CPovObject*)>& leftScene) {
+    if (SelectedObject && leftScene(SelectedObject))
+        SelectedObject = nullptr;
+}
+
 void COrvantaView::OnLButtonDown(int x, int y) {
     if (ViewKind == kCameraView || MouseBusy)
         return;
     BusyGuard busy(MouseBusy);
+    // a release outside the window went unseen: that drag ends here
+    EndDragStep();
     const PixelPoint point = FlippedPoint(x, y);
     LastMouseX = point.x;
     LastMouseY = point.y;
@@ -102,6 +127,7 @@ void COrvantaView::OnMouseMove(int x, int y) {
         return;
     const PixelPoint point = FlippedPoint(x, y);
     if (SelectedObject) {
+        BeginDragStep();
         // world units, neither rounded nor snapped to the grid
         const double dh = (point.x - LastMouseX) / Zoom;
         const double dv = (point.y - LastMouseY) / Zoom;
@@ -120,6 +146,7 @@ void COrvantaView::OnMouseMove(int x, int y) {
 
 void COrvantaView::OnLButtonUp(int, int) {
     Dragging = 0;
+    EndDragStep();
     if (ViewKind == kCameraView)
         return;
     document_.UpdateAllViews(this);
@@ -129,6 +156,10 @@ void COrvantaView::OnLButtonUp(int, int) {
 void COrvantaView::OnLButtonDblClk(int, int) {
     if (ViewKind == kCameraView || !SelectedObject)
         return;
+    EndDragStep();
+    // the sheet's OK, and what its pages apply at once, are one step
+    EditStep step(document_, StepLabel("Eigenschaften", *SelectedObject));
+    step.Record(*SelectedObject);
     if (SelectedObject->EditProperties() == 1)
         document_.UpdateAllViews(nullptr);
 }
@@ -136,6 +167,8 @@ void COrvantaView::OnLButtonDblClk(int, int) {
 void COrvantaView::OnProperties() {
     if (!SelectedObject)
         return;
+    EditStep step(document_, StepLabel("Eigenschaften", *SelectedObject));
+    step.Record(*SelectedObject);
     SelectedObject->EditProperties();
     document_.UpdateAllViews(this);
     Redraw();  // the sender is left out of the update but shows the object too

@@ -66,6 +66,7 @@ COrvantaView::COrvantaView(COrvantaDoc& document, IScrollBars& scrollBars, IView
 }
 
 COrvantaView::~COrvantaView() {
+    EndDragStep();
     document_.RemoveView(this);
     --ViewCount;
     IFrameLink& frame = GetFrameLink();

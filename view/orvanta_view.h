@@ -80,6 +80,7 @@ class COrvantaView : public IViewPort {
     bool IsActive() const override { return Active != 0; }
     Vector GetViewCentre() const override;
     void OnDocumentChanged() override { Redraw(); }
+    void ForgetObjects(const std::function<bool(const CPovObject*)>& leftScene) override;
 
     // ---- window
     // Window creation with the outer window size and the client size: scroll ranges and
@@ -177,6 +178,9 @@ class COrvantaView : public IViewPort {
     // the pick traversal shared by both buttons, at a client point
     void Pick(PixelPoint point, bool leftButton);
     bool CommandEnabledOutsideCamera() const { return ViewKind != kCameraView; }
+    // A drag is one step of the history, from its first move to the button's release.
+    void BeginDragStep();
+    void EndDragStep();
 
     COrvantaDoc& document_;
     IScrollBars& scrollBars_;
@@ -186,4 +190,5 @@ class COrvantaView : public IViewPort {
     int clientWidth_ = 0;
     int clientHeight_ = 0;
     int redrawRequests_ = 0;
+    bool dragStepOpen_ = false;
 };

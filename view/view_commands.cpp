@@ -128,7 +128,9 @@ CommandState COrvantaView::GetCommandState(int id) {
             return {!camera && ClipboardObject && !IsCameraAgainstScene(ClipboardObject, doc),
                     false};
         case ID_EDIT_UNDO:
-            return {doc.UndoObject && !IsCameraAgainstScene(doc.UndoObject, doc), false};
+            return {doc.History().CanUndo(), false};
+        case ID_EDIT_REDO:
+            return {doc.History().CanRedo(), false};
         case ID_TOOL_RESIZE:
             if (!doc.ResizeMode || !doc.CurrentObject) {
                 doc.ResizeMode = 0;
@@ -150,6 +152,8 @@ CommandState COrvantaView::GetCommandState(int id) {
 bool COrvantaView::OnCommand(int id) {
     if (!GetCommandState(id).enabled)
         return false;
+    // a command in the middle of a drag ends the drag's step first
+    EndDragStep();
     if (auto zoom = FixedZoom(id)) {
         SetZoom(*zoom);
         return true;
@@ -196,6 +200,9 @@ bool COrvantaView::OnCommand(int id) {
             return true;
         case ID_EDIT_UNDO:
             doc.OnEditUndo();
+            return true;
+        case ID_EDIT_REDO:
+            doc.OnEditRedo();
             return true;
         case ID_TOOL_MOVE:
             doc.OnToolMove();

@@ -1,6 +1,7 @@
 // Times a live render of a scene as the render window runs it (the same session, without the
 // painting) next to POV-Ray rendering the same scene alone in one run, in the same process
-// and the same minute: the time to the first rows shown and to the finished picture.
+// and the same minute: the time to the first rows shown and to the finished picture, for the
+// first render of the scene and for the renders after it (which know what the scene costs).
 //
 //   orvanta_render_timing SCENE [WIDTHxHEIGHT] [REPEATS]
 #include <QCoreApplication>
@@ -58,27 +59,33 @@ int main(int argc, char** argv) {
         return 1;
 
     QProcessLauncher launcher;
-    std::vector<double> firstRows, finished, alone, trace;
+    std::vector<double> firstRows, finished, againRows, againFinished, alone, trace;
+    double secondsPerPixel = -1.0;
     for (int i = 0; i < repeats; ++i) {
-        RenderSession session(launcher, Now);
-        RenderJob job;
-        job.scene = scene.path;
-        job.workingFolder = scene.workingFolder;
-        job.imagePath = folder.Path() + "/live.tga";
-        job.choice = choice;
-        const double start = Now();
-        if (!session.Start(job)) {
-            std::fprintf(stderr, "%s\n", session.FailureText().c_str());
-            return 1;
+        for (int known = 0; known < 2; ++known) {
+            RenderSession session(launcher, Now);
+            RenderJob job;
+            job.scene = scene.path;
+            job.workingFolder = scene.workingFolder;
+            job.imagePath = folder.Path() + "/live.tga";
+            job.choice = choice;
+            if (known)
+                job.expectedTraceSeconds = secondsPerPixel * choice.width * choice.height;
+            const double start = Now();
+            if (!session.Start(job)) {
+                std::fprintf(stderr, "%s\n", session.FailureText().c_str());
+                return 1;
+            }
+            while (session.IsActive())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+            if (session.State() != RenderState::Finished) {
+                std::fprintf(stderr, "%s\n", session.FailureText().c_str());
+                return 1;
+            }
+            (known ? againRows : firstRows).push_back(session.FirstRowsAfter());
+            (known ? againFinished : finished).push_back(Now() - start);
+            secondsPerPixel = session.TraceSecondsPerPixel();
         }
-        while (session.IsActive())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-        if (session.State() != RenderState::Finished) {
-            std::fprintf(stderr, "%s\n", session.FailureText().c_str());
-            return 1;
-        }
-        firstRows.push_back(session.FirstRowsAfter());
-        finished.push_back(Now() - start);
 
         // POV-Ray alone: the whole picture in one run
         RenderOptions options;
@@ -97,6 +104,8 @@ int main(int argc, char** argv) {
     std::printf("%s at %dx%d, median of %d\n", argv[1], choice.width, choice.height, repeats);
     std::printf("  render window: first rows after %.2f s, finished after %.2f s\n",
                 Median(firstRows), Median(finished));
+    std::printf("  again:         first rows after %.2f s, finished after %.2f s\n",
+                Median(againRows), Median(againFinished));
     std::printf("  POV-Ray alone: finished after %.2f s (its trace time %.2f s)\n", Median(alone),
                 Median(trace));
     return 0;

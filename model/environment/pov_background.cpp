@@ -30,10 +30,10 @@ int CPovBackground::EditProperties() {
     return EditWithSheet(IDS_CAPTION_BACKGROUND);
 }
 
-CPovObject* CPovBackground::Clone(CPovObject*) {
-    auto* copy = new CPovBackground();
-    copy->BackgroundColor = BackgroundColor;
-    return CPovObject::Clone(copy);
+void CPovBackground::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovBackground&>(target);
+    t.BackgroundColor = BackgroundColor;
 }
 
 void CPovBackground::VisitFields(FieldSink& sink) const {

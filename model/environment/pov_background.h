@@ -23,7 +23,8 @@ class CPovBackground : public CPovObject {
     void ProjectForCamera(const Vector&, const Vector&, const Vector&, const Vector&) override {}
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovBackground(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     void VisitFields(FieldSink& sink) const override;
 
     PovColor BackgroundColor = 0x000000;

@@ -54,21 +54,21 @@ int CPovFog::EditProperties() {
     return EditWithSheet(IDS_CAPTION_FOG);
 }
 
-CPovObject* CPovFog::Clone(CPovObject*) {
-    auto* copy = new CPovFog();
-    copy->FogType = FogType;
-    copy->FogTurbulenceOn = FogTurbulenceOn;
-    copy->Distance = Distance;
-    copy->FogTurbulence = FogTurbulence;
-    copy->FogOmega = FogOmega;
-    copy->FogLambda = FogLambda;
-    copy->FogOctaves = FogOctaves;
-    copy->FogOffset = FogOffset;
-    copy->FogAlt = FogAlt;
-    copy->FogColor = FogColor;
-    copy->FogFilter = FogFilter;
-    copy->FogTransmit = FogTransmit;
-    return CPovObject::Clone(copy);
+void CPovFog::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovFog&>(target);
+    t.FogType = FogType;
+    t.FogTurbulenceOn = FogTurbulenceOn;
+    t.Distance = Distance;
+    t.FogTurbulence = FogTurbulence;
+    t.FogOmega = FogOmega;
+    t.FogLambda = FogLambda;
+    t.FogOctaves = FogOctaves;
+    t.FogOffset = FogOffset;
+    t.FogAlt = FogAlt;
+    t.FogColor = FogColor;
+    t.FogFilter = FogFilter;
+    t.FogTransmit = FogTransmit;
 }
 
 void CPovFog::VisitFields(FieldSink& sink) const {

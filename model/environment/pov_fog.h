@@ -25,7 +25,8 @@ class CPovFog : public CPovObject {
     // A fog type other than the three POV-Ray knows becomes "Uniform_Fog", in the object too.
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovFog(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     void VisitFields(FieldSink& sink) const override;
 
     // "Uniform_Fog", "Constant_Fog" or "Ground_Fog" (names from POV-Ray's consts.inc)

@@ -117,34 +117,40 @@ int CPovHalo::EditProperties() {
     return EditWithSheet(IDS_CAPTION_HALO);
 }
 
-CPovObject* CPovHalo::Clone(CPovObject*) {
-    auto* copy = new CPovHalo();
+void CPovHalo::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovHalo&>(target);
+    t.HaloType = HaloType;
+    t.DensityFunction = DensityFunction;
+    t.Mapping = Mapping;
+    t.DustType = DustType;
+    t.Eccentricity = Eccentricity;
+    t.MaxValue = MaxValue;
+    t.Exponent = Exponent;
+    t.Samples = Samples;
+    t.AntiAliasOn = AntiAliasOn;
+    t.AaLevel = AaLevel;
+    t.AaThreshold = AaThreshold;
+    t.JitterOn = JitterOn;
+    t.Jitter = Jitter;
+    t.HaloTurbulenceOn = HaloTurbulenceOn;
+    t.HaloTurbulence = HaloTurbulence;
+    t.HaloOctaves = HaloOctaves;
+    t.HaloOmega = HaloOmega;
+    t.HaloLambda = HaloLambda;
+    t.HaloColorCount = HaloColorCount;
+    t.HaloColors = HaloColors;
+    t.HaloTransmits = HaloTransmits;
+    t.HaloFilters = HaloFilters;
+    t.HaloPositions = HaloPositions;
+}
+
+CPovObject* CPovHalo::Clone(CPovObject* target) {
+    CPovObject* copy = CPovObject::Clone(target);
     // the raw name: a copy of a deleted halo must not carry the deletion mark
-    copy->Name = Name + orv::Format("%d", g_NameCounters.Halo++);
-    copy->HaloType = HaloType;
-    copy->DensityFunction = DensityFunction;
-    copy->Mapping = Mapping;
-    copy->DustType = DustType;
-    copy->Eccentricity = Eccentricity;
-    copy->MaxValue = MaxValue;
-    copy->Exponent = Exponent;
-    copy->Samples = Samples;
-    copy->AntiAliasOn = AntiAliasOn;
-    copy->AaLevel = AaLevel;
-    copy->AaThreshold = AaThreshold;
-    copy->JitterOn = JitterOn;
-    copy->Jitter = Jitter;
-    copy->HaloTurbulenceOn = HaloTurbulenceOn;
-    copy->HaloTurbulence = HaloTurbulence;
-    copy->HaloOctaves = HaloOctaves;
-    copy->HaloOmega = HaloOmega;
-    copy->HaloLambda = HaloLambda;
-    copy->HaloColorCount = HaloColorCount;
-    copy->HaloColors = HaloColors;
-    copy->HaloTransmits = HaloTransmits;
-    copy->HaloFilters = HaloFilters;
-    copy->HaloPositions = HaloPositions;
-    return CPovObject::Clone(copy);
+    if (copy)
+        copy->Name = Name + orv::Format("%d", g_NameCounters.Halo++);
+    return copy;
 }
 
 void CPovHalo::VisitFields(FieldSink& sink) const {

@@ -27,6 +27,8 @@ class CPovHalo : public CPovObject {
     void Deselect(IViewPort&) override {}
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
+    CPovObject* NewOfKind() const override { return new CPovHalo(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     // The copy is named after this halo followed by the halo counter.
     CPovObject* Clone(CPovObject* target = nullptr) override;
     void VisitFields(FieldSink& sink) const override;

@@ -44,11 +44,11 @@ int CPovSkySphere::EditProperties() {
     return EditWithSheet(IDS_CAPTION_SKYSPHERE);
 }
 
-CPovObject* CPovSkySphere::Clone(CPovObject*) {
-    auto* copy = new CPovSkySphere();
-    copy->SkyPigment = SkyPigment;
-    copy->SkyPigment2 = SkyPigment2;
-    return CPovObject::Clone(copy);
+void CPovSkySphere::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovSkySphere&>(target);
+    t.SkyPigment = SkyPigment;
+    t.SkyPigment2 = SkyPigment2;
 }
 
 void CPovSkySphere::VisitFields(FieldSink& sink) const {

@@ -22,7 +22,8 @@ class CPovSkySphere : public CPovObject {
     void ProjectForCamera(const Vector&, const Vector&, const Vector&, const Vector&) override {}
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovSkySphere(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     void VisitFields(FieldSink& sink) const override;
 
     // whether name is one of the predefined skies S_Cloud1 .. S_Cloud5

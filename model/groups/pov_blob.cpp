@@ -38,10 +38,10 @@ int CPovBlob::EditProperties() {
     return EditWithSheet(IDS_CAPTION_BLOB);
 }
 
-CPovObject* CPovBlob::Clone(CPovObject*) {
-    auto* copy = new CPovBlob();
-    copy->Threshold = Threshold;
-    return CPovObject::Clone(copy);
+void CPovBlob::CopyOwnStateTo(CPovObject& target) const {
+    CPovCSG::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovBlob&>(target);
+    t.Threshold = Threshold;
 }
 
 void CPovBlob::VisitFields(FieldSink& sink) const {

@@ -16,7 +16,8 @@ class CPovBlob : public CPovCSG {
 
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovBlob(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     void VisitFields(FieldSink& sink) const override;
 
     double Threshold = 1.0;

@@ -136,10 +136,10 @@ int CPovCSG::EditProperties() {
     return EditWithSheet(IDS_CAPTION_CSG);
 }
 
-CPovObject* CPovCSG::Clone(CPovObject*) {
-    auto* copy = new CPovCSG();
-    copy->Operation = Operation;
-    return CPovObject::Clone(copy);
+void CPovCSG::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovCSG&>(target);
+    t.Operation = Operation;
 }
 
 void CPovCSG::VisitFields(FieldSink& sink) const {

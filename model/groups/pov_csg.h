@@ -33,7 +33,8 @@ class CPovCSG : public CPovObject {
                           const Vector& rotation2, const Vector& rotation3) override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovCSG(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     void VisitFields(FieldSink& sink) const override;
 
     // the POV-Ray block keyword: "union", "intersection", "difference" or "merge"

@@ -31,9 +31,3 @@ int CPovUserObject::WriteScene(SceneText& out) {
 int CPovUserObject::EditProperties() {
     return EditWithSheet(IDS_CAPTION_USEROBJECT);
 }
-
-CPovObject* CPovUserObject::Clone(CPovObject*) {
-    auto* copy = new CPovUserObject();
-    copy->Operation = Operation;
-    return CPovObject::Clone(copy);
-}

@@ -16,5 +16,5 @@ class CPovUserObject : public CPovCSG {
 
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovUserObject(); }
 };

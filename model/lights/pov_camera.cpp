@@ -113,9 +113,11 @@ int CPovCamera::EditProperties() {
     return EditWithSheet(IDS_CAPTION_CAMERA);
 }
 
-CPovObject* CPovCamera::Clone(CPovObject*) {
-    auto* copy = new CPovCamera();
-    copy->Name = GetName() + orv::Format("%d", g_NameCounters.Camera);
-    ++g_NameCounters.Camera;
-    return CPovObject::Clone(copy);
+CPovObject* CPovCamera::Clone(CPovObject* target) {
+    CPovObject* copy = CPovObject::Clone(target);
+    if (copy) {
+        copy->Name = GetName() + orv::Format("%d", g_NameCounters.Camera);
+        ++g_NameCounters.Camera;
+    }
+    return copy;
 }

@@ -21,6 +21,7 @@ class CPovCamera : public CPovObject {
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
+    CPovObject* NewOfKind() const override { return new CPovCamera(); }
     CPovObject* Clone(CPovObject* target = nullptr) override;
     // no fields of its own: place and aim are its steps and its look-at point
     void VisitFields(FieldSink&) const override {}

@@ -77,10 +77,10 @@ int CPovLight::EditProperties() {
     return EditWithSheet(IDS_CAPTION_LIGHT);
 }
 
-CPovObject* CPovLight::Clone(CPovObject*) {
-    auto* copy = new CPovLight();
-    copy->LightColor = LightColor;
-    return CPovObject::Clone(copy);
+void CPovLight::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovLight&>(target);
+    t.LightColor = LightColor;
 }
 
 void CPovLight::VisitFields(FieldSink& sink) const {

@@ -97,13 +97,13 @@ int CPovLightSourceCylinder::EditProperties() {
     return EditWithSheet(IDS_CAPTION_LIGHT_CYLINDER);
 }
 
-CPovObject* CPovLightSourceCylinder::Clone(CPovObject*) {
-    auto* copy = new CPovLightSourceCylinder();
-    copy->LightColor = LightColor;
-    copy->Radius = Radius;
-    copy->Tightness = Tightness;
-    copy->Falloff = Falloff;
-    return CPovObject::Clone(copy);
+void CPovLightSourceCylinder::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovLightSourceCylinder&>(target);
+    t.LightColor = LightColor;
+    t.Radius = Radius;
+    t.Tightness = Tightness;
+    t.Falloff = Falloff;
 }
 
 void CPovLightSourceCylinder::VisitFields(FieldSink& sink) const {

@@ -106,13 +106,13 @@ int CPovLightSourceSpot::EditProperties() {
     return EditWithSheet(IDS_CAPTION_SPOT);
 }
 
-CPovObject* CPovLightSourceSpot::Clone(CPovObject*) {
-    auto* copy = new CPovLightSourceSpot();
-    copy->LightColor = LightColor;
-    copy->Radius = Radius;
-    copy->Tightness = Tightness;
-    copy->Falloff = Falloff;
-    return CPovObject::Clone(copy);
+void CPovLightSourceSpot::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovLightSourceSpot&>(target);
+    t.LightColor = LightColor;
+    t.Radius = Radius;
+    t.Tightness = Tightness;
+    t.Falloff = Falloff;
 }
 
 void CPovLightSourceSpot::VisitFields(FieldSink& sink) const {

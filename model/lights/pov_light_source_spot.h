@@ -23,7 +23,8 @@ class CPovLightSourceSpot : public CPovObject {
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovLightSourceSpot(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     void VisitFields(FieldSink& sink) const override;
 
     // red in the low byte, then green, then blue (0x00BBGGRR)

@@ -70,7 +70,3 @@ int CPovLookAt::WriteScene(SceneText& out) {
         out.Printf("  point_at <%.4f,%.4f,%.4f>\r\n", p.X, p.Y, p.Z);
     return 1;
 }
-
-CPovObject* CPovLookAt::Clone(CPovObject* target) {
-    return CPovObject::Clone(target ? target : new CPovLookAt());
-}

@@ -25,8 +25,7 @@ class CPovLookAt : public CPovObject {
     void Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;
-    // Copies this point into target (a fresh point when none is given).
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovLookAt(); }
     // no fields of its own: its position is its one step
     void VisitFields(FieldSink&) const override {}
 };

@@ -131,13 +131,12 @@ int CPovLathe::EditProperties() {
     return result;
 }
 
-CPovObject* CPovLathe::Clone(CPovObject*) {
-    auto* copy = new CPovLathe();
-    copy->SplineType = SplineType;
-    copy->PointCount = PointCount;
-    for (int i = 0; i < kMaxShapePoints; ++i)
-        copy->Points[i] = Points[i];
-    return CPovObject::Clone(copy);
+void CPovLathe::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovLathe&>(target);
+    t.SplineType = SplineType;
+    t.PointCount = PointCount;
+    std::copy(std::begin(Points), std::end(Points), std::begin(t.Points));
 }
 
 void CPovLathe::VisitFields(FieldSink& sink) const {

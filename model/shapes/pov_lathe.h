@@ -23,7 +23,8 @@ class CPovLathe : public CPovObject {
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovLathe(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     void VisitFields(FieldSink& sink) const override;
 
     // PointCount as far as the table holds it (0 to 20)

@@ -89,10 +89,11 @@ bool CPovPolygon::AddTriangleCorner(const Vector& v) {
     return true;
 }
 
-void CPovPolygon::CopyPointsTo(CPovPolygon& target) const {
-    target.PointCount = PointCount;
-    for (int i = 0; i < kMaxShapePoints; ++i)
-        target.Points[i] = Points[i];
+void CPovPolygon::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovPolygon&>(target);
+    t.PointCount = PointCount;
+    std::copy(std::begin(Points), std::end(Points), std::begin(t.Points));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -163,12 +164,6 @@ int CPovPolygon::EditProperties() {
     const int result = EditWithSheet(IDS_CAPTION_POLYGON);
     UpdateGeometry();
     return result;
-}
-
-CPovObject* CPovPolygon::Clone(CPovObject*) {
-    auto* copy = new CPovPolygon();
-    CopyPointsTo(*copy);
-    return CPovObject::Clone(copy);
 }
 
 void CPovPolygon::VisitFields(FieldSink& sink) const {

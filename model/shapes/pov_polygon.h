@@ -22,7 +22,8 @@ class CPovPolygon : public CPovObject {
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovPolygon(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     void VisitFields(FieldSink& sink) const override;
 
     // PointCount as far as the table holds it (0 to 20)
@@ -50,7 +51,6 @@ class CPovPolygon : public CPovObject {
     virtual void DrawFaces() const;
     // corners, then the first corner again
     void UpdateTriangleGeometry();
-    void CopyPointsTo(CPovPolygon& target) const;
 
   private:
     double Flat(int index) const;

@@ -51,9 +51,3 @@ int CPovSmoothTriangle::WriteScene(SceneText& out) {
 int CPovSmoothTriangle::EditProperties() {
     return EditWithSheet(IDS_CAPTION_SMOOTH_TRIANGLE);
 }
-
-CPovObject* CPovSmoothTriangle::Clone(CPovObject*) {
-    auto* copy = new CPovSmoothTriangle();
-    CopyPointsTo(*copy);
-    return CPovObject::Clone(copy);
-}

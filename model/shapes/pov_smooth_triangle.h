@@ -16,7 +16,7 @@ class CPovSmoothTriangle : public CPovPolygon {
     void UpdateGeometry() override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovSmoothTriangle(); }
 
   protected:
     void DrawFaces() const override;

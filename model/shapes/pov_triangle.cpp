@@ -54,9 +54,3 @@ int CPovTriangle::WriteScene(SceneText& out) {
 int CPovTriangle::EditProperties() {
     return EditWithSheet(IDS_CAPTION_TRIANGLE);
 }
-
-CPovObject* CPovTriangle::Clone(CPovObject*) {
-    auto* copy = new CPovTriangle();
-    CopyPointsTo(*copy);
-    return CPovObject::Clone(copy);
-}

@@ -16,7 +16,7 @@ class CPovTriangle : public CPovPolygon {
     void UpdateGeometry() override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovTriangle(); }
 
   protected:
     // lit with the normal of its plane: the table's normals belong to smooth triangles

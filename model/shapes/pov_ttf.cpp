@@ -305,17 +305,17 @@ int CPovTTF::EditProperties() {
     return result;
 }
 
-CPovObject* CPovTTF::Clone(CPovObject*) {
-    auto* copy = new CPovTTF();
-    copy->FontFile = FontFile;
-    copy->Text = Text;
-    copy->Spacing = Spacing;
-    copy->Thickness = Thickness;
+void CPovTTF::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovTTF&>(target);
     // the same font, text and spacing give the same outline: no second read of the font
-    copy->FontScale = FontScale;
-    copy->GlyphOutline = GlyphOutline;
-    copy->lastAttempt_ = lastAttempt_;
-    return CPovObject::Clone(copy);
+    t.FontFile = FontFile;
+    t.Text = Text;
+    t.Spacing = Spacing;
+    t.Thickness = Thickness;
+    t.FontScale = FontScale;
+    t.GlyphOutline = GlyphOutline;
+    t.lastAttempt_ = lastAttempt_;
 }
 
 void CPovTTF::VisitFields(FieldSink& sink) const {

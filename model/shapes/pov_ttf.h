@@ -34,7 +34,8 @@ class CPovTTF : public CPovObject {
     int WriteScene(SceneText& out) override;
     // On OK the outline is loaded again from the font (also when that fails).
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovTTF(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     void VisitFields(FieldSink& sink) const override;
 
     // The scene writes font file and text between double quotes, and POV-Ray reads a

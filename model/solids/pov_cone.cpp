@@ -76,7 +76,3 @@ int CPovCone::WriteScene(SceneText& out) {
 int CPovCone::EditProperties() {
     return EditWithSheet(IDS_CAPTION_CONE);
 }
-
-CPovObject* CPovCone::Clone(CPovObject*) {
-    return CPovObject::Clone(new CPovCone());
-}

@@ -79,7 +79,3 @@ int CPovCubic::WriteScene(SceneText& out) {
 int CPovCubic::EditProperties() {
     return EditWithSheet(IDS_CAPTION_BOX);
 }
-
-CPovObject* CPovCubic::Clone(CPovObject*) {
-    return CPovObject::Clone(new CPovCubic());
-}

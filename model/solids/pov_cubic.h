@@ -20,5 +20,5 @@ class CPovCubic : public CPovObject {
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovCubic(); }
 };

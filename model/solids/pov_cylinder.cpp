@@ -82,10 +82,10 @@ int CPovCylinder::EditProperties() {
     return EditWithSheet(IDS_CAPTION_CYLINDER);
 }
 
-CPovObject* CPovCylinder::Clone(CPovObject*) {
-    auto* copy = new CPovCylinder();
-    copy->Strength = Strength;
-    return CPovObject::Clone(copy);
+void CPovCylinder::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovCylinder&>(target);
+    t.Strength = Strength;
 }
 
 void CPovCylinder::VisitFields(FieldSink& sink) const {

@@ -74,11 +74,11 @@ int CPovHeightField::EditProperties() {
     return EditWithSheet(IDS_CAPTION_HEIGHTFIELD);
 }
 
-CPovObject* CPovHeightField::Clone(CPovObject*) {
-    auto* copy = new CPovHeightField();
-    copy->ImageFile = ImageFile;
-    copy->Smooth = Smooth;
-    return CPovObject::Clone(copy);
+void CPovHeightField::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovHeightField&>(target);
+    t.ImageFile = ImageFile;
+    t.Smooth = Smooth;
 }
 
 void CPovHeightField::VisitFields(FieldSink& sink) const {

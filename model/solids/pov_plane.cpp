@@ -68,7 +68,3 @@ int CPovPlane::WriteScene(SceneText& out) {
 int CPovPlane::EditProperties() {
     return EditWithSheet(IDS_CAPTION_PLANE);
 }
-
-CPovObject* CPovPlane::Clone(CPovObject*) {
-    return CPovObject::Clone(new CPovPlane());
-}

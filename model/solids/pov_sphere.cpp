@@ -80,10 +80,10 @@ int CPovSphere::EditProperties() {
     return EditWithSheet(IDS_CAPTION_SPHERE);
 }
 
-CPovObject* CPovSphere::Clone(CPovObject*) {
-    auto* copy = new CPovSphere();
-    copy->Strength = Strength;
-    return CPovObject::Clone(copy);
+void CPovSphere::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovSphere&>(target);
+    t.Strength = Strength;
 }
 
 void CPovSphere::VisitFields(FieldSink& sink) const {

@@ -94,7 +94,3 @@ int CPovTorus::WriteScene(SceneText& out) {
 int CPovTorus::EditProperties() {
     return EditWithSheet(IDS_CAPTION_TORUS);
 }
-
-CPovObject* CPovTorus::Clone(CPovObject*) {
-    return CPovObject::Clone(new CPovTorus());
-}

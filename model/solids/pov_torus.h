@@ -20,7 +20,7 @@ class CPovTorus : public CPovObject {
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
-    CPovObject* Clone(CPovObject* target = nullptr) override;
+    CPovObject* NewOfKind() const override { return new CPovTorus(); }
 
     // x of the fourth step; the default 0.5 when the steps lack it
     double MinorRadius() const { return Steps.size() > kStepExtra ? Steps[kStepExtra].X : 0.5; }

@@ -28,10 +28,10 @@ int CPovPigment::EditProperties() {
     return EditWithSheet(IDS_CAPTION_PIGMENT);
 }
 
-CPovObject* CPovPigment::Clone(CPovObject*) {
-    auto* copy = new CPovPigment();
+CPovObject* CPovPigment::Clone(CPovObject* target) {
+    CPovObject* copy = CPovObject::Clone(target);
     // the raw name: a copy of a deleted pigment must not carry the deletion mark
-    copy->Name = Name + orv::Format("%d", g_NameCounters.Pigment++);
-    CopyPigmentTo(*copy);
-    return CPovObject::Clone(copy);
+    if (copy)
+        copy->Name = Name + orv::Format("%d", g_NameCounters.Pigment++);
+    return copy;
 }

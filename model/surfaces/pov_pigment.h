@@ -15,6 +15,7 @@ class CPovPigment : public CPovPigmentOwner {
 
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
+    CPovObject* NewOfKind() const override { return new CPovPigment(); }
     // The copy is named after this pigment followed by the pigment counter.
     CPovObject* Clone(CPovObject* target = nullptr) override;
 };

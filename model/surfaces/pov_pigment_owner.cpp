@@ -148,25 +148,27 @@ void CPovPigmentOwner::WriteStepLines(SceneText& out) const {
     WriteRotateTranslate(out);
 }
 
-void CPovPigmentOwner::CopyPigmentTo(CPovPigmentOwner& target) const {
-    target.HasPigment = HasPigment;
-    target.PigmentKind = PigmentKind;
-    target.Colors = Colors;
-    target.Positions = Positions;
-    target.Filters = Filters;
-    target.Transmits = Transmits;
-    target.ColorCount = ColorCount;
-    target.MapType = MapType;
-    target.Once = Once;
-    target.PatternName = PatternName;
-    target.TurbulenceOn = TurbulenceOn;
-    target.Turbulence = Turbulence;
-    target.Omega = Omega;
-    target.Lambda = Lambda;
-    target.Octaves = Octaves;
-    target.PatternValue = PatternValue;
-    target.ImageFile = ImageFile;
-    target.MapPigments = MapPigments;
+void CPovPigmentOwner::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovPigmentOwner&>(target);
+    t.HasPigment = HasPigment;
+    t.PigmentKind = PigmentKind;
+    t.Colors = Colors;
+    t.Positions = Positions;
+    t.Filters = Filters;
+    t.Transmits = Transmits;
+    t.ColorCount = ColorCount;
+    t.MapType = MapType;
+    t.Once = Once;
+    t.PatternName = PatternName;
+    t.TurbulenceOn = TurbulenceOn;
+    t.Turbulence = Turbulence;
+    t.Omega = Omega;
+    t.Lambda = Lambda;
+    t.Octaves = Octaves;
+    t.PatternValue = PatternValue;
+    t.ImageFile = ImageFile;
+    t.MapPigments = MapPigments;
 }
 
 void CPovPigmentOwner::VisitFields(FieldSink& sink) const {

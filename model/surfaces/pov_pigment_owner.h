@@ -36,6 +36,7 @@ class CPovPigmentOwner : public CPovObject {
     void Select(IViewPort&) override {}
     void Deselect(IViewPort&) override {}
     void UpdateGeometry() override {}
+    void CopyOwnStateTo(CPovObject& target) const override;
     void VisitFields(FieldSink& sink) const override;
 
     // Appends a colour at entry ColorCount (as the reader does); false when the table is full.
@@ -75,7 +76,6 @@ class CPovPigmentOwner : public CPovObject {
     // replaced by kUnknownImageFile, in the object too.
     void WritePigmentBody(SceneText& out);
     // Copies the pigment model into target.
-    void CopyPigmentTo(CPovPigmentOwner& target) const;
     // "scale", "rotate", "translate" lines of the pattern's steps
     void WriteStepLines(SceneText& out) const;
 };

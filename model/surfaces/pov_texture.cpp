@@ -181,31 +181,36 @@ int CPovTexture::EditProperties() {
     return EditWithSheet(IDS_CAPTION_TEXTURE);
 }
 
-CPovObject* CPovTexture::Clone(CPovObject*) {
-    auto* copy = new CPovTexture();
+void CPovTexture::CopyOwnStateTo(CPovObject& target) const {
+    CPovPigmentOwner::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovTexture&>(target);
+    t.HasNormal = HasNormal;
+    t.NormalKind = NormalKind;
+    t.NormalName = NormalName;
+    t.NormalValues = NormalValues;
+    t.HasAmbient = HasAmbient;
+    t.AmbientColor = AmbientColor;
+    t.HasPhong = HasPhong;
+    t.Phong = Phong;
+    t.PhongSize = PhongSize;
+    t.HasRefraction = HasRefraction;
+    t.Ior = Ior;
+    t.Metallic = Metallic;
+    t.Diffuse = Diffuse;
+    t.Brilliance = Brilliance;
+    t.Crand = Crand;
+    t.Reflection = Reflection;
+    t.HaloCount = HaloCount;
+    t.HaloNames = HaloNames;
+    t.BumpFile = BumpFile;
+}
+
+CPovObject* CPovTexture::Clone(CPovObject* target) {
+    CPovObject* copy = CPovObject::Clone(target);
     // the raw name: a copy of a deleted texture must not carry the deletion mark
-    copy->Name = Name + orv::Format("%d", g_NameCounters.Texture++);
-    CopyPigmentTo(*copy);
-    copy->HasNormal = HasNormal;
-    copy->NormalKind = NormalKind;
-    copy->NormalName = NormalName;
-    copy->NormalValues = NormalValues;
-    copy->HasAmbient = HasAmbient;
-    copy->AmbientColor = AmbientColor;
-    copy->HasPhong = HasPhong;
-    copy->Phong = Phong;
-    copy->PhongSize = PhongSize;
-    copy->HasRefraction = HasRefraction;
-    copy->Ior = Ior;
-    copy->Metallic = Metallic;
-    copy->Diffuse = Diffuse;
-    copy->Brilliance = Brilliance;
-    copy->Crand = Crand;
-    copy->Reflection = Reflection;
-    copy->HaloCount = HaloCount;
-    copy->HaloNames = HaloNames;
-    copy->BumpFile = BumpFile;
-    return CPovObject::Clone(copy);
+    if (copy)
+        copy->Name = Name + orv::Format("%d", g_NameCounters.Texture++);
+    return copy;
 }
 
 void CPovTexture::VisitFields(FieldSink& sink) const {

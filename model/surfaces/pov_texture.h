@@ -23,6 +23,8 @@ class CPovTexture : public CPovPigmentOwner {
 
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
+    CPovObject* NewOfKind() const override { return new CPovTexture(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     // The copy is named after this texture followed by the texture counter.
     CPovObject* Clone(CPovObject* target = nullptr) override;
     void VisitFields(FieldSink& sink) const override;

@@ -104,40 +104,29 @@ void CPropCSGElements::Pressed(SheetModel&, std::string_view id) {
 
 void CPropCSGElements::Store(SheetModel& sheet) {
     auto* prop = dynamic_cast<CPropObject*>(&sheet);
-    CSceneHost* doc = prop ? prop->Object().Document : group_.Document;
+    auto* doc = dynamic_cast<COrvantaDoc*>(prop ? prop->Object().Document : group_.Document);
     if (!doc)
         return;
-    // objects moved back out of the group become top-level objects again
-    for (CPovObject* o : available_) {
-        if (o->Parent != &group_)
-            continue;
-        UnlinkFrom(group_.FirstChild, o);
-        o->Parent = nullptr;
-        LinkAtHead(doc->Objects, o);
-        o->UpdateGeometry();
-    }
+    // Objects moved back out of the group become top-level objects again. The document moves
+    // them, so that the sheet's step of the history can take the moves back.
+    for (CPovObject* o : available_)
+        if (o->Parent == &group_)
+            doc->MoveObject(*o, nullptr, nullptr);
     // the list's top entry becomes the first child (the base of a difference); entries added
     // now follow it, children that were already in the group keep their places behind them
     for (size_t i = 0; i < members_.size(); ++i) {
         CPovObject* o = members_[i];
         if (o->Parent == &group_) {
-            if (i == 0 && group_.FirstChild != o) {
-                UnlinkFrom(group_.FirstChild, o);
-                PrependChild(&group_, o);
-            }
+            if (i == 0 && group_.FirstChild != o)
+                doc->MoveObject(*o, &group_, nullptr);
             continue;
         }
         if (o->Parent)
             continue;  // offered only as a top-level object; nothing else moves it
-        UnlinkFrom(doc->Objects, o);
         if (doc->CurrentObject == o)
             doc->CurrentObject = nullptr;
         o->Selected = group_.Selected;
-        if (i == 0)
-            PrependChild(&group_, o);
-        else
-            InsertChildAfter(&group_, group_.FirstChild, o);
-        o->SetDocument(doc);
+        doc->MoveObject(*o, &group_, i == 0 ? nullptr : group_.FirstChild);
     }
     if (!blob_)
         group_.Operation = ChosenText("operation");

@@ -76,8 +76,9 @@ TEST_F(CameraDocumentTest, PastingACameraPlacesItAndItsLookAtPoint) {
               "  look_at <1.0000,2.0000,3.0000>\r\n"
               "}\r\n\r\n");
 
-    doc.OnEditUndo();  // takes the pasted camera away again
-    EXPECT_FALSE(copy->IsPresent());
+    doc.OnEditUndo();  // takes the pasted camera out of the scene again
+    EXPECT_EQ(doc.Objects, camera);
+    EXPECT_EQ(doc.CurrentObject, nullptr);
     EXPECT_EQ(doc.Camera, nullptr);
     EXPECT_EQ(doc.CameraChanged, 0);
 }

@@ -89,7 +89,6 @@ TEST_F(DocumentTest, CutPasteAndUndo) {
     doc.OnEditCut();
     EXPECT_FALSE(box->IsPresent());
     EXPECT_EQ(doc.CurrentObject, nullptr);
-    EXPECT_EQ(doc.UndoObject, box);
     ASSERT_NE(ClipboardObject, nullptr);
     EXPECT_TRUE(doc.IsModified());
 
@@ -101,11 +100,16 @@ TEST_F(DocumentTest, CutPasteAndUndo) {
     EXPECT_EQ(doc.CurrentObject, pasted);
     EXPECT_EQ(pasted->Document, &doc);
 
-    doc.OnEditUndo();  // takes the pasted copy away again
-    EXPECT_FALSE(pasted->IsPresent());
-    EXPECT_EQ(doc.UndoObject, nullptr);
-    doc.OnEditUndo();  // nothing left to undo
-    EXPECT_FALSE(pasted->IsPresent());
+    doc.OnEditUndo();  // takes the pasted copy out of the scene again
+    EXPECT_EQ(doc.Objects, box);
+    EXPECT_EQ(doc.CurrentObject, nullptr);
+    doc.OnEditUndo();  // and brings the cut box back
+    EXPECT_TRUE(box->IsPresent());
+    EXPECT_FALSE(doc.History().CanUndo());
+    doc.OnEditRedo();
+    doc.OnEditRedo();
+    EXPECT_FALSE(box->IsPresent());
+    EXPECT_EQ(doc.Objects, pasted);
 }
 
 TEST_F(DocumentTest, CopyChangesNothingThatUndoCouldTakeBack) {

@@ -16,6 +16,7 @@ class TestGroup : public CPovObject {
   public:
     TestGroup() { InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)}); }
     const char* GetClassName() const override { return "TestGroup"; }
+    CPovObject* NewOfKind() const override { return new TestGroup(); }
     int GetType() const override { return kKindUserObject; }
     bool HasGeometry() const override { return true; }
     bool CanBeCsgElement() const override { return true; }

@@ -112,6 +112,7 @@ TEST_F(CsgPageTest, MembersMoveBetweenSceneAndGroupAndTheBaseComesFirst) {
     doc.OnCreate(CreateKind::Plane);   // never offered
     doc.OnCreate(CreateKind::Light);   // never offered
     auto* csg = static_cast<CPovCSG*>(doc.OnCreate(CreateKind::Csg));
+    const std::string before = Scene();
     Edit(*csg, [](SheetRunner& r) {
         EXPECT_TRUE(r.ShowPage("Elemente"));
         EXPECT_TRUE(r.Field("operation").visible);
@@ -136,6 +137,12 @@ TEST_F(CsgPageTest, MembersMoveBetweenSceneAndGroupAndTheBaseComesFirst) {
     EXPECT_NE(scene.find("difference {\r\n\tobject { Quader_000 }\r\n\tobject { Kugel_000 }"),
               std::string::npos)
         << scene;
+    // the sheet was one step: undo takes back the members and the operation together
+    EXPECT_EQ(doc.History().UndoLabel(), "Eigenschaften CSG_000");
+    doc.OnEditUndo();
+    EXPECT_EQ(Scene(), before);
+    doc.OnEditRedo();
+    EXPECT_EQ(Scene(), scene);
 
     // moving the sphere back makes it a top-level object again; the group never offers itself
     Edit(*csg, [](SheetRunner& r) {

@@ -63,6 +63,11 @@ TEST(RenderBandsTest, TheFirstRowsComeSoonAndAQuickSceneKeepsItsSecondRun) {
     // 30 rows in 0.02 s of tracing: the rest takes well under a second
     bands.Finished(first, 0.02, 0.7);
     EXPECT_FALSE(bands.WorthSplitting(rest));
+    EXPECT_NEAR(bands.TraceSecondsPerRow(), 0.02 / 30, 1e-12);
+
+    // known from the last render: a quick picture in one run, a slow one as before
+    EXPECT_EQ(RenderBands(480, 1.0).Next().Count(), 480);
+    EXPECT_EQ(RenderBands(480, 30.0).Next().Count(), 30);
 }
 
 TEST(RenderBandsTest, ASlowRestIsCalledBackAndTracedInBandsOfAFewSeconds) {

@@ -104,6 +104,16 @@ TEST_F(RenderSessionTest, BandsArriveOneByOneUntilThePictureIsSaved) {
     ASSERT_TRUE(ReadWholeFile(job.imagePath, saved).ok);
     EXPECT_EQ(saved, EncodeTarga(40, 32, session.Pixels()));
     EXPECT_TRUE(session.ImageError().empty());
+
+    // the next render of the scene, known to be quick, takes one run
+    EXPECT_NEAR(session.TraceSecondsPerPixel(), 0.020 / (32 * 40), 1e-12);
+    job.expectedTraceSeconds = session.TraceSecondsPerPixel() * 40 * 32;
+    ASSERT_TRUE(session.Start(job));
+    ASSERT_EQ(launcher.started.size(), 3u);
+    EXPECT_EQ(BandOf(2).first, 0);
+    EXPECT_EQ(BandOf(2).end, 32);
+    Trace(*launcher.started[2], BandOf(2), colour);
+    EXPECT_EQ(session.State(), RenderState::Finished);
 }
 
 TEST_F(RenderSessionTest, ASlowSceneCallsItsSecondRunBackAndGoesOnInBands) {

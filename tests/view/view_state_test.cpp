@@ -255,9 +255,15 @@ TEST_F(ViewTest, PasteAndUndoRefuseASecondCamera) {
     EXPECT_TRUE(v->GetCommandState(ID_EDIT_PASTE).enabled);
     EXPECT_TRUE(v->GetCommandState(ID_EDIT_UNDO).enabled);  // undo brings the camera back
     EXPECT_TRUE(v->OnCommand(ID_EDIT_PASTE));
-    EXPECT_NE(doc->Camera, nullptr);
-    EXPECT_FALSE(v->GetCommandState(ID_EDIT_UNDO).enabled);
+    CPovObject* pasted = doc->Camera;
+    EXPECT_NE(pasted, nullptr);
     EXPECT_FALSE(v->GetCommandState(ID_EDIT_PASTE).enabled);
+    // undo goes back through the paste before it brings the cut camera back: never two
+    EXPECT_TRUE(v->OnCommand(ID_EDIT_UNDO));
+    EXPECT_EQ(doc->Camera, nullptr);
+    EXPECT_TRUE(v->OnCommand(ID_EDIT_UNDO));
+    EXPECT_EQ(doc->Camera, camera);
+    EXPECT_EQ(doc->Objects, camera);
 }
 
 TEST_F(ViewTest, ResizeToolIsSwitchedOffWithoutACurrentObject) {

@@ -1,0 +1,19 @@
+// The desktop application's tests run inside one QApplication on a real (virtual) X display:
+// QOpenGLWidget does not work on the offscreen platform.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSurfaceFormat>
+#include <cstring>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setVersion(2, 1);
+    format.setDepthBufferSize(24);
+    QSurfaceFormat::setDefaultFormat(format);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
