@@ -169,16 +169,21 @@ bool CPovRaw::ReadMarked(std::string_view header, std::string_view body) {
     return false;
 }
 
-CPovObject* CPovRaw::Clone(CPovObject*) {
-    auto* copy = new CPovRaw();
-    copy->Keyword = Keyword;
-    copy->Text = Text;
-    copy->Movable = Movable;
-    copy->HasBounds = HasBounds;
-    copy->BoundsMin = BoundsMin;
-    copy->BoundsMax = BoundsMax;
-    CPovObject::Clone(copy);
-    copy->UpdateGeometry();
+void CPovRaw::CopyOwnStateTo(CPovObject& target) const {
+    CPovObject::CopyOwnStateTo(target);
+    auto& t = static_cast<CPovRaw&>(target);
+    t.Keyword = Keyword;
+    t.Text = Text;
+    t.Movable = Movable;
+    t.HasBounds = HasBounds;
+    t.BoundsMin = BoundsMin;
+    t.BoundsMax = BoundsMax;
+}
+
+CPovObject* CPovRaw::Clone(CPovObject* target) {
+    CPovObject* copy = CPovObject::Clone(target);
+    if (copy)
+        copy->UpdateGeometry();
     return copy;
 }
 

@@ -41,6 +41,8 @@ class CPovRaw : public CPovObject {
     void MoveBy(double dx, double dy, const IViewPort& view) override;
     void ResizeBy(double, double, const IViewPort&) override {}
     int WriteScene(SceneText& out) override;
+    CPovObject* NewOfKind() const override { return new CPovRaw(); }
+    void CopyOwnStateTo(CPovObject& target) const override;
     CPovObject* Clone(CPovObject* target = nullptr) override;
     void VisitFields(FieldSink& sink) const override;
 
