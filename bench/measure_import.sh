@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Measures the importer of POV-Ray scenes (run after "cmake --preset bench && cmake --build
-# --preset bench"):
-#  - fidelity: every example scene of POV-Ray's objects, objects/csg, templates and textures
-#    folders is imported and saved; the original and the saved scene are rendered at 160x120
-#    and the share of scenes with under 2 % of the pixels differing by more than 12 % is
-#    printed, with the share of shapes that came in as editable objects;
+# Measures the importer of POV-Ray scenes against the modeller's own reader in one run (build
+# first: cmake --preset bench && cmake --build --preset bench --target orvanta-cli ppm_difference):
+#  - every example scene of POV-Ray: does it read without problems, does it give objects, with
+#    the importer and with the modeller's own reader;
+#  - fidelity: the scenes of the objects, objects/csg, templates and textures folders that
+#    POV-Ray renders alone are rendered at 160x120 as they are, after importing and saving, and
+#    after reading and saving with the modeller's own reader; a scene renders like the original
+#    when under 2 % of its pixels differ by more than 12 %; with the share of shapes that came
+#    in as editable objects;
 #  - robustness: every import ends (time limit per file), crashes and time-outs are counted;
 #  - speed: a scene of 100,000 primitives written as plain POV-Ray is imported, the saved file
 #    is read by the modeller's own reader, and POV-Ray parses the original.
@@ -15,7 +18,7 @@ build=${ORVANTA_BUILD:-$root/build/bench}
 cli=$build/cli/orvanta-cli
 diff=${ORVANTA_PPM_DIFFERENCE:-$build/bench/ppm_difference}
 out=${1:-$(mktemp -d /tmp/orvanta-import-XXXXXX)}
-scenes=/usr/share/povray-3.7/scenes
+scenes=${ORVANTA_SCENES:-/usr/share/povray-3.7/scenes/}
 mkdir -p "$out"
 if [ ! -x "$cli" ] || [ ! -x "$diff" ]; then
   echo "build the bench preset first: cmake --preset bench && cmake --build --preset bench" >&2
@@ -25,41 +28,74 @@ if [ ! -d "$scenes" ]; then
   echo "POV-Ray's example scenes are missing (Debian package povray-examples)" >&2
   exit 2
 fi
+export LC_ALL=C
 
 render() {  # scene picture
-  (cd "$(dirname "$1")" && timeout 300 povray +W160 +H120 -D -GR -GS +FP +A0.3 "+I$1" "+O$2" \
+  (cd "$(dirname "$1")" && timeout 120 povray +W160 +H120 -D -GR -GS +FP +A0.3 "+I$1" "+O$2" \
     >/dev/null 2>&1)
 }
+objects() {  # the number of objects of a modeller scene, 0 when it does not read
+  timeout 60 "$cli" dump "$1" 2>/dev/null | jq '.objects | length' 2>/dev/null || echo 0
+}
+faithful() {  # original picture: prints 1 when the picture renders like the original
+  if [ -f "$2" ] && awk "BEGIN { exit !($("$diff" "$1" "$2") < 0.02) }"; then echo 1; else echo 0; fi
+}
 
-total=0; faithful=0; skipped=0; crashes=0; timeouts=0; shapes=0; editable=0
-: > "$out/fidelity.txt"
+n=0; import_clean=0; import_objects=0; reader_clean=0; reader_objects=0
+crashes=0; timeouts=0
+total=0; skipped=0; import_faithful=0; reader_faithful=0; shapes=0; editable=0
+printf '# import: clean objects faithful | reader: clean objects faithful | shapes | scene\n' \
+  > "$out/scenes.txt"
 while IFS= read -r scene; do
-  # animations and scenes that need files the package lacks render nothing alone
-  name=$(echo "${scene#$scenes/}" | tr '/' '_'); name=${name%.pov}
-  if ! render "$scene" "$out/$name.orig.ppm"; then
-    skipped=$((skipped + 1)); echo "skipped (POV-Ray cannot render it) $scene" >> "$out/fidelity.txt"
-    continue
-  fi
-  total=$((total + 1))
-  timeout 120 "$cli" import "$scene" "$out/$name.pov" > "$out/$name.report" 2>&1
+  n=$((n + 1))
+  name=$(echo "${scene#$scenes}" | tr '/' '_'); name=${name%.pov}
+
+  # the importer
+  timeout 120 "$cli" import "$scene" "$out/$name.import.pov" > "$out/$name.report" 2>&1
   status=$?
   if [ $status -eq 124 ]; then timeouts=$((timeouts + 1)); fi
   if [ $status -gt 1 ] && [ $status -ne 124 ]; then crashes=$((crashes + 1)); fi
-  summary=$(tail -n 2 "$out/$name.report" | grep -E '^[0-9]+ (von|of) [0-9]+' | head -1)
-  shapes=$((shapes + $(echo "$summary" | awk '{print $3+0}')))
-  editable=$((editable + $(echo "$summary" | awk '{print $1+0}')))
-  render "$out/$name.pov" "$out/$name.imported.ppm"
-  share=$("$diff" "$out/$name.orig.ppm" "$out/$name.imported.ppm")
-  if awk "BEGIN { exit !($share < 0.02) }"; then faithful=$((faithful + 1)); fi
-  echo "$share $summary $scene" >> "$out/fidelity.txt"
-done < <(find "$scenes/objects" "$scenes/templates" "$scenes/textures" -name '*.pov' | sort)
+  # "E von S Formen als bearbeitbare Objekte, A angenähert, R als POV-Ray-Text, P Probleme"
+  read -r e s _ _ p <<< "$(grep -E '^[0-9]+ (von|of) [0-9]+' "$out/$name.report" | tail -1 |
+    grep -oE '[0-9]+' | tr '\n' ' ')"
+  ic=0; [ $status -le 1 ] && [ "${p:-1}" -eq 0 ] && ! grep -qE 'abgebrochen|stopped' \
+    "$out/$name.report" && ic=1
+  io=$(objects "$out/$name.import.pov"); [ "$io" -gt 0 ] && import_objects=$((import_objects + 1))
+  import_clean=$((import_clean + ic))
 
-echo "fidelity: $faithful of $total scenes under 2 % differing pixels" \
-     "($(awk "BEGIN { printf \"%.1f\", 100 * $faithful / ($total ? $total : 1) }") %);" \
-     "$skipped skipped"
-echo "editable: $editable of $shapes shapes" \
-     "($(awk "BEGIN { printf \"%.1f\", 100 * $editable / ($shapes ? $shapes : 1) }") %)"
-echo "robustness: $crashes crashes, $timeouts time-outs"
+  # the modeller's own reader
+  rc=0; timeout 60 "$cli" convert "$scene" "$out/$name.reader.pov" > /dev/null 2>&1 && rc=1
+  ro=$(objects "$out/$name.reader.pov"); [ "$ro" -gt 0 ] && reader_objects=$((reader_objects + 1))
+  reader_clean=$((reader_clean + rc))
+
+  # fidelity over the four folders
+  iff=-; rf=-
+  case "$scene" in
+    "$scenes"objects/*|"$scenes"templates/*|"$scenes"textures/*)
+      if render "$scene" "$out/$name.orig.ppm"; then
+        total=$((total + 1))
+        shapes=$((shapes + ${s:-0})); editable=$((editable + ${e:-0}))
+        render "$out/$name.import.pov" "$out/$name.import.ppm"
+        render "$out/$name.reader.pov" "$out/$name.reader.ppm"
+        iff=$(faithful "$out/$name.orig.ppm" "$out/$name.import.ppm")
+        rf=$(faithful "$out/$name.orig.ppm" "$out/$name.reader.ppm")
+        import_faithful=$((import_faithful + iff)); reader_faithful=$((reader_faithful + rf))
+      else
+        skipped=$((skipped + 1))  # animations and scenes needing files the package lacks
+      fi ;;
+  esac
+  echo "$ic $io $iff | $rc $ro $rf | ${e:-0}/${s:-0} | ${scene#$scenes}" >> "$out/scenes.txt"
+done < <(find "$scenes" -name '*.pov' | sort)
+
+pct() { awk "BEGIN { printf \"%.1f\", 100 * $1 / ($2 ? $2 : 1) }"; }
+echo "example scenes: $n"
+echo "  read without problems: importer $import_clean, the modeller's reader $reader_clean"
+echo "  give objects:          importer $import_objects, the modeller's reader $reader_objects"
+echo "fidelity over objects, objects/csg, templates, textures: $total scenes ($skipped skipped)"
+echo "  render like the original: importer $import_faithful ($(pct $import_faithful $total) %)," \
+     "the modeller's reader $reader_faithful ($(pct $reader_faithful $total) %)"
+echo "  editable: $editable of $shapes shapes ($(pct $editable $shapes) %)"
+echo "robustness: $crashes crashes, $timeouts time-outs of the importer"
 
 # speed: 100,000 primitives
 big=$out/primitives.pov
