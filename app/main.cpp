@@ -1,13 +1,15 @@
 // orvanta: the desktop application.
 #include <QApplication>
-#include <QFileInfo>
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <cstdio>
 
+#include "app/language_dialog.h"
+#include "app/logic/start_options.h"
 #include "app/main_frame.h"
 #include "app/message_box_prompts.h"
 #include "app/orvanta_app.h"
+#include "app/start_window.h"
 #include "platform/process_groups.h"
 #include "platform/qt/qprocess_launcher.h"
 #include "platform/qt/qt_settings_store.h"
@@ -26,11 +28,29 @@ int main(int argc, char** argv) {
     process_groups::InstallExitHandlers();
     QApplication qtApp(argc, argv);
     QApplication::setApplicationName("Orvanta Modeller");
+    QApplication::setApplicationVersion(ORVANTA_VERSION);
+    QApplication::setDesktopFileName("orvanta");
+
+    std::vector<std::string> arguments;
+    for (const QString& a : QApplication::arguments().mid(1))
+        arguments.push_back(a.toLocal8Bit().toStdString());
+    const StartOptions options = ParseStartOptions(arguments);
+    if (!options.error.empty()) {
+        std::fprintf(stderr, "orvanta: %s\nusage: orvanta [--no-start-window] [FILE]\n",
+                     options.error.c_str());
+        return 2;
+    }
+    const bool headless = !options.screenshot.empty();
 
     QtSettingsStore settings;
     SetSettingsStore(&settings);
     QProcessLauncher launcher;
     SetProcessLauncher(&launcher);
+    // a run that only takes a picture of the window asks nothing
+    if (headless)
+        ApplyStartupLanguageWithoutAsking();
+    else
+        ChooseStartupLanguage(nullptr);
 
     COrvantaApp app;
     MessageBoxPrompts prompts(app.Frame());
@@ -38,23 +58,16 @@ int main(int argc, char** argv) {
     QtEditorHost editorHost(app.Frame());
     SetEditorHost(&editorHost);
 
-    // orvanta [--screenshot PNG] [FILE]: with --screenshot the window is saved as a picture
-    // once the scene is shown, and the program ends (for headless runs under xvfb-run)
-    QStringList args = QApplication::arguments();
-    args.removeFirst();
-    QString screenshot;
-    const int at = static_cast<int>(args.indexOf("--screenshot"));
-    if (at >= 0 && at + 1 < args.size()) {
-        screenshot = args[at + 1];
-        args.remove(at, 2);
-    }
     app.Frame()->showMaximized();
-    if (!args.isEmpty())
-        app.OpenDocument(args.first());
+    if (options.startWindow && !headless)
+        StartWindow::Show(app.Frame());
+    if (!options.file.empty())
+        app.OpenDocument(QString::fromLocal8Bit(options.file.c_str()));
     else
         app.NewDocument();
 
-    if (!screenshot.isEmpty()) {
+    if (headless) {
+        const QString screenshot = QString::fromLocal8Bit(options.screenshot.c_str());
         QTimer::singleShot(1500, &app, [&app, screenshot] {
             const bool saved = app.Frame()->grab().save(screenshot);
             std::fprintf(saved ? stdout : stderr, "%s %s\n",

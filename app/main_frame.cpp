@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -13,14 +14,20 @@
 #include <QStatusBar>
 
 #include "app/child_frame.h"
+#include "app/command_icons.h"
+#include "app/help_window.h"
+#include "app/logic/command_help.h"
 #include "app/orvanta_app.h"
 #include "app/render_controller.h"
+#include "app/settings_dialogs.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
 #include "model/pov_object.h"
+#include "props/qt/sheet_dialog.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
+#include "resources/ui_text.h"
 #include "view/orvanta_view.h"
 #include "view/qt/widgets/view_widget.h"
 #include "view/status_panes.h"
@@ -29,6 +36,11 @@ namespace {
 
 QString Utf8(const std::string& cp1252) {
     return QString::fromStdString(orv::Cp1252ToUtf8(cp1252));
+}
+
+// a German text of the user interface in the chosen language
+QString UiText(const char* german) {
+    return QString::fromUtf8(Tr(german));
 }
 
 bool IsViewCommand(int id) {
@@ -53,6 +65,8 @@ bool IsViewCommand(int id) {
         case ID_SELECT_NEXT_CSG_LEVEL:
         case ID_SELECT_TOP_CSG_LEVEL:
         case ID_LOAD_FROM_FILE:
+        case ID_OBJECT_BROWSER:
+        case ID_GO_TO:
         case ID_PROPERTIES:
             return true;
         default:
@@ -63,8 +77,10 @@ bool IsViewCommand(int id) {
 }  // namespace
 
 CMainFrame::CMainFrame(COrvantaApp& app) : app_(app) {
-    setWindowTitle(Utf8(LoadString(IDS_APP_TITLE)));
+    setWindowTitle(QString::fromStdString(TrId(IDS_APP_TITLE)));
+    setWindowIcon(ApplicationIcon());
     setAcceptDrops(true);
+    setDockOptions(dockOptions() | QMainWindow::AllowNestedDocks);
     mdi_ = new QMdiArea(this);
     mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -90,32 +106,51 @@ CMainFrame::CMainFrame(COrvantaApp& app) : app_(app) {
             contextMenu_->addSeparator();
             continue;
         }
-        QAction* action = contextMenu_->addAction(QString::fromUtf8(e.text));
+        QAction* action = contextMenu_->addAction(UiText(e.text));
+        action->setStatusTip(UiText(HelpForCommand(e.id).status));
         action->setData(e.id);
         connect(action, &QAction::triggered, this, [this, id = e.id] { RunCommand(id); });
         contextActions_.push_back(action);
     }
     connect(contextMenu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 
+    CreateToolBars();
+    RegisterMultiLineField();
+    // "Hilfe" of the sheets opens the manual
+    SetProgramHelpHandler([this](const std::string& topic) {
+        // over the sheet that asked, which blocks the other windows while it is open
+        QWidget* modal = QApplication::activeModalWidget();
+        ShowManual(modal ? modal : this, ManualPage::Contents, topic);
+    });
+    // shortcuts without a menu entry
+    for (const MenuEntry& e : HiddenAccelerators()) {
+        addAction(ActionFor(e));
+        barIds_.insert(e.id);
+    }
     RebuildMenus();
     SetFrameLink(this);
 
     // the idle update of the status panes
     idleTimer_.setInterval(100);
     connect(&idleTimer_, &QTimer::timeout, this, &CMainFrame::UpdateStatusPanes);
+    // the tool-bar buttons follow the enable and check states as the menus do
+    connect(&idleTimer_, &QTimer::timeout, this, &CMainFrame::UpdateCommandStates);
     idleTimer_.start();
 }
 
 CMainFrame::~CMainFrame() {
     idleTimer_.stop();
+    SetProgramHelpHandler(nullptr);
     SetFrameLink(nullptr);
 }
 
 // ---------------------------------------------------------------------------------------------
 // menus and commands
 
-QAction* CMainFrame::MakeAction(const MenuEntry& entry, QObject* parent) {
-    auto* action = new QAction(QString::fromUtf8(entry.text), parent);
+QAction* CMainFrame::ActionFor(const MenuEntry& entry) {
+    if (QAction* existing = Action(entry.id))
+        return existing;
+    auto* action = new QAction(UiText(entry.text), this);
     QList<QKeySequence> keys;
     for (const char* k : entry.shortcuts)
         keys << QKeySequence(QString::fromLatin1(k));
@@ -125,6 +160,12 @@ QAction* CMainFrame::MakeAction(const MenuEntry& entry, QObject* parent) {
     }
     action->setCheckable(entry.checkable);
     action->setData(entry.id);
+    const CommandHelp help = HelpForCommand(entry.id);
+    action->setStatusTip(UiText(help.status));
+    action->setToolTip(*help.toolTip ? UiText(help.toolTip) : action->text().remove('&'));
+    action->setWhatsThis(UiText(help.status));
+    action->setIcon(IconForCommand(entry.id));
+    action->setIconVisibleInMenu(false);
     connect(action, &QAction::triggered, this, [this, id = entry.id] { RunCommand(id); });
     actions_[entry.id] = action;
     return action;
@@ -137,7 +178,7 @@ void CMainFrame::AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries) 
                 menu->addSeparator();
                 break;
             case MenuEntry::Kind::SubMenu: {
-                QMenu* sub = menu->addMenu(QString::fromUtf8(e.text));
+                QMenu* sub = menu->addMenu(UiText(e.text));
                 connect(sub, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
                 AddEntries(sub, e.children);
                 break;
@@ -146,7 +187,8 @@ void CMainFrame::AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries) 
                 FillRecentFiles(menu);
                 break;
             case MenuEntry::Kind::Command:
-                menu->addAction(MakeAction(e, menu));
+                menu->addAction(ActionFor(e));
+                shownIds_.insert(e.id);
                 break;
         }
     }
@@ -155,23 +197,27 @@ void CMainFrame::AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries) 
 void CMainFrame::FillRecentFiles(QMenu* menu) {
     const QStringList files = app_.RecentFiles();
     for (int i = 0; i < files.size() && i < 4; ++i) {
-        MenuEntry entry;
-        entry.id = ID_FILE_MRU_FIRST + i;
         const QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(files[i]);
-        QAction* action = MakeAction(entry, menu);
-        action->setText(text);
-        menu->addAction(action);
+        QAction* action = menu->addAction(text);
+        action->setStatusTip(files[i]);
+        connect(action, &QAction::triggered, this,
+                [this, id = ID_FILE_MRU_FIRST + i] { RunCommand(id); });
+        recentActions_.push_back(action);
     }
 }
 
 void CMainFrame::RebuildMenus() {
+    // the menus go, the shared actions stay (the tool bars show them too)
+    const QList<QMenu*> oldMenus =
+        menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
     menuBar()->clear();
-    for (auto& [id, action] : actions_)
-        action->deleteLater();
-    actions_.clear();
+    for (QMenu* menu : oldMenus)
+        menu->deleteLater();
+    recentActions_.clear();
+    shownIds_ = barIds_;
     const auto& bar = app_.Document() ? DocumentMenuBar() : EmptyMenuBar();
     for (const MenuEntry& top : bar) {
-        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(top.text));
+        QMenu* menu = menuBar()->addMenu(UiText(top.text));
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
         AddEntries(menu, top.children);
     }
@@ -179,6 +225,12 @@ void CMainFrame::RebuildMenus() {
 }
 
 QAction* CMainFrame::Action(int id) const {
+    if (id >= ID_FILE_MRU_FIRST && id <= ID_FILE_MRU_LAST) {
+        const size_t index = static_cast<size_t>(id - ID_FILE_MRU_FIRST);
+        return index < recentActions_.size() ? recentActions_[index] : nullptr;
+    }
+    if (!shownIds_.count(id))
+        return nullptr;
     auto it = actions_.find(id);
     return it == actions_.end() ? nullptr : it->second;
 }
@@ -187,6 +239,8 @@ void CMainFrame::UpdateCommandStates() {
     COrvantaDoc* doc = app_.Document();
     ViewWidget* active = ActiveViewWidget();
     auto stateOf = [&](int id) -> CommandState {
+        if (const auto frameState = FrameCommandState(id))
+            return *frameState;
         CommandState state;
         switch (id) {
             case ID_FILE_CLOSE:
@@ -197,15 +251,13 @@ void CMainFrame::UpdateCommandStates() {
             case ID_EDIT_SAVE_OBJECT:
                 state.enabled = doc && doc->CurrentObject && doc->CurrentObject->IsPresent();
                 return state;
-            case ID_VIEW_STATUS_BAR:
-                state.checked = statusBar()->isVisible();
-                return state;
             case ID_WINDOW_NEW_FRONT:
             case ID_WINDOW_NEW_SIDE:
             case ID_WINDOW_NEW_TOP:
             case ID_WINDOW_NEW_CAMERA:
             case ID_WINDOW_CASCADE:
             case ID_WINDOW_TILE_HORZ:
+            case ID_WINDOW_ARRANGE:
                 state.enabled = doc != nullptr;
                 return state;
             case ID_RUN_POVRAY:
@@ -218,8 +270,6 @@ void CMainFrame::UpdateCommandStates() {
             case ID_POVRAY_SETTINGS:
             case ID_VIEWER_SETTINGS:
                 return state;
-            // the object browser comes later
-            case ID_GO_TO:
                 state.enabled = false;
                 return state;
             default:
@@ -277,6 +327,10 @@ void CMainFrame::RunCommand(int id) {
             app_.OpenDocument(files[index]);
         return;
     }
+    if (RunFrameCommand(id)) {
+        UpdateCommandStates();
+        return;
+    }
     switch (id) {
         case ID_FILE_NEW:
             app_.NewDocument();
@@ -305,9 +359,6 @@ void CMainFrame::RunCommand(int id) {
         case ID_LOAD_FROM_FILE:
             app_.OnLoadObjects();
             return;
-        case ID_VIEW_STATUS_BAR:
-            statusBar()->setVisible(!statusBar()->isVisible());
-            return;
         case ID_RUN_POVRAY:
             app_.Render().Run();
             UpdateCommandStates();
@@ -324,12 +375,6 @@ void CMainFrame::RunCommand(int id) {
         case ID_VIEWER_SETTINGS:
             app_.Render().ViewerSettings();
             return;
-        case ID_WINDOW_CASCADE:
-            mdi_->cascadeSubWindows();
-            return;
-        case ID_WINDOW_TILE_HORZ:
-            TileViews();
-            return;
         case ID_WINDOW_NEW_FRONT:
         case ID_WINDOW_NEW_SIDE:
         case ID_WINDOW_NEW_TOP:
@@ -345,6 +390,10 @@ void CMainFrame::RunCommand(int id) {
     }
     if (const auto kind = CreateKindForCommand(id)) {
         app_.Create(*kind);
+    } else if (id == ID_OBJECT_BROWSER || id == ID_GO_TO) {
+        ViewWidget* view = ActiveViewWidget();
+        if (view && view->View().GetCommandState(id).enabled)
+            OpenObjectBrowser(id == ID_GO_TO);
     } else if (ViewWidget* view = ActiveViewWidget()) {
         view->View().OnCommand(id);
     }

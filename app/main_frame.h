@@ -1,5 +1,6 @@
-// The main window: the menus, the MDI area with the views of the open document, and the status
-// bar with the message pane and the selection, position and coordinate panes.
+// The main window: the menus, the two tool bars (the main bar and "Standard Objekte"), the MDI
+// area with the views of the open document, and the status bar with the message pane and the
+// selection, position and coordinate panes.
 #pragma once
 
 #include <QLabel>
@@ -7,14 +8,18 @@
 #include <QMdiArea>
 #include <QTimer>
 #include <map>
+#include <optional>
+#include <set>
 #include <vector>
 
 #include "app/menu_layout.h"
 #include "view/frame_link.h"
+#include "view/orvanta_view.h"
 
 class COrvantaApp;
 class COrvantaMDIChildWnd;
 class QMenu;
+class QToolBar;
 class ViewWidget;
 
 class CMainFrame : public QMainWindow, public IFrameLink {
@@ -49,8 +54,14 @@ class CMainFrame : public QMainWindow, public IFrameLink {
     void UpdateStatusPanes();
     // Runs a command as the menus and shortcuts do.
     void RunCommand(int id);
+    // The action of a command (menus, tool bars and shortcuts share it); nullptr when neither
+    // the menus nor the bars show the command now.
     QAction* Action(int id) const;
     QMenu* ContextMenu() const { return contextMenu_; }
+    QToolBar* MainToolBar() const { return mainBar_; }
+    QToolBar* StandardObjectsToolBar() const { return standardBar_; }
+    // the modal object browser on the active view (go-to mode: the go-to dialog)
+    void OpenObjectBrowser(bool goToMode);
     QMdiArea* MdiArea() const { return mdi_; }
     QLabel* SelectionPane() const { return selectionPane_; }
     QLabel* PositionPane() const { return positionPane_; }
@@ -58,10 +69,11 @@ class CMainFrame : public QMainWindow, public IFrameLink {
 
     // IFrameLink
     std::string& CoordinateText() override { return coordinateText_; }
+    // Qt repaints the tool bars itself: nothing to count
     void ResetToolBarRepaints() override {}
-    bool HasStandardBar() const override { return false; }
-    bool IsStandardBarVisible() const override { return false; }
-    void ShowStandardBar(bool) override {}
+    bool HasStandardBar() const override { return standardBar_ != nullptr; }
+    bool IsStandardBarVisible() const override;
+    void ShowStandardBar(bool visible) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -70,7 +82,13 @@ class CMainFrame : public QMainWindow, public IFrameLink {
 
   private:
     void AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries);
-    QAction* MakeAction(const MenuEntry& entry, QObject* parent);
+    // the shared action of a command, made on first use
+    QAction* ActionFor(const MenuEntry& entry);
+    void CreateToolBars();
+    QToolBar* MakeToolBar(const char* title, const char* objectName, const std::vector<int>& ids);
+    // the frame's own commands (window, help, language, printing); false for others
+    bool RunFrameCommand(int id);
+    std::optional<CommandState> FrameCommandState(int id) const;
     void FillRecentFiles(QMenu* menu);
     void OnSubWindowActivated(QMdiSubWindow* window);
     void OnFrameClosing(COrvantaMDIChildWnd* frame);
@@ -79,7 +97,13 @@ class CMainFrame : public QMainWindow, public IFrameLink {
     QMdiArea* mdi_ = nullptr;
     QMenu* contextMenu_ = nullptr;
     std::map<int, QAction*> actions_;
+    std::vector<QAction*> recentActions_;
+    // the commands the tool bars and the hidden shortcuts show, and those the menus add
+    std::set<int> barIds_;
+    std::set<int> shownIds_;
     std::vector<QAction*> contextActions_;
+    QToolBar* mainBar_ = nullptr;
+    QToolBar* standardBar_ = nullptr;
     std::vector<COrvantaMDIChildWnd*> frames_;
     QLabel* selectionPane_ = nullptr;
     QLabel* positionPane_ = nullptr;

@@ -21,6 +21,9 @@ const std::vector<MenuEntry>& DocumentMenuBar();
 const std::vector<MenuEntry>& EmptyMenuBar();
 // the views' context menu
 const std::vector<MenuEntry>& ViewContextMenuEntries();
+// shortcuts without a menu entry: F1 help, Shift+F1 context help, F6 and Shift+F6 next and
+// previous view
+const std::vector<MenuEntry>& HiddenAccelerators();
 // the entry of a command anywhere in the menus, or nullptr
 const MenuEntry* FindMenuEntry(int id);
 // The undo or redo entry naming the step it would take ("&Rückgängig: Verschieben

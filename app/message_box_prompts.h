@@ -12,6 +12,7 @@ class MessageBoxPrompts : public IPrompts {
     void Message(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
     Answer AskYesNoCancel(const std::string& text) override;
+    int AskChoice(const std::string& text, const std::vector<std::string>& buttons) override;
 
   private:
     QWidget* parent_;

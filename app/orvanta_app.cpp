@@ -11,7 +11,9 @@
 
 #include "app/child_frame.h"
 #include "app/main_frame.h"
+#include "app/reading_progress.h"
 #include "app/render_controller.h"
+#include "app/settings_dialogs.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "import/scene_importer.h"
@@ -25,6 +27,7 @@
 #include "preview/qt/preview_service.h"
 #include "resources/command_ids.h"
 #include "resources/string_table.h"
+#include "resources/ui_text.h"
 #include "view/orvanta_view.h"
 
 namespace {
@@ -37,6 +40,10 @@ std::string Cp1252(const QString& text) {
     return orv::Utf8ToCp1252(text.toStdString());
 }
 
+std::string Cp1252(const char* utf8) {
+    return orv::Utf8ToCp1252(utf8);
+}
+
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
@@ -44,6 +51,12 @@ std::string LocalPath(const QString& path) {
 const char kRecentSection[] = "Recent File List";
 
 }  // namespace
+
+// the pictures and manual pages built into the program (a static library's resources are
+// registered explicitly)
+static void InitResources() {
+    Q_INIT_RESOURCE(orvanta);
+}
 
 std::optional<CreateKind> CreateKindForCommand(int id) {
     switch (id) {
@@ -69,12 +82,37 @@ std::optional<CreateKind> CreateKindForCommand(int id) {
             return CreateKind::SpotLight;
         case ID_CREATE_CAMERA:
             return CreateKind::Camera;
+        case ID_CREATE_LATHE:
+            return CreateKind::Lathe;
+        case ID_CREATE_USEROBJECT:
+            return CreateKind::Predefined;
+        case ID_CREATE_POLYGON:
+            return CreateKind::Polygon;
+        case ID_CREATE_TEXT:
+            return CreateKind::Text;
+        case ID_CREATE_CSG:
+            return CreateKind::Csg;
+        case ID_CREATE_BLOB:
+            return CreateKind::Blob;
+        case ID_CREATE_BACKGROUND:
+            return CreateKind::Background;
+        case ID_CREATE_SKYSPHERE:
+            return CreateKind::SkySphere;
+        case ID_CREATE_FOG:
+            return CreateKind::Fog;
+        case ID_CREATE_TEXTURE:
+            return CreateKind::Texture;
+        case ID_CREATE_HALO:
+            return CreateKind::Halo;
+        case ID_CREATE_PIGMENT:
+            return CreateKind::Pigment;
         default:
             return std::nullopt;
     }
 }
 
 COrvantaApp::COrvantaApp() : previewAddOns_(ScanPreviewAddOns(PreviewFolder())) {
+    InitResources();
     SetTextureAddOns(&previewAddOns_);
     // from now on the pages' preview lookups render what is missing, in the background
     PreviewService::Instance();
@@ -109,7 +147,7 @@ bool COrvantaApp::CloseDocument() {
     if (!document_)
         return true;
     if (document_->IsModified()) {
-        QString question = Utf8(LoadString(IDS_SAVE_CHANGES));
+        QString question = QString::fromStdString(TrId(IDS_SAVE_CHANGES));
         question.replace("%1", Utf8(document_->GetTitle()));
         switch (GetPrompts().AskYesNoCancel(Cp1252(question))) {
             case IPrompts::Answer::Cancel:
@@ -143,6 +181,8 @@ bool COrvantaApp::NewDocument() {
 }
 
 bool COrvantaApp::OpenDocument(const QString& path) {
+    if (ReadingProgress::Active())
+        return false;  // one scene is read at a time
     // a POV-Ray scene of another origin comes in through the importer
     if (ShouldImport(LocalPath(path)))
         return ImportDocument(path);
@@ -153,11 +193,17 @@ bool COrvantaApp::OpenDocument(const QString& path) {
     auto doc = std::make_unique<COrvantaDoc>();
     SceneReadOptions options;
     options.logFolder = LocalPath(QDir::currentPath());
-    const SceneReadResult result = doc->OnOpenDocument(LocalPath(path), options);
+    SceneReadResult result;
+    {
+        ReadingProgress progress(*frame_);
+        options.progress = progress.Callback();
+        result = doc->OnOpenDocument(LocalPath(path), options);
+    }
     if (!result.ok) {
         doc.reset();
         NewDocument();
-        GetPrompts().Message(LoadString(IDS_OPEN_FAILED) + "\n" + orv::Utf8ToCp1252(result.error));
+        GetPrompts().Message(orv::Utf8ToCp1252(TrId(IDS_OPEN_FAILED)) + "\n" +
+                             orv::Utf8ToCp1252(result.error));
         return false;
     }
     document_ = std::move(doc);
@@ -166,6 +212,9 @@ bool COrvantaApp::OpenDocument(const QString& path) {
     AddRecentFile(QFileInfo(path).absoluteFilePath());
     if (!result.problems.empty())
         ShowReadProblems(path, result.problems);
+    // the author's wish: show the scene's information whenever it is opened
+    if (document_->ShowInfos())
+        RunDocumentSettings(DialogParent(), *document_);
     return true;
 }
 
@@ -191,12 +240,28 @@ bool COrvantaApp::SaveDocument() {
     if (!document_)
         return false;
     if (document_->GetPathName().empty()) {
-        const QString path = QFileDialog::getSaveFileName(DialogParent(), QString(),
-                                                          Utf8(document_->GetTitle()) + ".om",
-                                                          Utf8(LoadString(IDS_FILE_FILTER)));
+        const QString path = QFileDialog::getSaveFileName(
+            DialogParent(), QString(), Utf8(document_->GetTitle()) + ".om",
+            QString::fromStdString(TrId(IDS_FILE_FILTER)));
         if (path.isEmpty())
             return false;
         return SaveDocumentAs(path);
+    }
+    // saving over a file that was not read completely loses what was not read
+    if (document_->IsIncompleteRead()) {
+        const int choice = GetPrompts().AskChoice(
+            Cp1252(Tr("Die Datei wurde nicht vollständig gelesen; beim Speichern gehen die nicht "
+                      "gelesenen Teile verloren.")),
+            {Cp1252(Tr("Speichern unter")), Cp1252(Tr("Trotzdem speichern")),
+             Cp1252(Tr("Abbrechen"))});
+        if (choice == 0) {
+            const QString path =
+                QFileDialog::getSaveFileName(DialogParent(), QString(), Utf8(document_->GetTitle()),
+                                             Utf8(LoadString(IDS_FILE_FILTER)));
+            return !path.isEmpty() && SaveDocumentAs(path);
+        }
+        if (choice != 1)
+            return false;
     }
     return SaveDocumentAs(QString::fromLocal8Bit(document_->GetPathName().c_str()));
 }
@@ -206,7 +271,7 @@ bool COrvantaApp::SaveDocumentAs(const QString& path) {
         return false;
     const FileResult result = document_->OnSaveDocument(LocalPath(path));
     if (!result.ok) {
-        GetPrompts().Message(LoadString(IDS_SAVE_FAILED) + "\n" + result.error);
+        GetPrompts().Message(orv::Utf8ToCp1252(TrId(IDS_SAVE_FAILED)) + "\n" + result.error);
         return false;
     }
     document_->SetPathName(LocalPath(QFileInfo(path).absoluteFilePath()));
@@ -222,8 +287,8 @@ CPovObject* COrvantaApp::Create(CreateKind kind) {
 }
 
 void COrvantaApp::OnFileOpen() {
-    const QString path = QFileDialog::getOpenFileName(DialogParent(), QString(), QString(),
-                                                      Utf8(LoadString(IDS_FILE_FILTER)));
+    const QString path = QFileDialog::getOpenFileName(
+        DialogParent(), QString(), QString(), QString::fromStdString(TrId(IDS_FILE_FILTER)));
     if (!path.isEmpty())
         OpenDocument(path);
 }
@@ -231,8 +296,9 @@ void COrvantaApp::OnFileOpen() {
 void COrvantaApp::OnFileSaveAs() {
     if (!document_)
         return;
-    const QString path = QFileDialog::getSaveFileName(
-        DialogParent(), QString(), Utf8(document_->GetTitle()), Utf8(LoadString(IDS_FILE_FILTER)));
+    const QString path =
+        QFileDialog::getSaveFileName(DialogParent(), QString(), Utf8(document_->GetTitle()),
+                                     QString::fromStdString(TrId(IDS_FILE_FILTER)));
     if (!path.isEmpty())
         SaveDocumentAs(path);
 }
@@ -240,33 +306,39 @@ void COrvantaApp::OnFileSaveAs() {
 void COrvantaApp::OnSaveObject() {
     if (!document_ || !document_->CurrentObject || !document_->CurrentObject->IsPresent())
         return;
-    const QString path = QFileDialog::getSaveFileName(DialogParent(), QString(),
-                                                      Utf8(document_->CurrentObject->Name) + ".om",
-                                                      Utf8(LoadString(IDS_FILE_FILTER)));
+    const QString path = QFileDialog::getSaveFileName(
+        DialogParent(), QString(), Utf8(document_->CurrentObject->Name) + ".om",
+        QString::fromStdString(TrId(IDS_FILE_FILTER)));
     if (path.isEmpty())
         return;
     const FileResult result = document_->SaveSelectedObject(LocalPath(path));
     if (!result.ok)
-        GetPrompts().Message(LoadString(IDS_SAVE_FAILED) + "\n" + result.error);
+        GetPrompts().Message(orv::Utf8ToCp1252(TrId(IDS_SAVE_FAILED)) + "\n" + result.error);
 }
 
 void COrvantaApp::OnLoadObjects() {
     if (!document_)
         return;
-    const QString path = QFileDialog::getOpenFileName(DialogParent(), QString(), QString(),
-                                                      Utf8(LoadString(IDS_FILE_FILTER)));
+    const QString path = QFileDialog::getOpenFileName(
+        DialogParent(), QString(), QString(), QString::fromStdString(TrId(IDS_FILE_FILTER)));
     if (!path.isEmpty())
         LoadObjects(path);
 }
 
 bool COrvantaApp::LoadObjects(const QString& path) {
-    if (!document_)
+    if (!document_ || ReadingProgress::Active())
         return false;
     SceneReadOptions options;
     options.logFolder = LocalPath(QDir::currentPath());
-    const SceneReadResult result = document_->LoadObjectsFromFile(LocalPath(path), options);
+    SceneReadResult result;
+    {
+        ReadingProgress progress(*frame_);
+        options.progress = progress.Callback();
+        result = document_->LoadObjectsFromFile(LocalPath(path), options);
+    }
     if (!result.ok) {
-        GetPrompts().Message(LoadString(IDS_OPEN_FAILED) + "\n" + orv::Utf8ToCp1252(result.error));
+        GetPrompts().Message(orv::Utf8ToCp1252(TrId(IDS_OPEN_FAILED)) + "\n" +
+                             orv::Utf8ToCp1252(result.error));
         return false;
     }
     document_->UpdateAllViews();
@@ -303,11 +375,13 @@ void COrvantaApp::ShowReadProblems(const QString& path, const ReadProblems& prob
     auto* dialog = new QDialog(DialogParent());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setObjectName("readProblemsDialog");
-    dialog->setWindowTitle(Utf8(LoadString(IDS_READ_PROBLEMS_TITLE)));
+    dialog->setWindowTitle(QString::fromStdString(TrId(IDS_READ_PROBLEMS_TITLE)));
     auto* layout = new QVBoxLayout(dialog);
-    QString text = Utf8(LoadString(IDS_READ_PROBLEMS_TEXT));
+    QString text = QString::fromStdString(TrId(IDS_READ_PROBLEMS_TEXT));
     text.replace("%1", QFileInfo(path).fileName());
-    layout->addWidget(new QLabel(text, dialog));
+    auto* label = new QLabel(text, dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
     auto* list = new QPlainTextEdit(dialog);
     list->setReadOnly(true);
     QString lines;

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <chrono>
 
+#include "app/main_frame.h"
 #include "app/orvanta_app.h"
 #include "app/render_window.h"
 #include "document/orvanta_doc.h"
@@ -29,6 +30,11 @@ RenderController::RenderController(COrvantaApp& app, QMainWindow& frame)
     connect(window_, &RenderWindow::renderRequested, this, &RenderController::Run);
     connect(window_, &RenderWindow::settingsRequested, this, [this] { PovRaySettings(); });
     connect(window_, &RenderWindow::problemChosen, this, &RenderController::ProblemChosen);
+    // the menu's Stop and its shortcut follow the render, however it was started
+    connect(window_, &RenderWindow::stateChanged, this, [this] {
+        if (CMainFrame* frame = app_.Frame())
+            frame->UpdateCommandStates();
+    });
 }
 
 RenderController::~RenderController() {

@@ -194,6 +194,7 @@ void RenderWindow::OnState() {
         clock_.stop();
     FillProblems();
     UpdateTimes();
+    emit stateChanged();
 }
 
 void RenderWindow::OnRows(RowSpan rows) {

@@ -64,6 +64,8 @@ class RenderWindow : public QDockWidget {
     void settingsRequested();
     // a problem was clicked that leads to an object
     void problemChosen(int index);
+    // a render started or ended
+    void stateChanged();
 
   private:
     void OnState();

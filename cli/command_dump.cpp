@@ -1,5 +1,5 @@
 // dump: reads a scene file and prints the document as JSON, with the problems met.
-#include <cstdio>
+#include <iostream>
 
 #include "cli/commands.h"
 #include "cli/document_json.h"
@@ -15,7 +15,7 @@ int RunDump(const CommandArgs& argv) {
     SceneReadResult result;
     if (!OpenScene(doc, args.Positional()[0], args, result))
         return 1;
-    const std::string json = DocumentToJson(doc, result.problems).dump(2);
-    std::printf("%s\n", json.c_str());
-    return 0;
+    WriteDocumentJson(std::cout, doc, result.problems);
+    std::cout.flush();
+    return std::cout ? 0 : 1;
 }

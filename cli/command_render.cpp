@@ -1,5 +1,7 @@
 // render: draws one view of a scene file into a PNG picture, as the desktop application
 // shows it.
+#include <QBuffer>
+#include <QByteArray>
 #include <charconv>
 #include <map>
 #include <string>
@@ -7,6 +9,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/read_scene.h"
+#include "document/atomic_file.h"
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
 #include "platform/headless_gl.h"
@@ -120,9 +123,19 @@ int RunRender(const CommandArgs& argv) {
         ReportError(error);
         return 1;
     }
+    // encoded in memory, then saved as every file is: whole, or not at all
     const std::string out = *args.Value("-o");
-    if (!image.save(QString::fromStdString(out), "PNG")) {
-        ReportError("cannot write '" + out + "'");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
+        ReportError("cannot encode the picture as PNG");
+        return 1;
+    }
+    const FileResult saved = WriteFileAtomically(
+        out, std::string_view(png.constData(), static_cast<size_t>(png.size())));
+    if (!saved.ok) {
+        ReportError(saved.error);
         return 1;
     }
     return 0;

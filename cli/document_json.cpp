@@ -1,5 +1,7 @@
 #include "cli/document_json.h"
 
+#include <iterator>
+
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
 #include "model/field_sink.h"
@@ -104,7 +106,68 @@ ordered_json ObjectToJson(const CPovObject& o) {
     return j;
 }
 
+namespace {
+
+// value as dump(2) prints it at the given depth of indentation
+std::string Indented(const ordered_json& value, int depth) {
+    const std::string text = value.dump(2);
+    const std::string indent = "\n" + std::string(static_cast<size_t>(2 * depth), ' ');
+    std::string out;
+    out.reserve(text.size() + text.size() / 4);
+    size_t from = 0;
+    for (size_t line = text.find('\n'); line != std::string::npos;
+         from = line + 1, line = text.find('\n', from)) {
+        out.append(text, from, line - from);
+        out += indent;
+    }
+    out.append(text, from, std::string::npos);
+    return out;
+}
+
+void WriteList(std::ostream& out, const CPovObject* head) {
+    if (!head) {
+        out << "[]";
+        return;
+    }
+    out << "[\n";
+    for (const CPovObject* o = head; o; o = o->NextSibling) {
+        out << "    " << Indented(ObjectToJson(*o), 2);
+        out << (o->NextSibling ? ",\n" : "\n");
+    }
+    out << "  ]";
+}
+
+}  // namespace
+
+void WriteDocumentJson(std::ostream& out, const COrvantaDoc& doc,
+                       const std::vector<ReadProblem>& errors) {
+    // the document without its lists, then the lists object by object
+    ordered_json head = DocumentToJson(doc, errors, false);
+    out << "{\n";
+    for (auto it = head.begin(); it != head.end(); ++it) {
+        const std::string& key = it.key();
+        out << "  " << ordered_json(key).dump() << ": ";
+        if (key == "objects")
+            WriteList(out, doc.Objects);
+        else if (key == "textures")
+            WriteList(out, doc.Textures);
+        else if (key == "pigments")
+            WriteList(out, doc.Pigments);
+        else if (key == "halos")
+            WriteList(out, doc.Halos);
+        else
+            out << Indented(it.value(), 1);
+        out << (std::next(it) == head.end() ? "\n" : ",\n");
+    }
+    out << "}\n";
+}
+
 ordered_json DocumentToJson(const COrvantaDoc& doc, const std::vector<ReadProblem>& errors) {
+    return DocumentToJson(doc, errors, true);
+}
+
+ordered_json DocumentToJson(const COrvantaDoc& doc, const std::vector<ReadProblem>& errors,
+                            bool withLists) {
     ordered_json j;
     const COrvantaOptions& s = *doc.Settings;
     ordered_json includes = ordered_json::array();
@@ -123,10 +186,11 @@ ordered_json DocumentToJson(const COrvantaDoc& doc, const std::vector<ReadProble
     j["camera"] = NameOrNull(doc.Camera);
     j["background"] = NameOrNull(doc.Background);
     j["skySphere"] = NameOrNull(doc.SkySphere);
-    j["objects"] = List(doc.Objects);
-    j["textures"] = List(doc.Textures);
-    j["pigments"] = List(doc.Pigments);
-    j["halos"] = List(doc.Halos);
+    // without the lists: their places, for WriteDocumentJson to fill
+    j["objects"] = withLists ? List(doc.Objects) : ordered_json::array();
+    j["textures"] = withLists ? List(doc.Textures) : ordered_json::array();
+    j["pigments"] = withLists ? List(doc.Pigments) : ordered_json::array();
+    j["halos"] = withLists ? List(doc.Halos) : ordered_json::array();
     ordered_json errorList = ordered_json::array();
     for (const ReadProblem& e : errors)
         errorList.push_back({{"line", e.line}, {"message", Utf8(e.message)}});

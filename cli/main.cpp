@@ -52,14 +52,18 @@ const std::vector<CommandInfo>& AllCommands() {
          RunPovRay},
         {"dump", "FILE [--logs DIR]", "read a scene file and print it as JSON with its problems",
          RunDump},
-        {"convert", "IN OUT [--logs DIR]",
-         "read a scene file and write it again (exit 1 when it had problems)", RunConvert},
+        {"convert", "IN OUT [--logs DIR] [--force]",
+         "read a scene file and write it again (exit 1 when it had problems; a file not read "
+         "completely is not written over itself without --force)",
+         RunConvert},
         {"import", "IN.pov OUT.om",
          "read a POV-Ray scene as POV-Ray does and save it as a modeller scene; print what came "
          "in as editable objects, approximated or as POV-Ray text (exit 1 when not all editable)",
          RunImport},
-        {"check", "FILE [--logs DIR]",
-         "print \"LINE: message\" per problem of a scene file (exit 1 when any)", RunCheck},
+        {"check", "FILE [--logs DIR] [--stats]",
+         "print \"LINE: message\" per problem of a scene file and per name it uses that "
+         "nothing declares (exit 1 when any); --stats adds the number of objects read",
+         RunCheck},
         {"render",
          "FILE --view top|front|side|camera [--size WxH] [--zoom Z] [--grid G] [--scroll H,V] "
          "[--select NAME] [--wireframe] [--logs DIR] -o OUT.png",

@@ -41,6 +41,9 @@ class COrvantaDoc : public CSceneHost {
     // the file the document was read from or last saved to; empty for a new document
     const std::string& GetPathName() const { return pathName_; }
     void SetPathName(const std::string& path) { pathName_ = path; }
+    // The document's file had parts that were not read (the problems of the read): saving over
+    // it loses them, so the save command asks first. A save clears the mark.
+    bool IsIncompleteRead() const { return incompleteRead_; }
     // "Script" for a new document, else the file name without folder
     std::string GetTitle() const;
 
@@ -136,6 +139,7 @@ class COrvantaDoc : public CSceneHost {
     CPovObject* CreateCamera();
 
     bool modified_ = false;
+    bool incompleteRead_ = false;
     std::string pathName_;
     std::vector<IViewPort*> views_;
     EditHistory history_{*this};

@@ -55,8 +55,12 @@ void COrvantaOptions::Load() {
         Modeller.DeepTest = 0;
         Modeller.Lights = 0;
     }
-    Modeller.GridValue = ReadInt(kUser, "Modeller", "Gridvalue", 0) * 0.01;
-    Modeller.ZoomValue = ReadInt(kUser, "Modeller", "Zoomvalue", 10);
+    // a malformed or impossible stored value (a zoom of "abc" or 0, a negative grid) takes the
+    // default, so that every view can draw
+    const int grid = ReadInt(kUser, "Modeller", "Gridvalue", 0);
+    Modeller.GridValue = grid >= 0 && grid <= kMaxStoredGrid ? grid * 0.01 : 0.0;
+    const int zoom = ReadInt(kUser, "Modeller", "Zoomvalue", kDefaultZoom);
+    Modeller.ZoomValue = zoom >= kMinZoom && zoom <= kMaxZoom ? zoom : kDefaultZoom;
 }
 
 void COrvantaOptions::Save() const {

@@ -11,6 +11,12 @@ class COrvantaOptions {
   public:
     enum Mode { kDocumentSettings = 0, kProgramSettings = 1 };
 
+    // the default zoom's range and value, and the largest stored grid (grid x 100)
+    static constexpr int kMinZoom = 1;
+    static constexpr int kMaxZoom = 100;
+    static constexpr int kDefaultZoom = 10;
+    static constexpr int kMaxStoredGrid = 100000;
+
     struct AuthorPage {
         std::string Name;
         std::string Company;

@@ -84,6 +84,63 @@ std::unique_ptr<CPovObject> Make(SceneObjectKind kind) {
     return nullptr;
 }
 
+// The keyword of a statement, for messages.
+const char* KeywordOf(SceneObjectKind kind) {
+    using K = SceneObjectKind;
+    switch (kind) {
+        case K::Box:
+            return "box";
+        case K::Sphere:
+            return "sphere";
+        case K::Cone:
+            return "cone";
+        case K::Cylinder:
+            return "cylinder";
+        case K::Torus:
+            return "torus";
+        case K::Plane:
+            return "plane";
+        case K::HeightField:
+            return "height_field";
+        case K::Lathe:
+            return "lathe";
+        case K::Polygon:
+            return "polygon";
+        case K::Text:
+            return "text";
+        case K::Triangle:
+            return "triangle";
+        case K::SmoothTriangle:
+            return "smooth_triangle";
+        case K::Blob:
+            return "blob";
+        case K::Camera:
+            return "camera";
+        case K::Background:
+            return "background";
+        case K::SkySphere:
+            return "sky_sphere";
+        case K::Texture:
+            return "texture";
+        case K::Pigment:
+            return "pigment";
+        case K::Halo:
+            return "halo";
+    }
+    return "statement";
+}
+
+// the include files the writer writes itself, at one language level or the other
+bool IsStandardInclude(std::string_view file) {
+    static const char* const kStandard[] = {
+        "colors.inc", "textures.inc", "shapes.inc", "stones.inc", "stoneold.inc", "consts.inc",
+        "glass.inc",  "golds.inc",    "metals.inc", "woods.inc",  "skies.inc"};
+    for (const char* standard : kStandard)
+        if (file == standard)
+            return true;
+    return false;
+}
+
 // A triangle of a group is kept only if its corners are pairwise at least 0.0001 apart.
 bool IsDegenerate(const CPovPolygon& t) {
     const Vector a = t.TriangleCorner(0);
@@ -118,6 +175,88 @@ void SceneBuilder::Warn(std::string message) {
     problems_.push_back({Line(), std::move(message)});
 }
 
+void SceneBuilder::Push(Block block, CPovObject* target) {
+    Frame frame;
+    frame.block = block;
+    frame.target = target;
+    frames_.push_back(std::move(frame));
+}
+
+void SceneBuilder::PushDropped(Block block, std::string_view what) {
+    Dropped(what);
+    Push(block, nullptr);
+    frames_.back().reported = true;
+}
+
+std::string SceneBuilder::BlockName() const {
+    if (frames_.empty())
+        return light_.active ? "light_source" : "scene";
+    switch (frames_.back().block) {
+        case Block::Object:
+            if (light_.active)
+                return "light_source";
+            return object_ && object_->GetType() == kKindCSG
+                       ? static_cast<CPovCSG*>(object_)->Operation
+                       : KeywordOf(headKind_);
+        case Block::Instance:
+            return "object";
+        case Block::TextureReference:
+        case Block::InlineTexture:
+            return "texture";
+        case Block::Pigment:
+            return "pigment";
+        case Block::Normal:
+            return "normal";
+        case Block::Finish:
+            return "finish";
+        case Block::ColorMap:
+            return "color_map";
+        case Block::PigmentMap:
+            return "pigment_map";
+        case Block::ImageMap:
+            return "image_map";
+        case Block::BumpMap:
+            return "bump_map";
+        case Block::MapEntry:
+            return "map entry";
+        case Block::Member:
+            return KeywordOf(memberKind_);
+    }
+    return "block";
+}
+
+void SceneBuilder::Dropped(std::string_view what) {
+    for (const Frame& f : frames_)
+        if (f.reported)
+            return;
+    // a keyword is quoted, a phrase ("the number 2", "texture { T }") is not
+    const bool word = what.find_first_of(" {") == std::string_view::npos;
+    std::string text = orv::Format(word ? "Not read: \"%s\"" : "Not read: %s", what);
+    if (!frames_.empty() || light_.active) {
+        const std::string block = BlockName();
+        const bool vowel = std::string_view("aeiou").find(block.front()) != std::string_view::npos;
+        orv::AppendFormat(text, vowel ? " in an %s" : " in a %s", block);
+    }
+    Warn(std::move(text));
+}
+
+void SceneBuilder::NotRead(std::string_view what) {
+    Dropped(what);
+}
+
+void SceneBuilder::Directive(std::string_view text) {
+    Warn(
+        orv::Format("Not read: the directive \"%s\" (directives are not carried out; the rest "
+                    "of its line is passed over and what follows is read as it stands)",
+                    text));
+}
+
+void SceneBuilder::DeclaredValue() {
+    Warn(orv::Format("Not read: the value declared as %s (the modeller keeps no declared values)",
+                     declaredName_));
+    ResetStatement();
+}
+
 void SceneBuilder::Progress(const char* format, long count, const std::string& name) {
     if (!progress_ || !*progress_)
         return;
@@ -130,14 +269,28 @@ void SceneBuilder::Progress(const char* format, long count, const std::string& n
 // ---------------------------------------------------------------------------------------------
 // problems
 
-void SceneBuilder::SyntaxError(std::size_t offset, const char* message) {
+void SceneBuilder::SyntaxError(std::size_t offset, std::string message, bool atEnd) {
     const int line = scanner_ ? scanner_->LineAt(offset) : 0;
-    std::string text = message ? message : "";
-    if (text == "syntax error")
-        text = "Syntax error";
-    else if (text == "memory exhausted")
-        text = "Parser stack overflow";
-    problems_.push_back({line, std::move(text)});
+    if (statementLine_ > 0 && atEnd)
+        orv::AppendFormat(message,
+                          "; the file ends inside the statement begun on line %d, which is "
+                          "not read",
+                          statementLine_);
+    else if (statementLine_ > 0)
+        orv::AppendFormat(message,
+                          "; the statement begun on line %d is not read, reading goes on "
+                          "after it",
+                          statementLine_);
+    else if (!atEnd)
+        message += "; reading goes on";
+    problems_.push_back({line, std::move(message)});
+}
+
+void SceneBuilder::NestingTooDeep(std::size_t offset) {
+    const int line = scanner_ ? scanner_->LineAt(offset) : 0;
+    problems_.push_back({line,
+                         "Parser stack overflow: the text nests too deeply; reading stops "
+                         "here and the rest of the file is not read"});
 }
 
 void SceneBuilder::Recover() {
@@ -148,11 +301,13 @@ void SceneBuilder::Recover() {
 void SceneBuilder::Finish() {
     Discard();
     ResetStatement();
-    // parts of predefined objects that no object took: their geometry as top-level objects
-    for (CPovObject* object : deferred_)
+    // Each tree once, from its top: a member placed with its group, and a chain of groups
+    // not placed again at every level.
+    for (CPovObject* object : finished_)
         if (!object->Parent)
             object->UpdateGeometry();
-    deferred_.clear();
+    finished_.clear();
+    guarded_.clear();
 }
 
 void SceneBuilder::Discard() {
@@ -193,9 +348,11 @@ void SceneBuilder::Discard() {
 
 void SceneBuilder::ResetStatement() {
     object_ = nullptr;
+    statementLine_ = 0;
     list_ = nullptr;
     insideDeclaration_ = false;
     declaredName_.clear();
+    head_.clear();
     frames_.clear();
     lastMember_ = nullptr;
     memberName_.clear();
@@ -241,17 +398,13 @@ void SceneBuilder::PovLevel(int level) {
     doc_.Pov3() = ClampPovLevel(level);
 }
 
-void SceneBuilder::UnterminatedPov37Text() {
-    Warn("\"//$pov37 begin$\" without \"//$pov37 end$\": the rest of the file was not read");
-}
-
 void SceneBuilder::PredefinedMarker() {
     ++predefinedPending_;
 }
 
 void SceneBuilder::Guard(bool begin) {
     if (begin && guardDepth_ == 0)
-        guardCursor_ = deferred_.size();
+        guardCursor_ = guarded_.size();
     if (begin)
         ++guardDepth_;
     else if (guardDepth_ > 0)
@@ -292,11 +445,20 @@ void SceneBuilder::Include(std::string_view file) {
     doc_.UserIncludes().emplace_back(file);
 }
 
+void SceneBuilder::IncludeLine(std::string_view file) {
+    if (IsStandardInclude(file))
+        return;
+    std::vector<std::string>& includes = doc_.UserIncludes();
+    if (std::find(includes.begin(), includes.end(), file) == includes.end())
+        includes.emplace_back(file);
+}
+
 // ---------------------------------------------------------------------------------------------
 // statements
 
 void SceneBuilder::BeginDeclaration(std::string_view name) {
     declaredName_ = name;
+    statementLine_ = Line();
 }
 
 void SceneBuilder::Start(CPovObject* object, CPovObject** list) {
@@ -305,14 +467,19 @@ void SceneBuilder::Start(CPovObject* object, CPovObject** list) {
     object_ = object;
     list_ = list;
     insideDeclaration_ = object->GetType() != kKindBlob;
-    frames_.assign(1, Frame{Block::Object, object, false});
+    frames_.clear();
+    Push(Block::Object, object);
     lastMember_ = nullptr;
+    if (statementLine_ == 0)
+        statementLine_ = Line();
 }
 
 void SceneBuilder::BeginObject(SceneObjectKind kind) {
     using K = SceneObjectKind;
     if (object_)
         Discard();
+    headKind_ = kind;
+    head_.clear();
     std::unique_ptr<CPovObject> made = Make(kind);
     CPovObject* object = made.get();
     CPovObject** list = &doc_.Objects;
@@ -397,8 +564,11 @@ void SceneBuilder::BeginLight() {
     light_ = PendingLight();
     light_.active = true;
     insideDeclaration_ = true;
+    if (statementLine_ == 0)
+        statementLine_ = Line();
     // parameters wait in light_ until the kind is known
-    frames_.assign(1, Frame{Block::Object, nullptr, false});
+    frames_.clear();
+    Push(Block::Object, nullptr);
 }
 
 void SceneBuilder::LightPosition() {
@@ -447,14 +617,19 @@ void SceneBuilder::StoreLight() {
         }
     }
     CPovObject* light = made.get();
-    light->Translation().X = light_.position.X;
-    light->Translation().Y = light_.position.Y;
-    light->Translation().Z = light_.position.Z;
+    // the transformations of a light move its position and the point it aims at
+    const Vector position = light_.chain.Apply(light_.position);
+    light->Translation().X = position.X;
+    light->Translation().Y = position.Y;
+    light->Translation().Z = position.Z;
     if (light_.hasPointAt && light->FirstChild) {
+        const Vector pointAt = light_.chain.Apply(light_.pointAt);
         Vector& target = light->FirstChild->Translation();
-        target.X = light_.pointAt.X;
-        target.Y = light_.pointAt.Y;
-        target.Z = light_.pointAt.Z;
+        target.X = pointAt.X;
+        target.Y = pointAt.Y;
+        target.Z = pointAt.Z;
+    } else if (light_.hasPointAt) {
+        Warn("Not read: \"point_at\" in a light_source without spotlight or cylinder");
     }
     light_.active = false;
     Start(made.release(), &doc_.Objects);
@@ -470,12 +645,18 @@ void SceneBuilder::EndObject() {
     CPovObject* object = object_;
     if (!declaredName_.empty())
         object->Name = declaredName_;
-    // A part of a predefined object gets its geometry with the object that takes it; the
-    // result is the same, and a mesh of many triangles is not placed twice.
+    if (!frames_.empty() && frames_.front().block == Block::Object)
+        ApplyChain(frames_.front());
+    // its geometry is built when the read ends (Finish)
+    finished_.push_back(object);
     if (guardDepth_ > 0 && list_ == &doc_.Objects)
-        deferred_.push_back(object);
-    else
-        object->UpdateGeometry();
+        guarded_.push_back(object);
+    if (object->FirstChild) {
+        int height = 0;
+        for (const CPovObject* c = object->FirstChild; c; c = c->NextSibling)
+            height = std::max(height, GroupHeight(c));
+        heights_[object] = height + 1;
+    }
     if (list_ == &doc_.Objects && indexBuilt_)
         IndexName(object);
     doc_.CurrentObject = object;
@@ -486,6 +667,8 @@ void SceneBuilder::EndObject() {
 }
 
 void SceneBuilder::EndStatement() {
+    if (object_ && !frames_.empty() && frames_.front().block == Block::Object)
+        ApplyChain(frames_.front());
     if (object_ && object_->GetType() == kKindCamera) {
         object_->UpdateGeometry();
         if (object_->FirstChild)
@@ -494,20 +677,47 @@ void SceneBuilder::EndStatement() {
     ResetStatement();
 }
 
-void SceneBuilder::BeginInstance() {
+void SceneBuilder::BeginInstance(std::string_view name) {
+    statementLine_ = Line();
+    // The instance mostly follows its declaration (the writer writes them so): the object
+    // just read is found without the name index, which a scene without groups never needs.
+    CPovObject* last = doc_.CurrentObject;
+    CPovObject* found = last && last->Name == name && !last->Parent && last->IsPresent()
+                            ? last
+                            : FindTopLevel(name);
+    if (!found) {
+        frames_.clear();
+        Push(Block::Instance, nullptr);
+        frames_.back().reported = true;
+        Warn(orv::Format("Not read: object { %s }: the scene has no object %s at its top level",
+                         name, name));
+        return;
+    }
+    // The declared object is in the scene already; its first instance may move it, a second
+    // one would be a copy, which the scene cannot hold.
+    frames_.clear();
+    if (instanced_.emplace(found, true).second) {
+        Push(Block::Instance, found);
+        return;
+    }
     Push(Block::Instance, nullptr);
+    frames_.back().reported = true;
+    Warn(orv::Format("Not read: a further object { %s } (the scene holds each object once)", name));
 }
 
 void SceneBuilder::CloseBlock() {
     // the object's own frame ends with its statement, not here
     if (frames_.empty() || frames_.back().block == Block::Object)
         return;
-    const Frame frame = frames_.back();
+    const Frame frame = std::move(frames_.back());
     frames_.pop_back();
     numberSink_ = NumberSink::None;
     lastColorIndex_ = -1;
+    if (frames_.empty())
+        ResetStatement();
     if (!frame.target)
         return;
+    ApplyChain(frame);
     if (frame.block == Block::TextureReference && frame.filled)
         frame.target->WriteTextureSteps = 1;
     if (frame.block == Block::Normal && !frame.filled && frame.target->GetType() == kKindTexture) {
@@ -519,128 +729,48 @@ void SceneBuilder::CloseBlock() {
 // ---------------------------------------------------------------------------------------------
 // groups
 
-namespace {
-
-uint32_t NameHash(std::string_view name) {
-    // FNV-1a
-    uint32_t h = 2166136261u;
-    for (unsigned char c : name)
-        h = (h ^ c) * 16777619u;
-    return h;
-}
-
-}  // namespace
-
-SceneBuilder::NameSlot* SceneBuilder::FindSlot(std::string_view name, uint32_t hash) {
-    if (names_.empty())
-        return nullptr;
-    const size_t mask = names_.size() - 1;
-    for (size_t i = hash & mask; names_[i].key.data(); i = (i + 1) & mask)
-        if (names_[i].hash == hash && names_[i].key == name)
-            return &names_[i];
-    return nullptr;
-}
-
-void SceneBuilder::IndexName(CPovObject* object) {
-    const std::string_view name = object->Name;
-    const uint32_t hash = NameHash(name);
-    if (NameSlot* slot = FindSlot(name, hash)) {
-        if (slot->stack < 0) {
-            slot->stack = static_cast<int>(stacks_.size());
-            stacks_.push_back({slot->single});
-        }
-        stacks_[static_cast<size_t>(slot->stack)].push_back(object);
-        return;
-    }
-    if ((namesUsed_ + 1) * 2 > names_.size()) {
-        std::vector<NameSlot> old(std::max<size_t>(64, names_.size() * 2));
-        old.swap(names_);
-        const size_t mask = names_.size() - 1;
-        for (const NameSlot& slot : old) {
-            if (!slot.key.data())
-                continue;
-            size_t i = slot.hash & mask;
-            while (names_[i].key.data())
-                i = (i + 1) & mask;
-            names_[i] = slot;
-        }
-    }
-    const size_t mask = names_.size() - 1;
-    size_t i = hash & mask;
-    while (names_[i].key.data())
-        i = (i + 1) & mask;
-    // a std::string's data is never null, so an empty name still marks the slot as used
-    names_[i] = NameSlot{name, hash, object, -1};
-    ++namesUsed_;
-}
-
-void SceneBuilder::BuildIndex() {
-    // the first object in list order must win, so the list is indexed from its end
-    std::vector<CPovObject*> list;
-    for (CPovObject* o = doc_.Objects; o; o = o->NextSibling)
-        if (o != object_)
-            list.push_back(o);
-    for (auto it = list.rbegin(); it != list.rend(); ++it)
-        IndexName(*it);
-    indexBuilt_ = true;
-}
-
-CPovObject* SceneBuilder::FindTopLevel(std::string_view name) {
-    if (!indexBuilt_)
-        BuildIndex();
-    NameSlot* slot = FindSlot(name, NameHash(name));
-    if (!slot)
-        return nullptr;
-    // objects moved into a group or deleted no longer answer to their name
-    auto answers = [](const CPovObject* o) { return !o->Parent && o->IsPresent(); };
-    if (slot->stack < 0)
-        return answers(slot->single) ? slot->single : nullptr;
-    std::vector<CPovObject*>& stack = stacks_[static_cast<size_t>(slot->stack)];
-    while (!stack.empty() && !answers(stack.back()))
-        stack.pop_back();
-    return stack.empty() ? nullptr : stack.back();
-}
-
-bool SceneBuilder::IsTaken(std::string_view name) {
-    constexpr int kChecksBeforeIndex = 16;
-    if (!indexBuilt_ && checksWithoutIndex_ < kChecksBeforeIndex) {
-        ++checksWithoutIndex_;
-        return HasPresentNamed(doc_.Objects, name);
-    }
-    return FindTopLevel(name) != nullptr;
-}
-
-CPovObject* SceneBuilder::NextGuardedPart(std::string_view name) {
-    // parts taken by a group inside the guard (or deleted) are passed over
-    while (guardCursor_ < deferred_.size() &&
-           (deferred_[guardCursor_]->Parent || !deferred_[guardCursor_]->IsPresent()))
-        ++guardCursor_;
-    if (guardCursor_ < deferred_.size() && deferred_[guardCursor_]->Name == name)
-        return deferred_[guardCursor_++];
-    return nullptr;
-}
-
 void SceneBuilder::AppendMember(CPovObject* group, CPovObject* member) {
     InsertChildAfter(group, lastMember_, member);
     lastMember_ = member;
 }
 
 void SceneBuilder::Reference(std::string_view name) {
-    Push(Block::Instance, nullptr);
-    if (!insideDeclaration_ || !object_)
+    if (!insideDeclaration_ || !object_) {
+        PushDropped(Block::Instance, orv::Format("object { %s }", name));
         return;
+    }
     const int type = object_->GetType();
-    if (type != kKindCSG && type != kKindUserObject)
+    if (type != kKindCSG && type != kKindUserObject) {
+        PushDropped(Block::Instance, orv::Format("object { %s }", name));
         return;
+    }
     CPovObject* found = type == kKindUserObject ? NextGuardedPart(name) : nullptr;
     if (!found)
         found = FindTopLevel(name);
-    if (!found || found == object_)
+    if (!found || found == object_) {
+        Warn(
+            orv::Format("Not read: object { %s } in a %s: the scene has no object %s at its "
+                        "top level (an object is in one group only)",
+                        name, BlockName(), name));
+        Push(Block::Instance, nullptr);
+        frames_.back().reported = true;
         return;
+    }
+    if (GroupHeight(found) + 1 > kMaxGroupDepth) {
+        Warn(
+            orv::Format("Not read: object { %s } in a %s: groups nest at most %d levels deep; "
+                        "%s stays at the top level of the scene",
+                        name, BlockName(), kMaxGroupDepth, name));
+        Push(Block::Instance, nullptr);
+        frames_.back().reported = true;
+        return;
+    }
     if (progress_ && *progress_)
         Progress(LoadString(IDS_STATUS_MOVING_OBJECT).c_str(), 0, found->Name);
     UnlinkFrom(doc_.Objects, found);
     AppendMember(object_, found);
+    // transformations in the reference move the member within its group
+    Push(Block::Instance, found);
 }
 
 void SceneBuilder::MemberName(std::string_view name) {
@@ -654,9 +784,11 @@ void SceneBuilder::BeginMember(SceneObjectKind kind) {
     const bool fits =
         group && (triangle ? (group->GetType() == kKindCSG || group->GetType() == kKindUserObject)
                            : group->GetType() == kKindBlob);
+    memberKind_ = kind;
+    head_.clear();
     if (!fits) {
         memberName_.clear();
-        Push(Block::Member, nullptr);
+        PushDropped(Block::Member, KeywordOf(kind));
         return;
     }
     std::unique_ptr<CPovObject> made = Make(kind);
@@ -689,6 +821,8 @@ void SceneBuilder::EndMember() {
     if (frames_.size() <= 1)
         return;
     CPovObject* member = frames_.back().target;
+    if (member)
+        ApplyChain(frames_.back());
     frames_.pop_back();
     if (member && member->GetType() != kKindTriangle) {
         ++objectCount_;
@@ -714,8 +848,10 @@ void SceneBuilder::TriangleCorner() {
     if (lastMember_ == triangle)
         lastMember_ = nullptr;
     for (Frame& f : frames_)
-        if (f.target == triangle)
+        if (f.target == triangle) {
             f.target = nullptr;
+            f.reported = true;
+        }
     triangle_ = nullptr;
     implicitTextures_.erase(triangle);
     delete triangle;  // unlinks itself from the group

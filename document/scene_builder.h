@@ -4,9 +4,17 @@
 // process-wide.
 //
 // The object under construction receives the parameters; a parameter that does not belong to
-// its kind is dropped. Nested blocks (a texture reference, a pigment, a colour map entry, a
-// triangle or blob component inside a group) are kept on a small stack of frames, so that
-// each parameter reaches the object and the part it was written for.
+// its kind is dropped and reported. Nested blocks (a texture reference, a pigment, a colour map
+// entry, a triangle or blob component inside a group) are kept on a small stack of frames, so
+// that each parameter reaches the object and the part it was written for.
+//
+// Sizes and places: the head of a primitive (a sphere's centre and radius, a box's corners) and
+// the transformations that follow it are gathered into a transformation chain per frame, which
+// becomes the object's scale, rotate and translate steps when the block ends, as the writer
+// would write the same shape (model/primitive_forms.h).
+//
+// Geometry is built once, when the read ends, for the objects at the top of the tree; groups
+// nest at most kMaxGroupDepth levels, so that every walk over the tree stays shallow.
 #pragma once
 
 #include <array>
@@ -18,8 +26,10 @@
 #include <vector>
 
 #include "document/read_problem.h"
+#include "document/scene_token.h"
 #include "model/pov_level.h"
 #include "model/scene_host.h"
+#include "model/transform_chain.h"
 #include "model/vector.h"
 
 class COrvantaDoc;
@@ -56,6 +66,14 @@ enum class SceneAxis { Front, Right, Top };
 // Status text while reading ("Lade Objekt %ld, Name: %s", "Verschiebe %s").
 using SceneProgress = std::function<void(const std::string&)>;
 
+// A name the scene refers to, for the check that every one is declared.
+struct SceneNameReference {
+    enum class Kind { Texture, Pigment, Halo };
+    Kind kind;
+    std::string name;
+    int line;
+};
+
 class SceneBuilder : private ITopLevelNames {
   public:
     // scanner: where the current line number comes from (for warnings); may be null.
@@ -67,15 +85,26 @@ class SceneBuilder : private ITopLevelNames {
 
     // objects finished in this read
     long ObjectCount() const { return objectCount_; }
+    // the names of textures, pigments and halos the objects refer to, in the order met
+    const std::vector<SceneNameReference>& References() const { return references_; }
     // End of input: an object still under construction was not read completely and is
-    // discarded.
+    // discarded; the geometry of the objects read is built.
     void Finish();
 
     // problems
-    // offset: where in the text the token that does not fit starts
-    void SyntaxError(std::size_t offset, const char* message);
+    void Warn(std::string message);
+    // offset: where in the text the token that does not fit starts; atEnd: the file ended
+    void SyntaxError(std::size_t offset, std::string message, bool atEnd);
+    // The parser's stack is full: reading ends.
+    void NestingTooDeep(std::size_t offset);
     // After a syntax error: the statement being read is given up (see Finish).
     void Recover();
+    // A keyword or construct the modeller does not keep.
+    void NotRead(std::string_view what);
+    // "#if", "#while", ...: not evaluated.
+    void Directive(std::string_view text);
+    // "#declare R = 2.5;": the value is not kept.
+    void DeclaredValue();
 
     // header markers
     void Author(std::string_view text);
@@ -85,8 +114,6 @@ class SceneBuilder : private ITopLevelNames {
     void ShowInfos();
     // the level marker: a PovLevel
     void PovLevel(int level);
-    // the file ended inside the text written for POV-Ray 3.7 ("//$pov37 begin$" unclosed)
-    void UnterminatedPov37Text();
     void PredefinedMarker();
     // "#ifdef (ORVANTA_INVOKED)" and "#end": the parts of a predefined object stand between
     // them. Their geometry is built with the object's (they all become its members), or at
@@ -94,7 +121,11 @@ class SceneBuilder : private ITopLevelNames {
     void Guard(bool begin);
     void Zoom(SceneAxis axis, double value);
     void Grid(SceneAxis axis, double value);
+    // an include line of the user list
     void Include(std::string_view file);
+    // an include line elsewhere: the standard includes are the writer's own, others become
+    // user includes
+    void IncludeLine(std::string_view file);
     // POV-Ray text kept as it is, from its first marker line to its end marker; closed is false
     // when the end marker is missing (scene_builder_raw.cpp)
     void RawElement(std::string_view text, bool closed);
@@ -114,8 +145,9 @@ class SceneBuilder : private ITopLevelNames {
     void EndObject();
     // end of a camera, background or sky sphere statement
     void EndStatement();
-    // "object { name ... }" outside a group: the object is already in the scene
-    void BeginInstance();
+    // "object { name ... }" outside a group: the object is already in the scene; the
+    // transformations in the block move it (at its first instance)
+    void BeginInstance(std::string_view name);
     // end of any nested block (texture reference, pigment, normal, map, instance, reference)
     void CloseBlock();
 
@@ -127,16 +159,18 @@ class SceneBuilder : private ITopLevelNames {
     void EndMember();
 
     // values
-    void BeginVector();
-    void Component(double value);
-    // a vector read as one token: its first components and their count
-    void WholeVector(const double* components, int count);
-    void ScalarVector(double value);
+    // The vector the following rule takes (a number stands for all its components).
+    void SetVector(const SceneToken& value);
+    // The number of a value; a vector where a number belongs gives its first component.
+    double ScalarOf(const SceneToken& value);
     void Number(double value);
     void Name(std::string_view name);
 
     // geometry of the kinds
-    void TorusMinorRadius(double value);
+    // the values of a primitive's head, in order
+    void HeadValue(const SceneToken& value, bool vector);
+    // the head is complete: its form becomes the start of the object's transformation
+    void Head();
     void ImageFile(std::string_view file);
     void SplineType(std::string_view name);
     void Point();
@@ -148,10 +182,12 @@ class SceneBuilder : private ITopLevelNames {
     void Smooth();
     void WaterLevel(double value);
 
-    // modifiers
+    // modifiers (of the vector set last)
     void Scale();
     void Rotate();
     void Translate();
+    // POV-Ray's "matrix <...>" of twelve values
+    void Matrix(const SceneToken& values);
     void QuickColor();
     void Hollow();
     void TextureReference(std::string_view name);
@@ -239,14 +275,19 @@ class SceneBuilder : private ITopLevelNames {
         Member,
     };
     struct Frame {
-        Block block;
+        Block block{};
         // the object this block's parameters go to; null drops them
-        CPovObject* target;
+        CPovObject* target = nullptr;
         // texture reference: step lines met; normal: a pattern or bump map met
         bool filled = false;
+        // the head and the transformations read in this block, and whether there were any
+        TransformChain chain;
+        bool transformed = false;
+        // a block dropped as a whole has been reported: what is inside it is not again
+        bool reported = false;
     };
     // what the numbers after a name or pattern keyword are for
-    enum class NumberSink { None, Pattern, Normal };
+    enum class NumberSink { None, Pattern, Normal, BumpSize };
 
     struct PendingLight {
         bool active = false;
@@ -258,6 +299,7 @@ class SceneBuilder : private ITopLevelNames {
         Vector pointAt;
         bool hasRadius = false, hasFalloff = false, hasTightness = false;
         double radius = 0.0, falloff = 0.0, tightness = 0.0;
+        TransformChain chain;
     };
 
     struct MapEntry {
@@ -270,21 +312,33 @@ class SceneBuilder : private ITopLevelNames {
     };
 
     int Line() const;
-    void Warn(std::string message);
     void Progress(const char* format, long count, const std::string& name);
+    // what the current block is, for messages: "sphere", "finish", "camera"
+    std::string BlockName() const;
+    // Reports that what the current block holds has no place in it, unless the block was
+    // dropped and reported as a whole.
+    void Dropped(std::string_view what);
+    // Pushes a block that is dropped as a whole, reported once.
+    void PushDropped(Block block, std::string_view what);
 
     // the object parameters go to, or null
     CPovObject* Target() const { return frames_.empty() ? nullptr : frames_.back().target; }
     Block CurrentBlock() const { return frames_.empty() ? Block::Instance : frames_.back().block; }
     // the pigment owner whose pigment the current block describes, or null
     CPovPigmentOwner* PigmentTarget() const;
-    void Push(Block block, CPovObject* target) { frames_.push_back({block, target, false}); }
+    void Push(Block block, CPovObject* target);
 
     // Inserts a new object at the head of its list and makes it the object under
     // construction.
     void Start(CPovObject* object, CPovObject** list);
-    // the step that a modifier sets, or null when it is dropped
-    Vector* ModifierStep(int step);
+    // the chain a transformation of the current block joins, or null when it is dropped
+    TransformChain* ModifierChain(const char* keyword);
+    // The chain of a block that ends becomes its target's steps (or, for a camera, moves its
+    // points).
+    void ApplyChain(const Frame& frame);
+    void SetSteps(CPovObject* object, const TransformChain& chain, bool texture);
+    // Groups nest at most kMaxGroupDepth levels: how many levels of groups object holds.
+    int GroupHeight(const CPovObject* object) const;
     Vector LastVector() const;
     unsigned LastColor() const;
     void StoreLight();
@@ -316,8 +370,9 @@ class SceneBuilder : private ITopLevelNames {
     SceneScannerState* scanner_;
     const SceneProgress* progress_;
 
-    // the statement being read
+    // the statement being read and the line it began on
     CPovObject* object_ = nullptr;
+    int statementLine_ = 0;
     // the document list that holds object_
     CPovObject** list_ = nullptr;
     bool insideDeclaration_ = false;
@@ -334,8 +389,21 @@ class SceneBuilder : private ITopLevelNames {
     int skyPigments_ = 0;
     // textures made for objects that write their pigment, normal or finish directly
     std::unordered_map<CPovObject*, CPovObject*> implicitTextures_;
+    // the values of the head of the primitive being read, its kind and the kind of the member
+    // being read
+    std::vector<SceneToken> head_;
+    SceneObjectKind headKind_ = SceneObjectKind::Box;
+    SceneObjectKind memberKind_ = SceneObjectKind::Sphere;
     // what the special pointers held before a camera, background or sky sphere statement
     CPovObject* previousSpecial_ = nullptr;
+
+    // objects finished in this read whose geometry waits for its end
+    std::vector<CPovObject*> finished_;
+    // group levels of the groups finished in this read
+    std::unordered_map<const CPovObject*, int> heights_;
+    // objects whose first instance was met
+    std::unordered_map<const CPovObject*, bool> instanced_;
+    std::vector<SceneNameReference> references_;
 
     // values
     std::array<double, 5> vector_{};
@@ -352,8 +420,8 @@ class SceneBuilder : private ITopLevelNames {
     // settings
     int predefinedPending_ = 0;
     int guardDepth_ = 0;
-    // objects declared inside the guard whose geometry waits
-    std::vector<CPovObject*> deferred_;
+    // the top-level objects declared inside the guard, in order
+    std::vector<CPovObject*> guarded_;
     // the first part of the current guard block not yet taken by a predefined object
     size_t guardCursor_ = 0;
     bool commentStarted_ = false;

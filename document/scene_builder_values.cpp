@@ -44,6 +44,15 @@ int ToInt(double value) {
     return static_cast<int>(std::lround(std::clamp(value, double(INT_MIN), double(INT_MAX))));
 }
 
+// Runs set on target when there is one; false when there is none.
+template <typename T, typename Set>
+bool SetOn(T* target, Set set) {
+    if (!target)
+        return false;
+    set(*target);
+    return true;
+}
+
 template <typename T>
 T* As(CPovObject* object, int kind) {
     return object && object->GetType() == kind ? static_cast<T*>(object) : nullptr;
@@ -70,32 +79,6 @@ Vector SceneBuilder::LastVector() const {
     return Vector(vector_[0], vector_[1], vector_[2]);
 }
 
-void SceneBuilder::BeginVector() {
-    vector_.fill(0.0);
-    vectorCount_ = 0;
-}
-
-void SceneBuilder::Component(double value) {
-    // components beyond the fifth belong to no form the scene uses
-    if (vectorCount_ < static_cast<int>(vector_.size()))
-        vector_[static_cast<size_t>(vectorCount_)] = value;
-    ++vectorCount_;
-}
-
-void SceneBuilder::WholeVector(const double* components, int count) {
-    vector_.fill(0.0);
-    const int kept = std::min(count, static_cast<int>(vector_.size()));
-    for (int i = 0; i < kept; ++i)
-        vector_[static_cast<size_t>(i)] = components[i];
-    vectorCount_ = count;
-}
-
-void SceneBuilder::ScalarVector(double value) {
-    // a number where a vector belongs stands for all its components
-    vector_.fill(value);
-    vectorCount_ = 1;
-}
-
 void SceneBuilder::Number(double value) {
     const int index = numberIndex_++;
     CPovObject* t = Target();
@@ -103,12 +86,22 @@ void SceneBuilder::Number(double value) {
         case NumberSink::Pattern:
             if (CPovPigmentOwner* owner = PigmentTarget(); owner && index == 0)
                 owner->PatternValue = value;
+            else
+                Dropped(orv::Format("the number %g", value));
             break;
         case NumberSink::Normal:
             if (auto* texture = As<CPovTexture>(t, kKindTexture); texture && index < 3)
                 texture->NormalValues[static_cast<size_t>(index)] = value;
+            else
+                Dropped(orv::Format("the number %g", value));
+            break;
+        case NumberSink::BumpSize:
+            // the modeller's bump maps have the size 1, which its writer writes
+            if (value != 1.0 || index > 0)
+                Dropped(orv::Format("bump_size %g", value));
             break;
         case NumberSink::None:
+            Dropped(orv::Format("the number %g", value));
             break;
     }
 }
@@ -122,9 +115,17 @@ void SceneBuilder::Name(std::string_view name) {
             entry_.name = name;
             return;
         case Block::ImageMap:
-            if (name == "once")
-                if (CPovPigmentOwner* owner = dynamic_cast<CPovPigmentOwner*>(t))
-                    owner->Once = 1;
+            if (CPovPigmentOwner* owner = dynamic_cast<CPovPigmentOwner*>(t);
+                owner && name == "once")
+                owner->Once = 1;
+            else
+                Dropped(name);
+            return;
+        case Block::BumpMap:
+            if (t && name == "bump_size")
+                numberSink_ = NumberSink::BumpSize;
+            else
+                Dropped(name);
             return;
         case Block::Normal:
             if (auto* texture = As<CPovTexture>(t, kKindTexture)) {
@@ -132,11 +133,16 @@ void SceneBuilder::Name(std::string_view name) {
                 texture->NormalName = name;
                 frames_.back().filled = true;
                 numberSink_ = NumberSink::Normal;
+            } else {
+                Dropped(name);
             }
             return;
         case Block::Object:
         case Block::Pigment:
             if (auto* sky = As<CPovSkySphere>(t, kKindSkySphere)) {
+                if (skyPigments_ < 2)
+                    references_.push_back(
+                        {SceneNameReference::Kind::Pigment, std::string(name), Line()});
                 if (skyPigments_ == 0)
                     sky->SkyPigment = name;
                 else if (skyPigments_ == 1)
@@ -150,18 +156,13 @@ void SceneBuilder::Name(std::string_view name) {
             Pattern(name);
             return;
         default:
+            Dropped(name);
             return;
     }
 }
 
 // ---------------------------------------------------------------------------------------------
 // geometry of the kinds
-
-void SceneBuilder::TorusMinorRadius(double value) {
-    CPovObject* t = Target();
-    if (t && t->GetType() == kKindTorus && t->Steps.size() > kStepExtra)
-        t->Steps[kStepExtra].X = value;
-}
 
 void SceneBuilder::ImageFile(std::string_view file) {
     CPovObject* t = Target();
@@ -179,6 +180,7 @@ void SceneBuilder::ImageFile(std::string_view file) {
                 texture->BumpFile = file;
             break;
         default:
+            Dropped(orv::Format("the file \"%s\"", file));
             break;
     }
 }
@@ -186,6 +188,8 @@ void SceneBuilder::ImageFile(std::string_view file) {
 void SceneBuilder::SplineType(std::string_view name) {
     if (auto* lathe = As<CPovLathe>(Target(), kKindLathe))
         lathe->SplineType = name;
+    else
+        Dropped(name);
 }
 
 void SceneBuilder::Point() {
@@ -205,9 +209,17 @@ void SceneBuilder::TextHead(std::string_view font, std::string_view text, double
         return;
     if (!ttf->SetFontFile(font))
         Warn(orv::Format("Font file name refused: %s", font));
+    if (text.size() > CPovTTF::kMaxTextLength)
+        Warn(orv::Format("Text cut to %d characters: the %d after them are not read",
+                         static_cast<int>(CPovTTF::kMaxTextLength),
+                         static_cast<int>(text.size() - CPovTTF::kMaxTextLength)));
     ttf->SetText(text);
     ttf->Thickness = thickness;
+    // the modeller's text runs along x: an offset's y and z have no place
     ttf->Spacing = vector_[0];
+    if (vector_[1] != 0.0 || vector_[2] != 0.0)
+        Warn(orv::Format("Not read: the y and z of the text's offset <%g, %g, %g>", vector_[0],
+                         vector_[1], vector_[2]));
 }
 
 void SceneBuilder::Strength(double value) {
@@ -216,83 +228,55 @@ void SceneBuilder::Strength(double value) {
         sphere->Strength = value;
     else if (auto* cylinder = As<CPovCylinder>(t, kKindCylinder))
         cylinder->Strength = value;
+    else
+        Dropped("strength");
 }
 
 void SceneBuilder::Threshold(double value) {
     if (auto* blob = As<CPovBlob>(Target(), kKindBlob))
         blob->Threshold = value;
+    else
+        Dropped("threshold");
 }
 
 void SceneBuilder::Smooth() {
     if (auto* field = As<CPovHeightField>(Target(), kKindHeightField))
         field->Smooth = 1;
+    else
+        Dropped("smooth");
 }
 
 void SceneBuilder::WaterLevel(double value) {
     CPovObject* t = Target();
     if (t && t->GetType() == kKindHeightField && t->Steps.size() > kStepExtra)
         t->Steps[kStepExtra].Y = value;
+    else
+        Dropped("water_level");
 }
 
 // ---------------------------------------------------------------------------------------------
 // modifiers
 
-Vector* SceneBuilder::ModifierStep(int step) {
-    CPovObject* t = Target();
-    if (!t)
-        return nullptr;
-    switch (CurrentBlock()) {
-        case Block::TextureReference:
-            frames_.back().filled = true;
-            return &t->TextureSteps[static_cast<size_t>(step)];
-        case Block::Object:
-        case Block::InlineTexture:
-        case Block::Member:
-            break;
-        default:
-            // the steps of a pattern inside a texture have no place in the model
-            return nullptr;
-    }
-    // the fog's first step is its up vector
-    if (t->GetType() == kKindFog && step == kStepTranslate)
-        return nullptr;
-    if (static_cast<size_t>(step) >= t->Steps.size())
-        return nullptr;
-    return &t->Steps[static_cast<size_t>(step)];
-}
-
-void SceneBuilder::Scale() {
-    if (Vector* v = ModifierStep(kStepScale))
-        v->X = vector_[0], v->Y = vector_[1], v->Z = vector_[2];
-}
-
-void SceneBuilder::Rotate() {
-    if (Vector* v = ModifierStep(kStepRotate))
-        v->X = vector_[0], v->Y = vector_[1], v->Z = vector_[2];
-}
-
-void SceneBuilder::Translate() {
-    if (Vector* v = ModifierStep(kStepTranslate))
-        v->X = vector_[0], v->Y = vector_[1], v->Z = vector_[2];
-}
-
 void SceneBuilder::QuickColor() {
     const Block block = CurrentBlock();
-    if (block != Block::Object && block != Block::Member)
+    CPovObject* t = block == Block::Object || block == Block::Member ? Target() : nullptr;
+    if (!t) {
+        Dropped("//$quickcolor:$");
         return;
-    if (CPovObject* t = Target()) {
-        t->QuickColorR = vector_[0];
-        t->QuickColorG = vector_[1];
-        t->QuickColorB = vector_[2];
     }
+    t->QuickColorR = vector_[0];
+    t->QuickColorG = vector_[1];
+    t->QuickColorB = vector_[2];
 }
 
 void SceneBuilder::Hollow() {
     const Block block = CurrentBlock();
-    if (block != Block::Object && block != Block::Member)
+    CPovObject* t = block == Block::Object || block == Block::Member ? Target() : nullptr;
+    if (!t) {
+        Dropped("hollow");
         return;
-    if (CPovObject* t = Target())
-        t->Hollow = 1;
+    }
+    t->Hollow = 1;
 }
 
 namespace {
@@ -318,9 +302,12 @@ void SceneBuilder::TextureReference(std::string_view name) {
     CPovObject* t = block == Block::Object || block == Block::Member ? Target() : nullptr;
     if (t && !TakesTexture(t))
         t = nullptr;
-    Push(Block::TextureReference, t);
-    if (!t)
+    if (!t) {
+        PushDropped(Block::TextureReference, orv::Format("texture { %s }", name));
         return;
+    }
+    Push(Block::TextureReference, t);
+    references_.push_back({SceneNameReference::Kind::Texture, std::string(name), Line()});
     t->TextureName = name;
     t->UseOwnTexture = 1;
     // Step lines inside the block turn this on (CloseBlock); a predefined texture always
@@ -332,7 +319,7 @@ void SceneBuilder::OpenInlineTexture() {
     const Block block = CurrentBlock();
     CPovObject* t = block == Block::Object || block == Block::Member ? Target() : nullptr;
     if (!t || !TakesTexture(t)) {
-        Push(Block::InlineTexture, nullptr);
+        PushDropped(Block::InlineTexture, "texture");
         return;
     }
     // a texture written inside an object becomes a texture of the scene that the object uses
@@ -417,15 +404,15 @@ void SceneBuilder::Color() {
         }
         return;
     }
-    if (CurrentBlock() != Block::Object)
-        return;
-    CPovObject* t = Target();
+    CPovObject* t = CurrentBlock() == Block::Object ? Target() : nullptr;
     if (auto* fog = As<CPovFog>(t, kKindFog)) {
         fog->FogColor = color_;
         fog->FogFilter = colorFilter_;
         fog->FogTransmit = colorTransmit_;
     } else if (auto* background = As<CPovBackground>(t, kKindBackground)) {
         background->BackgroundColor = color_;
+    } else {
+        Dropped("color");
     }
 }
 
@@ -440,10 +427,11 @@ void SceneBuilder::Filter(double value) {
             owner->Filters[static_cast<size_t>(lastColorIndex_)] = value;
         return;
     }
-    if (CurrentBlock() != Block::Object)
-        return;
-    if (auto* fog = As<CPovFog>(Target(), kKindFog))
+    auto* fog = CurrentBlock() == Block::Object ? As<CPovFog>(Target(), kKindFog) : nullptr;
+    if (fog)
         fog->FogFilter = value;
+    else
+        Dropped("filter");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -479,6 +467,10 @@ CPovObject* SceneBuilder::SurfaceTarget() {
 
 void SceneBuilder::OpenPigment() {
     CPovObject* t = SurfaceTarget();
+    if (!t) {
+        PushDropped(Block::Pigment, "pigment");
+        return;
+    }
     if (auto* texture = As<CPovTexture>(t, kKindTexture))
         texture->HasPigment = 1;
     Push(Block::Pigment, t);
@@ -486,13 +478,21 @@ void SceneBuilder::OpenPigment() {
 
 void SceneBuilder::OpenNormal() {
     auto* texture = As<CPovTexture>(SurfaceTarget(), kKindTexture);
-    if (texture)
-        texture->HasNormal = 1;
+    if (!texture) {
+        PushDropped(Block::Normal, "normal");
+        return;
+    }
+    texture->HasNormal = 1;
     Push(Block::Normal, texture);
 }
 
 void SceneBuilder::OpenFinish() {
-    Push(Block::Finish, As<CPovTexture>(SurfaceTarget(), kKindTexture));
+    auto* texture = As<CPovTexture>(SurfaceTarget(), kKindTexture);
+    if (!texture) {
+        PushDropped(Block::Finish, "finish");
+        return;
+    }
+    Push(Block::Finish, texture);
 }
 
 void SceneBuilder::OpenColorMap() {
@@ -502,32 +502,42 @@ void SceneBuilder::OpenColorMap() {
         return;
     }
     CPovObject* t = CurrentBlock() == Block::Object ? As<CPovHalo>(Target(), kKindHalo) : nullptr;
+    if (!t) {
+        PushDropped(Block::ColorMap, "color_map");
+        return;
+    }
     Push(Block::ColorMap, t);
 }
 
 void SceneBuilder::OpenPigmentMap() {
     CPovPigmentOwner* owner = PigmentTarget();
-    if (owner)
-        owner->PigmentKind = kPigmentPigmentMap;
+    if (!owner) {
+        PushDropped(Block::PigmentMap, "pigment_map");
+        return;
+    }
+    owner->PigmentKind = kPigmentPigmentMap;
     Push(Block::PigmentMap, owner);
 }
 
 void SceneBuilder::OpenImageMap() {
     CPovPigmentOwner* owner = PigmentTarget();
-    if (owner)
-        owner->PigmentKind = kPigmentImageMap;
+    if (!owner) {
+        PushDropped(Block::ImageMap, "image_map");
+        return;
+    }
+    owner->PigmentKind = kPigmentImageMap;
     Push(Block::ImageMap, owner);
 }
 
 void SceneBuilder::OpenBumpMap() {
-    CPovTexture* texture = nullptr;
-    if (CurrentBlock() == Block::Normal) {
-        texture = As<CPovTexture>(Target(), kKindTexture);
-        if (texture) {
-            texture->NormalKind = kNormalBumpMap;
-            frames_.back().filled = true;
-        }
+    CPovTexture* texture =
+        CurrentBlock() == Block::Normal ? As<CPovTexture>(Target(), kKindTexture) : nullptr;
+    if (!texture) {
+        PushDropped(Block::BumpMap, "bump_map");
+        return;
     }
+    texture->NormalKind = kNormalBumpMap;
+    frames_.back().filled = true;
     Push(Block::BumpMap, texture);
 }
 
@@ -556,9 +566,14 @@ void SceneBuilder::EndMapEntry() {
                 Warn("Colour map entry dropped: a pigment holds at most 10 colours");
         }
     } else if (map == Block::PigmentMap && !entry_.name.empty()) {
-        if (auto* owner = dynamic_cast<CPovPigmentOwner*>(t))
+        if (auto* owner = dynamic_cast<CPovPigmentOwner*>(t)) {
+            references_.push_back({SceneNameReference::Kind::Pigment, entry_.name, Line()});
             if (!owner->AddMapPigment(entry_.name, entry_.position))
                 Warn("Pigment map entry dropped: a pigment map holds at most 3 pigments");
+        }
+    } else {
+        Warn(orv::Format("Not read: a %s entry at %g without a %s", BlockName(), entry_.position,
+                         map == Block::ColorMap ? "colour" : "pigment name"));
     }
 }
 
@@ -566,19 +581,24 @@ void SceneBuilder::Pattern(std::string_view name) {
     numberSink_ = NumberSink::None;
     numberIndex_ = 0;
     if (CurrentBlock() == Block::Normal) {
-        if (auto* texture = As<CPovTexture>(Target(), kKindTexture)) {
-            texture->NormalKind = kNormalPattern;
-            if (name.size() > decltype(texture->NormalName)::kMaxLength)
-                Warn(orv::Format("Normal pattern name cut to 19 characters: %s", name));
-            texture->NormalName = name;
-            frames_.back().filled = true;
-            numberSink_ = NumberSink::Normal;
+        auto* texture = As<CPovTexture>(Target(), kKindTexture);
+        if (!texture) {
+            Dropped(name);
+            return;
         }
+        texture->NormalKind = kNormalPattern;
+        if (name.size() > decltype(texture->NormalName)::kMaxLength)
+            Warn(orv::Format("Normal pattern name cut to 19 characters: %s", name));
+        texture->NormalName = name;
+        frames_.back().filled = true;
+        numberSink_ = NumberSink::Normal;
         return;
     }
     CPovPigmentOwner* owner = PigmentTarget();
-    if (!owner)
+    if (!owner) {
+        Dropped(name);
         return;
+    }
     if (name == "checker")
         owner->PigmentKind = kPigmentChecker;
     else if (name == "brick")
@@ -594,18 +614,34 @@ void SceneBuilder::Pattern(std::string_view name) {
 }
 
 void SceneBuilder::Control(int index, double value) {
-    if (CurrentBlock() != Block::Normal)
-        return;
-    if (auto* texture = As<CPovTexture>(Target(), kKindTexture))
+    auto* texture =
+        CurrentBlock() == Block::Normal ? As<CPovTexture>(Target(), kKindTexture) : nullptr;
+    if (texture)
         texture->NormalValues[static_cast<size_t>(1 + index)] = value;
+    else
+        Dropped(index == 0 ? "control0" : "control1");
 }
 
 void SceneBuilder::MapType(int type) {
-    if (CurrentBlock() != Block::ImageMap)
-        return;
-    if (auto* owner = dynamic_cast<CPovPigmentOwner*>(Target()))
+    auto* owner =
+        CurrentBlock() == Block::ImageMap ? dynamic_cast<CPovPigmentOwner*>(Target()) : nullptr;
+    if (owner)
         owner->MapType = type;
+    else
+        Dropped(orv::Format("map_type %d", type));
 }
+
+namespace {
+
+// the fog or halo of an object statement's own block, for the turbulence values
+CPovObject* TurbulenceTarget(CPovObject* target, bool objectBlock) {
+    if (!objectBlock || !target)
+        return nullptr;
+    const int type = target->GetType();
+    return type == kKindFog || type == kKindHalo ? target : nullptr;
+}
+
+}  // namespace
 
 void SceneBuilder::Turbulence() {
     if (CPovPigmentOwner* owner = PigmentTarget()) {
@@ -613,15 +649,15 @@ void SceneBuilder::Turbulence() {
         owner->Turbulence = {vector_[0], vector_[1], vector_[2]};
         return;
     }
-    if (CurrentBlock() != Block::Object)
-        return;
-    CPovObject* t = Target();
+    CPovObject* t = TurbulenceTarget(Target(), CurrentBlock() == Block::Object);
     if (auto* fog = As<CPovFog>(t, kKindFog)) {
         fog->FogTurbulenceOn = 1;
         fog->FogTurbulence = {vector_[0], vector_[1], vector_[2]};
     } else if (auto* halo = As<CPovHalo>(t, kKindHalo)) {
         halo->HaloTurbulenceOn = 1;
         halo->HaloTurbulence = LastVector();
+    } else {
+        Dropped("turbulence");
     }
 }
 
@@ -630,13 +666,13 @@ void SceneBuilder::Octaves(double value) {
         owner->Octaves = ToInt(value);
         return;
     }
-    if (CurrentBlock() != Block::Object)
-        return;
-    CPovObject* t = Target();
+    CPovObject* t = TurbulenceTarget(Target(), CurrentBlock() == Block::Object);
     if (auto* fog = As<CPovFog>(t, kKindFog))
         fog->FogOctaves = value;
     else if (auto* halo = As<CPovHalo>(t, kKindHalo))
         halo->HaloOctaves = value;
+    else
+        Dropped("octaves");
 }
 
 void SceneBuilder::Omega(double value) {
@@ -644,13 +680,13 @@ void SceneBuilder::Omega(double value) {
         owner->Omega = value;
         return;
     }
-    if (CurrentBlock() != Block::Object)
-        return;
-    CPovObject* t = Target();
+    CPovObject* t = TurbulenceTarget(Target(), CurrentBlock() == Block::Object);
     if (auto* fog = As<CPovFog>(t, kKindFog))
         fog->FogOmega = value;
     else if (auto* halo = As<CPovHalo>(t, kKindHalo))
         halo->HaloOmega = value;
+    else
+        Dropped("omega");
 }
 
 void SceneBuilder::Lambda(double value) {
@@ -658,13 +694,13 @@ void SceneBuilder::Lambda(double value) {
         owner->Lambda = value;
         return;
     }
-    if (CurrentBlock() != Block::Object)
-        return;
-    CPovObject* t = Target();
+    CPovObject* t = TurbulenceTarget(Target(), CurrentBlock() == Block::Object);
     if (auto* fog = As<CPovFog>(t, kKindFog))
         fog->FogLambda = value;
     else if (auto* halo = As<CPovHalo>(t, kKindHalo))
         halo->HaloLambda = value;
+    else
+        Dropped("lambda");
 }
 
 namespace {
@@ -677,102 +713,116 @@ CPovTexture* TextureOf(CPovObject* target) {
 }  // namespace
 
 void SceneBuilder::Ambient() {
-    if (CPovTexture* texture = TextureOf(Target()); texture && colorValid_) {
-        texture->HasAmbient = 1;
-        texture->AmbientColor = color_;
-    }
+    if (!colorValid_)
+        return;
+    if (!SetOn(TextureOf(Target()), [&](CPovTexture& texture) {
+            texture.HasAmbient = 1;
+            texture.AmbientColor = color_;
+        }))
+        Dropped("ambient");
 }
 
 void SceneBuilder::AmbientLevel(double value) {
-    if (CPovTexture* texture = TextureOf(Target())) {
-        texture->HasAmbient = 1;
-        texture->AmbientColor = PackColor(value, value, value);
-    }
+    if (!SetOn(TextureOf(Target()), [&](CPovTexture& texture) {
+            texture.HasAmbient = 1;
+            texture.AmbientColor = PackColor(value, value, value);
+        }))
+        Dropped("ambient");
 }
 
 void SceneBuilder::Phong(double value) {
-    if (CPovTexture* texture = TextureOf(Target())) {
-        texture->HasPhong = 1;
-        texture->Phong = value;
-    }
+    if (!SetOn(TextureOf(Target()), [&](CPovTexture& texture) {
+            texture.HasPhong = 1;
+            texture.Phong = value;
+        }))
+        Dropped("phong");
 }
 
 void SceneBuilder::PhongSize(double value) {
-    if (CPovTexture* texture = TextureOf(Target()))
-        texture->PhongSize = value;
+    if (!SetOn(TextureOf(Target()), [&](CPovTexture& texture) { texture.PhongSize = value; }))
+        Dropped("phong_size");
 }
 
 void SceneBuilder::Refraction() {
-    if (CPovTexture* texture = TextureOf(Target()))
-        texture->HasRefraction = 1;
+    if (!SetOn(TextureOf(Target()), [&](CPovTexture& texture) { texture.HasRefraction = 1; }))
+        Dropped("refraction 1");
 }
 
 void SceneBuilder::Ior(double value) {
-    if (CPovTexture* texture = TextureOf(Target()))
-        texture->Ior = value;
+    if (!SetOn(TextureOf(Target()), [&](CPovTexture& texture) { texture.Ior = value; }))
+        Dropped("ior");
 }
 
 void SceneBuilder::Metallic() {
     numberSink_ = NumberSink::None;
-    if (CPovTexture* texture = TextureOf(Target()))
-        texture->Metallic = 1;
+    if (!SetOn(TextureOf(Target()), [&](CPovTexture& texture) { texture.Metallic = 1; }))
+        Dropped("metallic");
 }
 
 void SceneBuilder::Diffuse(double value) {
-    if (CPovTexture* texture = TextureOf(Target()))
-        texture->Diffuse = value;
+    if (!SetOn(TextureOf(Target()), [&](CPovTexture& texture) { texture.Diffuse = value; }))
+        Dropped("diffuse");
 }
 
 void SceneBuilder::Brilliance(double value) {
-    if (CPovTexture* texture = TextureOf(Target()))
-        texture->Brilliance = value;
+    if (!SetOn(TextureOf(Target()), [&](CPovTexture& texture) { texture.Brilliance = value; }))
+        Dropped("brilliance");
 }
 
 void SceneBuilder::Crand(double value) {
-    if (CPovTexture* texture = TextureOf(Target()))
-        texture->Crand = value;
+    if (!SetOn(TextureOf(Target()), [&](CPovTexture& texture) { texture.Crand = value; }))
+        Dropped("crand");
 }
 
 void SceneBuilder::Reflection(double value) {
-    if (CPovTexture* texture = TextureOf(Target()))
-        texture->Reflection = value;
+    if (!SetOn(TextureOf(Target()), [&](CPovTexture& texture) { texture.Reflection = value; }))
+        Dropped("reflection");
 }
 
 void SceneBuilder::HaloReference(std::string_view name) {
     const Block block = CurrentBlock();
-    if (block != Block::Object && block != Block::InlineTexture)
+    CPovTexture* texture =
+        block == Block::Object || block == Block::InlineTexture ? TextureOf(Target()) : nullptr;
+    if (!texture) {
+        Dropped(orv::Format("halo { %s }", name));
         return;
-    if (CPovTexture* texture = TextureOf(Target()))
-        if (!texture->AddHaloName(name))
-            Warn("Halo reference dropped: a texture holds at most 6 halos");
+    }
+    references_.push_back({SceneNameReference::Kind::Halo, std::string(name), Line()});
+    if (!texture->AddHaloName(name))
+        Warn("Halo reference dropped: a texture holds at most 6 halos");
 }
 
 // ---------------------------------------------------------------------------------------------
 // camera and lights
 
 void SceneBuilder::Location() {
-    if (CurrentBlock() != Block::Object)
+    CPovObject* camera =
+        CurrentBlock() == Block::Object ? As<CPovCamera>(Target(), kKindCamera) : nullptr;
+    if (!camera) {
+        Dropped("location");
         return;
-    if (CPovObject* camera = As<CPovCamera>(Target(), kKindCamera)) {
-        Vector& v = camera->Translation();
-        v.X = vector_[0], v.Y = vector_[1], v.Z = vector_[2];
     }
+    Vector& v = camera->Translation();
+    v.X = vector_[0], v.Y = vector_[1], v.Z = vector_[2];
 }
 
 void SceneBuilder::LookAt() {
-    if (CurrentBlock() != Block::Object)
+    CPovObject* camera =
+        CurrentBlock() == Block::Object ? As<CPovCamera>(Target(), kKindCamera) : nullptr;
+    if (!camera || !camera->FirstChild) {
+        Dropped("look_at");
         return;
-    CPovObject* camera = As<CPovCamera>(Target(), kKindCamera);
-    if (camera && camera->FirstChild) {
-        Vector& v = camera->FirstChild->Translation();
-        v.X = vector_[0], v.Y = vector_[1], v.Z = vector_[2];
     }
+    Vector& v = camera->FirstChild->Translation();
+    v.X = vector_[0], v.Y = vector_[1], v.Z = vector_[2];
 }
 
 void SceneBuilder::PointAt() {
     if (light_.active) {
         light_.hasPointAt = true;
         light_.pointAt = LastVector();
+    } else {
+        Dropped("point_at");
     }
 }
 
@@ -780,6 +830,8 @@ void SceneBuilder::Radius(double value) {
     if (light_.active) {
         light_.hasRadius = true;
         light_.radius = value;
+    } else {
+        Dropped("radius");
     }
 }
 
@@ -787,6 +839,8 @@ void SceneBuilder::Falloff(double value) {
     if (light_.active) {
         light_.hasFalloff = true;
         light_.falloff = value;
+    } else {
+        Dropped("falloff");
     }
 }
 
@@ -794,6 +848,8 @@ void SceneBuilder::Tightness(double value) {
     if (light_.active) {
         light_.hasTightness = true;
         light_.tightness = value;
+    } else {
+        Dropped("tightness");
     }
 }
 
@@ -809,27 +865,31 @@ CPovFog* FogOf(CPovObject* target) {
 }  // namespace
 
 void SceneBuilder::Up() {
-    if (CurrentBlock() != Block::Object)
+    if (CurrentBlock() != Block::Object) {
+        Dropped("up");
         return;
-    if (CPovFog* fog = FogOf(Target())) {
-        Vector& v = fog->Steps[kStepTranslate];
-        v.X = vector_[0], v.Y = vector_[1], v.Z = vector_[2];
     }
+    if (!SetOn(FogOf(Target()), [&](CPovFog& fog) {
+            fog.Steps[kStepTranslate].X = vector_[0];
+            fog.Steps[kStepTranslate].Y = vector_[1];
+            fog.Steps[kStepTranslate].Z = vector_[2];
+        }))
+        Dropped("up");
 }
 
 void SceneBuilder::Distance(double value) {
-    if (CPovFog* fog = FogOf(Target()))
-        fog->Distance = value;
+    if (!SetOn(FogOf(Target()), [&](CPovFog& fog) { fog.Distance = value; }))
+        Dropped("distance");
 }
 
 void SceneBuilder::FogOffset(double value) {
-    if (CPovFog* fog = FogOf(Target()))
-        fog->FogOffset = value;
+    if (!SetOn(FogOf(Target()), [&](CPovFog& fog) { fog.FogOffset = value; }))
+        Dropped("fog_offset");
 }
 
 void SceneBuilder::FogAlt(double value) {
-    if (CPovFog* fog = FogOf(Target()))
-        fog->FogAlt = value;
+    if (!SetOn(FogOf(Target()), [&](CPovFog& fog) { fog.FogAlt = value; }))
+        Dropped("fog_alt");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -844,62 +904,65 @@ CPovHalo* HaloOf(CPovObject* target) {
 }  // namespace
 
 void SceneBuilder::HaloType(std::string_view name) {
-    if (CPovHalo* halo = HaloOf(Target()))
-        halo->HaloType = name;
+    if (!SetOn(HaloOf(Target()), [&](CPovHalo& halo) { halo.HaloType = name; }))
+        Dropped(name);
 }
 
 void SceneBuilder::DensityFunction(std::string_view name) {
-    if (CPovHalo* halo = HaloOf(Target()))
-        halo->DensityFunction = name;
+    if (!SetOn(HaloOf(Target()), [&](CPovHalo& halo) { halo.DensityFunction = name; }))
+        Dropped(name);
 }
 
 void SceneBuilder::Mapping(std::string_view name) {
-    if (CPovHalo* halo = HaloOf(Target()))
-        halo->Mapping = name;
+    if (!SetOn(HaloOf(Target()), [&](CPovHalo& halo) { halo.Mapping = name; }))
+        Dropped(name);
 }
 
 void SceneBuilder::DustType(std::string_view name) {
-    if (CPovHalo* halo = HaloOf(Target()))
-        halo->DustType = name;
+    if (!SetOn(HaloOf(Target()), [&](CPovHalo& halo) { halo.DustType = name; }))
+        Dropped("dust_type");
 }
 
 void SceneBuilder::Eccentricity(double value) {
-    if (CPovHalo* halo = HaloOf(Target()))
-        halo->Eccentricity = value;
+    if (!SetOn(HaloOf(Target()), [&](CPovHalo& halo) { halo.Eccentricity = value; }))
+        Dropped("eccentricity");
 }
 
 void SceneBuilder::MaxValue(double value) {
-    if (CPovHalo* halo = HaloOf(Target()))
-        halo->MaxValue = value;
+    if (!SetOn(HaloOf(Target()), [&](CPovHalo& halo) { halo.MaxValue = value; }))
+        Dropped("max_value");
 }
 
 void SceneBuilder::Exponent(double value) {
-    if (CPovHalo* halo = HaloOf(Target()))
-        halo->Exponent = value;
+    if (!SetOn(HaloOf(Target()), [&](CPovHalo& halo) { halo.Exponent = value; }))
+        Dropped("exponent");
 }
 
 void SceneBuilder::Samples(double value) {
-    if (CPovHalo* halo = HaloOf(Target()))
-        halo->Samples = value;
+    if (!SetOn(HaloOf(Target()), [&](CPovHalo& halo) { halo.Samples = value; }))
+        Dropped("samples");
 }
 
 void SceneBuilder::AaLevel(double value) {
-    if (CPovHalo* halo = HaloOf(Target())) {
-        halo->AntiAliasOn = 1;
-        halo->AaLevel = value;
-    }
+    if (!SetOn(HaloOf(Target()), [&](CPovHalo& halo) {
+            halo.AntiAliasOn = 1;
+            halo.AaLevel = value;
+        }))
+        Dropped("aa_level");
 }
 
 void SceneBuilder::AaThreshold(double value) {
-    if (CPovHalo* halo = HaloOf(Target())) {
-        halo->AntiAliasOn = 1;
-        halo->AaThreshold = value;
-    }
+    if (!SetOn(HaloOf(Target()), [&](CPovHalo& halo) {
+            halo.AntiAliasOn = 1;
+            halo.AaThreshold = value;
+        }))
+        Dropped("aa_threshold");
 }
 
 void SceneBuilder::Jitter(double value) {
-    if (CPovHalo* halo = HaloOf(Target())) {
-        halo->JitterOn = 1;
-        halo->Jitter = value;
-    }
+    if (!SetOn(HaloOf(Target()), [&](CPovHalo& halo) {
+            halo.JitterOn = 1;
+            halo.Jitter = value;
+        }))
+        Dropped("jitter");
 }

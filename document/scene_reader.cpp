@@ -96,6 +96,7 @@ SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool rest
     }
     LoadingScope loading(doc);
     SceneScannerState state;
+    state.problems = &result.problems;
     {
         Scanner scanner(state);
         if (!scanner.Ok()) {
@@ -115,6 +116,7 @@ SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool rest
         }
         builder.Finish();
         result.objects = builder.ObjectCount();
+        result.references = builder.References();
     }
     result.output = std::move(state.output);
     if (restoreOrder) {
@@ -162,24 +164,11 @@ SceneReadResult ReadSceneText(COrvantaDoc& doc, std::string_view text, bool rest
 }
 
 bool LoadSceneFile(const std::string& path, std::string& buffer, std::string& error) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-    if (!file) {
-        error = "Cannot open " + path;
-        return false;
-    }
-    buffer.clear();
-    char chunk[65536];
-    if (std::fseek(file.get(), 0, SEEK_END) == 0) {
-        const long size = std::ftell(file.get());
-        if (size > 0)
-            buffer.reserve(static_cast<size_t>(size) + 2);
-        std::rewind(file.get());
-    }
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
-        buffer.append(chunk, n);
-    if (std::ferror(file.get())) {
-        error = "Cannot read " + path;
+    // the scanner counts a buffer's length in an int, and two zero bytes end it
+    const FileResult read = ReadWholeFile(path, buffer, static_cast<size_t>(INT_MAX) - 2);
+    if (!read.ok) {
+        error = read.error;
+        buffer.clear();
         return false;
     }
     buffer.append(2, '\0');

@@ -30,6 +30,8 @@ struct SceneReadResult {
     std::string output;
     // objects finished in this read
     long objects = 0;
+    // the names of textures, pigments and halos the scene refers to
+    std::vector<SceneNameReference> references;
 };
 
 // Reads scene text into doc (which becomes the current document while reading, with

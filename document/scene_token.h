@@ -7,7 +7,8 @@
 
 // Plain data: the parser keeps these on its value stack.
 struct SceneToken {
-    static constexpr int kMaxComponents = 5;
+    // enough for POV-Ray's "matrix <...>" of twelve values
+    static constexpr int kMaxComponents = 12;
 
     const char* text;
     std::size_t length;

@@ -1,6 +1,5 @@
 // libFuzzer target: any bytes as a scene file. The reader must neither crash nor trip a
-// sanitizer, and whatever it built must write and read again. The same bytes go through the
-// importer of POV-Ray scenes, whose document must write and read again too.
+// sanitizer, and whatever it built must write and read again.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -8,7 +7,6 @@
 #include "document/orvanta_doc.h"
 #include "document/scene_reader.h"
 #include "document/scene_writer.h"
-#include "import/scene_importer.h"
 #include "model/name_counters.h"
 #include "model/scene_text.h"
 
@@ -35,19 +33,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string third = ReadAndWrite(second, clean);
     if (clean && third != second)
         __builtin_trap();
-
-    // small limits keep a runaway loop of one input from eating the fuzzing time
-    ResetModelGlobals();
-    pov::EvaluatorLimits limits;
-    limits.loopIterations = 20000;
-    limits.tokens = 2'000'000;
-    limits.nesting = 64;
-    limits.blockDepth = 200;
-    COrvantaDoc imported;
-    ImportPovSceneText(std::string(reinterpret_cast<const char*>(data), size), "fuzz.pov",
-                       "/nonexistent", imported, limits);
-    SceneText written;
-    WriteSceneFile(imported, written);
-    ReadAndWrite(written.Take(), clean);
     return 0;
 }

@@ -1,11 +1,11 @@
 #include "model/pov_object.h"
 
-#include <GL/gl.h>
-
+#include <algorithm>
 #include <cmath>
 
 #include "model/name_counters.h"
 #include "model/scene_host.h"
+#include "model/solid_painter.h"
 #include "platform/editor_host.h"
 #include "platform/view_port.h"
 #include "resources/string_table.h"
@@ -68,6 +68,17 @@ void AddScreenDelta(Vector& v, double dx, double dy, int kind) {
             v.Y += dy;
             break;
     }
+}
+
+// A drag never makes a scale component zero or turns it over (the object would vanish or
+// render inside out): it stops at a small size of the component's sign.
+double KeepScaleSign(double before, double after) {
+    constexpr double kSmallest = 0.01;
+    if (before > 0)
+        return std::max(after, kSmallest);
+    if (before < 0)
+        return std::min(after, -kSmallest);
+    return after;
 }
 
 }  // namespace
@@ -425,9 +436,10 @@ void CPovObject::ResizeBy(double dx, double dy, const IViewPort& view) {
     CMatrix3D forward;
     forward.Rotate(r);
     s.Transform(forward);
-    Steps[kStepScale].X = s.X;
-    Steps[kStepScale].Y = s.Y;
-    Steps[kStepScale].Z = s.Z;
+    Vector& scale = Steps[kStepScale];
+    scale.X = KeepScaleSign(scale.X, s.X);
+    scale.Y = KeepScaleSign(scale.Y, s.Y);
+    scale.Z = KeepScaleSign(scale.Z, s.Z);
     UpdateGeometry();
     if (Document)
         Document->SetModifiedFlag(true);
@@ -444,6 +456,32 @@ void CPovObject::Draw(IViewPort& view, IDeviceContext* dc, double originX, doubl
         c->Draw(view, dc, originX, originY, width, height, zoom);
 }
 
+bool CPovObject::DrawSmall(const IViewPort& view, IDeviceContext& dc, double originX,
+                           double originY, double zoom) {
+    int h = 0, v = 0;
+    ViewAxes(view.GetViewKind(), h, v);
+    const double across = (Axis(MaxX, MaxY, MaxZ, h) - Axis(MinX, MinY, MinZ, h)) * zoom;
+    const double up = (Axis(MaxX, MaxY, MaxZ, v) - Axis(MinX, MinY, MinZ, v)) * zoom;
+    if (!(across < kSmallPixels && up < kSmallPixels))
+        return false;
+    const double height = view.GetWindowHeight() - 20;
+    const Pen old = dc.SelectPen(IsSelected() ? Pen::Selection : Pen::Text);
+    if (across < 1.0 && up < 1.0) {
+        const PixelPoint p = ScreenPixel(h, v, height, (MinX + MaxX) / 2, (MinY + MaxY) / 2,
+                                         (MinZ + MaxZ) / 2, originX, originY, zoom);
+        dc.Line(p, p);
+    } else {
+        const PixelPoint low = ScreenPixel(h, v, height, MinX, MinY, MinZ, originX, originY, zoom);
+        const PixelPoint high = ScreenPixel(h, v, height, MaxX, MaxY, MaxZ, originX, originY, zoom);
+        const PixelPoint frame[5] = {low, {high.x, low.y}, high, {low.x, high.y}, low};
+        dc.Polyline(frame, 5);
+    }
+    dc.SelectPen(old);
+    if (IsSelected())
+        DrawSelectionFrame(view, dc);
+    return true;
+}
+
 PixelPoint CPovObject::MapPoint(const IViewPort& view, double x, double y, double z, double originX,
                                 double originY, double zoom) {
     int h = 0, v = 0;
@@ -451,19 +489,21 @@ PixelPoint CPovObject::MapPoint(const IViewPort& view, double x, double y, doubl
     return ScreenPixel(h, v, view.GetWindowHeight() - 20, x, y, z, originX, originY, zoom);
 }
 
-void CPovObject::DrawWire(
+bool CPovObject::DrawWire(
     IViewPort& view, IDeviceContext* dc, double originX, double originY, int width, int height,
     double zoom,
     const std::function<void(IDeviceContext&, const std::vector<PixelPoint>&)>& lines) {
     if (!dc || !IsPresent())
-        return;
+        return false;
     if (IsOutsideView(view, originX, originY, originX + width / zoom, originY + height / zoom,
                       zoom))
-        return;
+        return false;
     const bool camera = view.GetViewKind() == kCameraView;
     const std::vector<Point3>& points = camera ? Projected : Outline;
     if (points.empty())
-        return;
+        return false;
+    if (!camera && DrawSmall(view, *dc, originX, originY, zoom))
+        return true;
 
     // one buffer for the whole pass: a scene draws hundreds of thousands of small outlines
     thread_local std::vector<PixelPoint> pixels;
@@ -474,7 +514,7 @@ void CPovObject::DrawWire(
         for (const Point3& p : points) {
             // behind the camera, or at its depth where the projection has no finite point
             if (!(p.Z > 0) || !std::isfinite(p.X) || !std::isfinite(p.Y))
-                return;
+                return false;
             pixels.push_back({ToPixel(zoom * (p.X + 0.66)), ToPixel(h - zoom * (p.Y + 0.5))});
         }
     } else {
@@ -489,6 +529,7 @@ void CPovObject::DrawWire(
     dc->SelectPen(old);
     if (IsSelected() && !camera)
         DrawSelectionFrame(view, *dc);
+    return true;
 }
 
 void DrawClosedRun(IDeviceContext& dc, const std::vector<PixelPoint>& p, size_t first,
@@ -520,32 +561,63 @@ void DrawIndexed(IDeviceContext& dc, const std::vector<PixelPoint>& p,
     dc.Polyline(run, n);
 }
 
-void CPovObject::GlApplyTransform() const {
+SolidTransform CPovObject::GlTransform() const {
+    // translate (-x, y, z), then rotate z about (0, 0, -1), y about (0, -1, 0), -x about
+    // (-1, 0, 0), then scale, as the glTranslate, glRotate and glScale calls would compose
+    // them; worked out once, since a large scene describes every object for every picture
     const Vector& t = Steps[kStepTranslate];
     const Vector& r = Steps[kStepRotate];
     const Vector& s = Steps[kStepScale];
-    glTranslatef(static_cast<float>(-t.X), static_cast<float>(t.Y), static_cast<float>(t.Z));
-    glRotatef(static_cast<float>(r.Z), 0, 0, -1);
-    glRotatef(static_cast<float>(r.Y), 0, -1, 0);
-    glRotatef(static_cast<float>(-r.X), -1, 0, 0);
-    glScalef(static_cast<float>(s.X), static_cast<float>(s.Y), static_cast<float>(s.Z));
+    const double k = std::acos(-1.0) / 180.0;
+    const double cz = std::cos(r.Z * k), sz = -std::sin(r.Z * k);
+    const double cy = std::cos(r.Y * k), sy = -std::sin(r.Y * k);
+    const double cx = std::cos(r.X * k), sx = std::sin(r.X * k);
+    SolidTransform m;
+    // column-major: m[column * 4 + row]
+    m.m = {cz * cy * s.X,
+           sz * cy * s.X,
+           -sy * s.X,
+           0,
+           (cz * sy * sx - sz * cx) * s.Y,
+           (sz * sy * sx + cz * cx) * s.Y,
+           cy * sx * s.Y,
+           0,
+           (cz * sy * cx + sz * sx) * s.Z,
+           (sz * sy * cx - cz * sx) * s.Z,
+           cy * cx * s.Z,
+           0,
+           -t.X,
+           t.Y,
+           t.Z,
+           1};
+    return m;
 }
 
-void CPovObject::ApplyMaterial() {
-    if (!UseOwnTexture && Parent) {
-        Parent->ApplyMaterial();
+std::array<float, 3> CPovObject::SolidColour() const {
+    const CPovObject* o = this;
+    while (!o->UseOwnTexture && o->Parent)
+        o = o->Parent;
+    return {static_cast<float>(o->QuickColorR), static_cast<float>(o->QuickColorG),
+            static_cast<float>(o->QuickColorB)};
+}
+
+void CPovObject::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    if (!IsPresent())
         return;
-    }
-    const float r = static_cast<float>(QuickColorR);
-    const float g = static_cast<float>(QuickColorG);
-    const float b = static_cast<float>(QuickColorB);
-    const float diffuse[4] = {r, g, b, 1.0f};
-    const float ambient[4] = {0.7f * r, 0.7f * g, 0.7f * b, 1.0f};
-    const float specular[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glMateriali(GL_FRONT_AND_BACK, GL_SHININESS, 128);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
+    for (const CPovObject* c = FirstChild; c; c = c->NextSibling)
+        c->DescribeSolid(preview, parent);
+}
+
+bool CPovObject::DescribeLight(SolidLight&) const {
+    return false;
+}
+
+void CPovObject::DrawSolidNow(IViewPort& view) const {
+    SolidPreview preview;
+    DescribeSolid(preview, SolidTransform());
+    SolidPainter painter;
+    painter.SetWireframe(view.GetWireframe());
+    painter.DrawAll(preview);
 }
 
 // ---------------------------------------------------------------------------------------------

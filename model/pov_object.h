@@ -3,6 +3,7 @@
 // state, and the shared pieces of the POV-Ray text.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "model/matrix.h"
 #include "model/object_kinds.h"
 #include "model/scene_text.h"
+#include "model/solid_preview.h"
 #include "model/vector.h"
 #include "platform/device_context.h"
 
@@ -19,6 +21,12 @@ class IViewPort;
 
 // Indices of the transformation steps every object holds.
 enum StepIndex { kStepTranslate = 0, kStepScale = 1, kStepRotate = 2, kStepExtra = 3 };
+
+// How many levels of groups may hold one another. The walks over the object tree (geometry,
+// drawing, writing, copying, freeing) recurse once per level, and the camera view pushes an
+// OpenGL matrix per level onto a stack that holds 32; whatever builds groups (the reader, the
+// editing commands) keeps within this.
+inline constexpr int kMaxGroupDepth = 24;
 
 class CPovObject {
   public:
@@ -80,7 +88,11 @@ class CPovObject {
     virtual CPovObject* Clone(CPovObject* target = nullptr);
     virtual bool IsOutsideView(const IViewPort& view, double x1, double y1, double x2, double y2,
                                double zoom) const;
-    virtual void ApplyMaterial();
+    // The camera view's solid preview: appends what the object shows, inside the parent's
+    // transformation. By default its children; the shapes describe themselves.
+    virtual void DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const;
+    // A light source's OpenGL light in the camera view; false for every other kind.
+    virtual bool DescribeLight(SolidLight& light) const;
     virtual const char* GetHelpKeyword() const = 0;
     // Reports the kind's own fields by their names (dumps, comparisons).
     virtual void VisitFields(FieldSink& sink) const;
@@ -147,19 +159,33 @@ class CPovObject {
     // Wire-frame drawing of the outline: culls, maps the points to pixels, selects the pen,
     // lets lines() draw with the mapped points, restores the pen and draws the selection
     // frame. Nothing is drawn for a deleted object, one outside the view or, in the camera
-    // view, one with a point behind the camera.
-    void DrawWire(
+    // view, one with a point behind the camera; false then, so that an owner leaves its
+    // children undrawn too.
+    bool DrawWire(
         IViewPort& view, IDeviceContext* dc, double originX, double originY, int width, int height,
         double zoom,
         const std::function<void(IDeviceContext&, const std::vector<PixelPoint>&)>& lines);
+    // An object of a few pixels in an orthographic view (one that shows a whole large scene):
+    // smaller than a pixel it is drawn as that pixel, else as the outline of its screen
+    // rectangle, which its own outline would fill anyway. False for larger ones.
+    static constexpr double kSmallPixels = 4.0;
+    bool DrawSmall(const IViewPort& view, IDeviceContext& dc, double originX, double originY,
+                   double zoom);
     // pixel position of a world point in an orthographic view
     static PixelPoint MapPoint(const IViewPort& view, double x, double y, double z, double originX,
                                double originY, double zoom);
     // Dotted frame and corner handles around the screen rectangle.
     void DrawSelectionFrame(const IViewPort& view, IDeviceContext& dc) const;
 
-    // OpenGL: x is mirrored (POV-Ray is left-handed); translate, rotate z, y, x, scale.
-    void GlApplyTransform() const;
+    // OpenGL's transformation of the object's steps: x is mirrored (POV-Ray is left-handed);
+    // translate, rotate z, y, x, scale.
+    SolidTransform GlTransform() const;
+    // The preview colour: the quick colour of the object, or of its nearest ancestor with a
+    // texture of its own when it has none.
+    std::array<float, 3> SolidColour() const;
+    // Draw in the OpenGL camera view: the object describes itself and draws that at once,
+    // inside the current OpenGL matrix.
+    void DrawSolidNow(IViewPort& view) const;
     // Runs the kind's sheet through the editor host and marks the document modified on OK.
     int EditWithSheet(int captionStringId);
     // Installs the kind's transformation steps (translate, scale, rotate, extras).

@@ -1,4 +1,5 @@
 // The services installed when nobody installed a real one: no user interface at all.
+#include <charconv>
 #include <map>
 #include <tuple>
 
@@ -95,11 +96,19 @@ void WriteYesNo(SettingsRoot root, std::string_view section, std::string_view na
 
 int ReadInt(SettingsRoot root, std::string_view section, std::string_view name, int fallback) {
     auto v = GetSettingsStore().Read(root, section, name);
-    if (!v || v->empty())
+    if (!v)
         return fallback;
-    try {
-        return std::stoi(*v);
-    } catch (...) {
+    // the whole value must be a number ("12abc" is no more a number than "abc")
+    std::string_view text = *v;
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.remove_suffix(1);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return fallback;
-    }
+    return value;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class IPrompts {
   public:
@@ -18,6 +19,13 @@ class IPrompts {
     // A question with Yes, No and Cancel buttons (the save-changes question).
     virtual Answer AskYesNoCancel(const std::string& text) {
         return AskYesNo(text) ? Answer::Yes : Answer::No;
+    }
+
+    // A question with buttons of its own: the index of the button chosen. The first button is
+    // the default, the last one also answers Escape (and is the answer without a user).
+    virtual int AskChoice(const std::string& text, const std::vector<std::string>& buttons) {
+        (void)text;
+        return static_cast<int>(buttons.size()) - 1;
     }
 };
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "document/edit_history.h"
 #include "document/orvanta_doc.h"
 #include "document/povray_command.h"
 #include "model/cp1252.h"
@@ -189,6 +190,9 @@ void RenderCommands::OnState() {
                        "noch einmal gerendert werden?"))) {
                 COrvantaDoc* doc = doc_;
                 host_.Later([this, doc] {
+                    // a change of the scene settings the user can take back
+                    EditStep step(*doc, StepLabel("Einstellungen"));
+                    doc->History().RecordSettings();
                     doc->Pov3() = kPovLevel37;
                     doc->SetModifiedFlag(true);
                     Run(*doc);

@@ -36,6 +36,14 @@ enum CommandId : int {
     ID_LOAD_FROM_FILE = 32825,
     ID_CREATE_USEROBJECT = 32832,
     ID_CREATE_POLYGON = 32839,
+    ID_CREATE_BLOB = 32840,
+    ID_CREATE_TEXT = 32843,
+    ID_CREATE_BACKGROUND = 32806,
+    ID_CREATE_SKYSPHERE = 32815,
+    ID_CREATE_FOG = 32816,
+    ID_CREATE_TEXTURE = 32800,
+    ID_CREATE_HALO = 32819,
+    ID_CREATE_PIGMENT = 32842,
 
     // browsing and selection
     ID_OBJECT_BROWSER = 32792,
@@ -74,18 +82,34 @@ enum CommandId : int {
     ID_FILE_MRU_LAST = 57619,
     ID_APP_EXIT = 57665,
     ID_EDIT_SAVE_OBJECT = 32826,
+    ID_FILE_PRINT = 57607,
 
-    // POV-Ray: render, show the image, the settings dialogs, stop the render
-    ID_POVRAY_SETTINGS = 32803,
+    // scene and program settings, POV-Ray: render, show the image, the settings dialogs, stop
+    ID_DOC_SETTINGS = 32830,
+    ID_APP_SETTINGS = 32831,
     ID_RUN_POVRAY = 32804,
-    ID_VIEWER_SETTINGS = 32817,
     ID_SHOW_IMAGE = 32818,
+    ID_POVRAY_SETTINGS = 32803,
+    ID_VIEWER_SETTINGS = 32817,
+
+    // language and help
+    ID_LANGUAGE_GERMAN = 32808,
+    ID_LANGUAGE_ENGLISH = 32809,
+    ID_APP_ABOUT = 57664,
+    ID_HELP_INDEX = 57666,
+    ID_HELP_USING = 57668,
+    ID_CONTEXT_HELP = 57669,
+    ID_HELP = 57670,
+    ID_POVRAY_REFERENCE = 32827,
+
     ID_STOP_RENDER = 32860,
 
     // windows
     ID_WINDOW_ARRANGE = 57649,
     ID_WINDOW_CASCADE = 57650,
     ID_WINDOW_TILE_HORZ = 57651,
+    ID_NEXT_PANE = 57680,
+    ID_PREV_PANE = 57681,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
 

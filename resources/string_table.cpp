@@ -14,7 +14,8 @@ struct Entry {
 // German, the program's own language.
 const Entry kGerman[] = {
     {IDS_ABOUT_MEMORY, "%lu KB Arbeitsspeicher"},
-    {IDS_ABOUT_FREE_DISK, "%lu KB Frei auf Laufwerk %c:"},
+    // Linux has no drive letters: the text names the file system's mount point
+    {IDS_ABOUT_FREE_DISK, "%lu KB Frei auf Laufwerk %s"},
     {IDS_ABOUT_UNAVAILABLE, "Unavailable"},
     {IDS_REGISTRY_KEY, "ORVANTA"},
     {IDS_APP_TITLE, "Orvanta Modeller"},
@@ -128,7 +129,8 @@ const Entry kGerman[] = {
      "Orvanta Modeller Dateien (*.om);;POV-Ray (*.pov);;Include-Dateien (*.inc);;All Files (*)"},
     {IDS_READ_PROBLEMS_TITLE, "Fehler beim Lesen"},
     {IDS_READ_PROBLEMS_TEXT,
-     "Beim Lesen von %1 sind Fehler aufgetreten. Die Objekte bis zum Fehler wurden geladen."},
+     "Aus %1 wurde nicht alles gelesen. Die Liste nennt jede Stelle mit ihrer Zeile und was "
+     "dort geschah. Was fehlt, geht beim Speichern über diese Datei verloren."},
     {IDS_SAVE_FAILED, "Die Datei konnte nicht gespeichert werden; die alte Datei bleibt erhalten."},
     {IDS_OPEN_FAILED, "Fehler beim Öffnen des Dokuments."},
     {IDS_OPEN_DOCUMENT_ERROR, "Die Datei %1 konnte nicht gelesen werden."},
@@ -139,6 +141,31 @@ const Entry kGerman[] = {
 // English texts; what is missing here stays German. Scene-text pieces and default-name
 // prefixes are not translated: they are identifiers in the scene files.
 const Entry kEnglish[] = {
+    {IDS_ABOUT_MEMORY, "%lu KB of memory"},
+    {IDS_ABOUT_FREE_DISK, "%lu KB free on drive %s"},
+    {IDS_ABOUT_UNAVAILABLE, "Unavailable"},
+    {IDS_APP_TITLE, "Orvanta Modeller"},
+    {IDS_BROWSER_OBJECTS, "Objects"},
+    {IDS_BROWSER_SURFACES, "Surfaces"},
+    {IDS_BROWSER_HALOS, "Halos"},
+    {IDS_BROWSER_DEFINITIONS, "(Definitions of texture components)"},
+    {IDS_BROWSER_PIGMENTS, "Pigments"},
+    {IDS_NO_ENTRY, "(no entry)"},
+    {IDS_CAPTION_DOC_SETTINGS, "Settings of the current document"},
+    {IDS_CAPTION_APP_SETTINGS, "Settings of the Orvanta Modeller"},
+    {IDS_FILTER_INCLUDES,
+     "Include files (*.inc)|*.inc|POV-Ray files (*.pov)|*.pov|Orvanta Modeller files "
+     "(*.om)|*.om|All Files (*.*)|*.*||"},
+    {IDS_ZOOM_DIALOG_TITLE, "Resolution"},
+    {IDS_ZOOM_DIALOG_LABEL, "&User setting:"},
+    {IDS_FILE_FILTER,
+     "Orvanta Modeller files (*.om);;POV-Ray (*.pov);;Include files (*.inc);;All Files (*)"},
+    {IDS_READ_PROBLEMS_TITLE, "Errors while reading"},
+    {IDS_READ_PROBLEMS_TEXT,
+     "Errors occurred while reading %1. The objects up to the error were loaded."},
+    {IDS_SAVE_FAILED, "The file could not be saved; the old file is kept."},
+    {IDS_OPEN_FAILED, "Error opening the document."},
+    {IDS_OPEN_DOCUMENT_ERROR, "The file %1 could not be read."},
     {IDS_VIEW_TOP, "Top view"},
     {IDS_VIEW_FRONT, "Front view"},
     {IDS_VIEW_SIDE, "Side view"},
@@ -150,6 +177,10 @@ const Entry kEnglish[] = {
     {IDS_CAMERA_REACTIVATE,
      "You had created a camera and deleted it again. Do you want to reactivate the new "
      "camera at the position of the old one?"},
+    {IDS_READ_PROBLEMS_TITLE, "Problems while reading"},
+    {IDS_READ_PROBLEMS_TEXT,
+     "Not everything in %1 was read. The list names each place with its line and what "
+     "happened there. What is missing is lost when the scene is saved over this file."},
     {IDS_STATUS_LOADING_OBJECT, "Loading object %ld, name: %s"},
     {IDS_STATUS_MOVING_OBJECT, "Moving %s"},
     {IDS_CAPTION_TEXTURE, "Surface properties"},
@@ -193,6 +224,10 @@ const std::string& LoadString(int id) {
 
 std::string LoadStringUtf8(int id) {
     return orv::Cp1252ToUtf8(LoadString(id));
+}
+
+bool HasEnglishText(int id) {
+    return English().count(id) != 0;
 }
 
 void SetUiLanguage(UiLanguage language) {

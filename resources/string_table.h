@@ -126,5 +126,7 @@ enum class UiLanguage { German, English };
 const std::string& LoadString(int id);
 // The same text as UTF-8, for the user interface.
 std::string LoadStringUtf8(int id);
+// whether the table has an English text of its own for id
+bool HasEnglishText(int id);
 void SetUiLanguage(UiLanguage language);
 UiLanguage GetUiLanguage();

@@ -77,6 +77,17 @@ std::string Tr(std::string_view german) {
     return Tr(std::string(german).c_str());
 }
 
+std::string TrId(int id) {
+    const std::string text = LoadStringUtf8(id);
+    if (GetUiLanguage() == UiLanguage::English && !HasEnglishText(id) && !text.empty()) {
+        Catalogue& c = TheCatalogue();
+        std::lock_guard lock(c.missingMutex);
+        if (c.missingSet.insert(text).second)
+            c.missing.push_back(text);
+    }
+    return text;
+}
+
 std::vector<std::string> UntranslatedTexts() {
     Catalogue& c = TheCatalogue();
     std::lock_guard lock(c.missingMutex);

@@ -16,6 +16,11 @@
 const char* Tr(const char* german);
 std::string Tr(std::string_view german);
 
+// The string-table text of id for the user interface, as UTF-8. In English, a text the table
+// has no English for is recorded as untranslated (the scene-text entries are never asked for
+// here).
+std::string TrId(int id);
+
 // Texts asked for in English that the catalogue lacks, in the order first asked for; the
 // tests walk the user interface and check that none is left.
 std::vector<std::string> UntranslatedTexts();

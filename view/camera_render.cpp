@@ -1,18 +1,113 @@
-// The camera view's OpenGL render. One routine for the desktop widget's context and the
-// headless one, so that the picture on screen and the batch tool's picture are the same.
+// The camera view's OpenGL render. One routine for the desktop view's render thread and the
+// headless context of the batch tool, so that the picture on screen and the batch tool's
+// picture are the same.
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "document/orvanta_doc.h"
-#include "model/environment/pov_background.h"
-#include "model/pov_object.h"
+#include <algorithm>
+
+#include "model/solid_painter.h"
+#include "view/camera_scene.h"
+#include "view/camera_sight.h"
 #include "view/orvanta_view.h"
 
 namespace {
+
+// the camera's lens: 45 degrees up the picture, the old screen's aspect ratio, near plane 1
+constexpr double kFieldOfView = 45.0;
+constexpr double kAspect = 1.33;
+constexpr double kNearPlane = 1.0;
 // at most seven OpenGL lights are switched on
 constexpr int kMaxLights = 7;
 constexpr int kGlLightSlots = 8;
+// shapes drawn between two questions whether the render should stop
+constexpr size_t kStopInterval = 64;
+
 }  // namespace
+
+CameraRenderResult RenderCameraScene(const CameraScene& scene, SolidPainter& painter,
+                                     const std::function<bool()>& stop) {
+    CameraRenderResult result;
+    glViewport(0, 0, scene.width, scene.height);
+    if (scene.cameraDeleted) {
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        result.complete = true;
+        return result;
+    }
+
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(kFieldOfView, kAspect, kNearPlane, scene.farPlane);
+    gluLookAt(scene.eye[0], scene.eye[1], scene.eye[2], scene.centre[0], scene.centre[1],
+              scene.centre[2], 0, 1, 0);
+
+    if (scene.filled) {
+        glEnable(GL_DEPTH_TEST);
+        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    } else {
+        if (scene.depthTest)
+            glEnable(GL_DEPTH_TEST);
+        else
+            glDisable(GL_DEPTH_TEST);
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    }
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_NORMALIZE);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    // the light sources become OpenGL lights 0, 1, ... in scene order; all of them count
+    const std::vector<SolidLight>& lights = scene.preview.lights;
+    for (size_t i = 0; i < lights.size() && i < kGlLightSlots; ++i)
+        SolidPainter::ApplyLight(lights[i], GL_LIGHT0 + static_cast<unsigned>(i));
+    result.lightCount = static_cast<int>(lights.size());
+    const int enabled = std::min(result.lightCount, kMaxLights);
+    for (int i = 0; i < kGlLightSlots; ++i) {
+        if (i < enabled)
+            glEnable(GL_LIGHT0 + i);
+        else
+            glDisable(GL_LIGHT0 + i);
+    }
+    if (scene.filled || scene.lights)
+        glEnable(GL_LIGHTING);
+    else
+        glDisable(GL_LIGHTING);
+
+    const std::array<float, 4>& c = scene.clearColour;
+    glClearColor(c[0], c[1], c[2], c[3]);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, white);
+
+    const CameraSight sight(scene.eye, scene.centre, kFieldOfView, kAspect, kNearPlane,
+                            scene.farPlane, scene.width, scene.height);
+    painter.SetWireframe(!scene.filled);
+    painter.BeginItems();
+    const std::vector<SolidItem>& items = scene.preview.items;
+    for (size_t i = 0; i < items.size(); ++i) {
+        if (stop && i % kStopInterval == 0 && stop())
+            return result;
+        const CameraSight::Sphere sphere = CameraSight::ItemSphere(scene.preview, items[i]);
+        if (!sight.Sees(sphere.centre, sphere.radius))
+            continue;
+        const SolidDetail detail = DetailForSize(sight.PixelSize(sphere.centre, sphere.size));
+        painter.DrawItem(scene.preview, items[i], detail);
+    }
+    result.complete = true;
+    return result;
+}
+
+CameraScene COrvantaView::DescribeCamera(size_t expectedItems) const {
+    CameraSceneOptions options;
+    options.expectedItems = expectedItems;
+    options.width = clientWidth_;
+    options.height = clientHeight_;
+    options.wireframe = Wireframe != 0;
+    options.depthTest = DepthTest != 0;
+    options.lights = Lights != 0;
+    return DescribeCameraScene(document_, options);
+}
 
 bool COrvantaView::RenderCamera(IGlSurface& surface) {
     // Another request is being served: it renders once more when it is done.
@@ -32,81 +127,8 @@ bool COrvantaView::RenderCamera(IGlSurface& surface) {
 }
 
 void COrvantaView::RenderCameraScene() {
-    const COrvantaDoc& doc = document_;
-    const int width = clientWidth_;
-    const int height = clientHeight_;
-    const bool filled = !Wireframe;
-
-    glViewport(0, 0, width, height);
-    CPovObject* camera = doc.Camera;
-    if (camera && !camera->IsPresent()) {
-        // a deleted camera shows nothing
-        glClearColor(0, 0, 0, 0);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        return;
-    }
-
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    if (camera) {
-        gluPerspective(45.0, 1.33, 1.0, 4000.0);
-        const Vector& eye = camera->Translation();
-        Vector centre;
-        if (camera->FirstChild && !camera->FirstChild->Steps.empty())
-            centre = camera->FirstChild->Translation();
-        gluLookAt(-eye.X, eye.Y, eye.Z, -centre.X, centre.Y, centre.Z, 0, 1, 0);
-    } else {
-        gluPerspective(45.0, 1.33, 1.0, 200.0);
-        gluLookAt(0, 0, -20, 0, 0, 0, 0, 1, 0);
-    }
-
-    if (filled) {
-        glEnable(GL_DEPTH_TEST);
-        glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-    } else {
-        if (DepthTest)
-            glEnable(GL_DEPTH_TEST);
-        else
-            glDisable(GL_DEPTH_TEST);
-        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-    }
-    glDisable(GL_CULL_FACE);
-    glEnable(GL_NORMALIZE);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-
-    // the lights set themselves up as OpenGL lights LightCount, LightCount + 1, ...
-    LightCount = 0;
-    for (CPovObject* o = doc.Objects; o; o = o->NextSibling)
-        if (IsLightKind(o->GetType()))
-            o->Draw(*this, nullptr, 0, 0, width, height, Zoom);
+    SolidPainter painter;
+    LightCount = ::RenderCameraScene(DescribeCamera(), painter).lightCount;
     if (LightCount > kMaxLights)
         LightCount = kMaxLights;
-    for (int i = 0; i < kGlLightSlots; ++i) {
-        if (i < LightCount)
-            glEnable(GL_LIGHT0 + i);
-        else
-            glDisable(GL_LIGHT0 + i);
-    }
-    if (filled || Lights)
-        glEnable(GL_LIGHTING);
-    else
-        glDisable(GL_LIGHTING);
-
-    const auto* background = dynamic_cast<const CPovBackground*>(doc.Background);
-    if (background && filled) {
-        const PovColor c = background->BackgroundColor;
-        glClearColor(static_cast<float>(c & 0xFF) / 255.0f,
-                     static_cast<float>((c >> 8) & 0xFF) / 255.0f,
-                     static_cast<float>((c >> 16) & 0xFF) / 255.0f, 1.0f);
-    } else {
-        glClearColor(0, 0, 0, 0);
-    }
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, white);
-
-    for (CPovObject* o = doc.Objects; o; o = o->NextSibling)
-        if (!IsLightKind(o->GetType()))
-            o->Draw(*this, nullptr, 0, 0, width, height, Zoom);
 }

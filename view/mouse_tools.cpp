@@ -141,7 +141,7 @@ void COrvantaView::OnMouseMove(int x, int y) {
         LastMouseX = point.x;
         LastMouseY = point.y;
     }
-    Redraw();
+    RedrawLive();
 }
 
 void COrvantaView::OnLButtonUp(int, int) {

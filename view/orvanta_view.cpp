@@ -208,6 +208,12 @@ void COrvantaView::Redraw() {
         window_->Redraw();
 }
 
+void COrvantaView::RedrawLive() {
+    ++redrawRequests_;
+    if (window_)
+        window_->RedrawLive();
+}
+
 uint32_t COrvantaView::PenColor(Pen pen) const {
     switch (pen) {
         case Pen::Selection:

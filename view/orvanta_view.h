@@ -15,6 +15,7 @@
 
 #include "platform/device_context.h"
 #include "platform/view_port.h"
+#include "view/camera_scene.h"
 #include "view/scroll_bars.h"
 #include "view/view_window.h"
 
@@ -96,6 +97,8 @@ class COrvantaView : public IViewPort {
     bool OnEraseBackground();
     // Asks the window for a new picture.
     void Redraw();
+    // Only the selected object's tree changed (a drag step): the rest of the picture stands.
+    void RedrawLive();
     // how many pictures the view asked for so far
     int RedrawRequests() const { return redrawRequests_; }
 
@@ -103,6 +106,16 @@ class COrvantaView : public IViewPort {
     // The drawing pass: grid, then the objects in list order. In the OpenGL camera view the
     // objects are rendered by RenderCamera instead, which this asks the window for.
     void OnDraw(IDeviceContext& dc);
+    // The pass without one top-level object and its children (nullptr leaves nothing out).
+    // The desktop views keep that picture and draw the left-out tree over it, alone: a drag
+    // then repaints one object, not the scene.
+    void DrawPicture(IDeviceContext& dc, const CPovObject* leftOut);
+    // the top-level object of SelectedObject (what a drag moves), or nullptr
+    CPovObject* LiveTree() const;
+    // that tree alone, over the rest of the picture; nothing in the camera view
+    void DrawTree(IDeviceContext& dc, CPovObject* tree);
+    // the document's top-level object at that address, or nullptr when there is none
+    CPovObject* TopLevelObject(const CPovObject* object) const;
     // grid lines of an orthographic view
     void DrawGrid(IDeviceContext& dc) const;
     // The OpenGL camera render: makes the surface current, renders, finishes. Requests that
@@ -111,6 +124,9 @@ class COrvantaView : public IViewPort {
     bool RenderCamera(IGlSurface& surface);
     // One camera render into the current OpenGL context.
     void RenderCameraScene();
+    // What the camera render draws, as data of its own: the desktop view renders it on
+    // another thread. expectedItems: the shapes of the last description, if known.
+    CameraScene DescribeCamera(size_t expectedItems = 0) const;
 
     // ---- scrolling
     void OnScroll(ScrollBar bar, ScrollCode code, int thumbPosition = 0);

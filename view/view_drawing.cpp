@@ -20,6 +20,30 @@ double GridRemainder(int origin, double grid) {
 }  // namespace
 
 void COrvantaView::OnDraw(IDeviceContext& dc) {
+    DrawPicture(dc, nullptr);
+}
+
+CPovObject* COrvantaView::LiveTree() const {
+    CPovObject* tree = SelectedObject;
+    while (tree && tree->Parent)
+        tree = tree->Parent;
+    return tree;
+}
+
+void COrvantaView::DrawTree(IDeviceContext& dc, CPovObject* tree) {
+    if (!tree || ViewKind == kCameraView)
+        return;
+    tree->Draw(*this, &dc, GetHorzOrigin(), GetVertOrigin(), clientWidth_, clientHeight_, Zoom);
+}
+
+CPovObject* COrvantaView::TopLevelObject(const CPovObject* object) const {
+    for (CPovObject* o = document_.Objects; o; o = o->NextSibling)
+        if (o == object)
+            return o;
+    return nullptr;
+}
+
+void COrvantaView::DrawPicture(IDeviceContext& dc, const CPovObject* leftOut) {
     double sx = GetHorzOrigin();
     double sy = GetVertOrigin();
     const int width = clientWidth_;
@@ -47,7 +71,7 @@ void COrvantaView::OnDraw(IDeviceContext& dc) {
                 __builtin_prefetch(reinterpret_cast<const char*>(after) + 64);
             }
         }
-        if (camera && IsLightKind(o->GetType()))
+        if ((camera && IsLightKind(o->GetType())) || o == leftOut)
             continue;
         o->Draw(*this, &dc, sx, sy, width, height, Zoom);
     }

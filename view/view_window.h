@@ -13,6 +13,9 @@ class IViewWindow {
     // The picture is out of date: erase the window and draw it again (the wire-frame views
     // through COrvantaView::OnDraw, the OpenGL camera view through RenderCamera).
     virtual void Redraw() {}
+    // Only the tree of the view's selected object changed (a drag step); a window that keeps
+    // the rest of its picture draws that tree again over it.
+    virtual void RedrawLive() { Redraw(); }
     // the system colour of window text, 0x00BBGGRR
     virtual uint32_t SystemTextColor() const { return 0x000000; }
     // The modal "Auflösung" dialog, started with the current zoom and validated to 1 ... 100;

@@ -1,7 +1,5 @@
 #include "model/groups/pov_csg.h"
 
-#include <GL/gl.h>
-
 #include "model/field_sink.h"
 #include "model/name_counters.h"
 #include "model/scene_host.h"
@@ -70,22 +68,27 @@ void CPovCSG::ProjectForCamera(const Vector& translation, const Vector& rotation
     ProjectionStale = 0;
 }
 
+void CPovCSG::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    if (!IsPresent())
+        return;
+    const SolidTransform transform = parent * GlTransform();
+    for (const CPovObject* c = FirstChild; c; c = c->NextSibling)
+        c->DescribeSolid(preview, transform);
+}
+
 void CPovCSG::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
                    int height, double zoom) {
     if (!IsPresent())
         return;
-    const bool gl = view.GetUseOpenGL();
-    if (gl) {
-        glPushMatrix();
-        GlApplyTransform();
+    if (view.GetUseOpenGL()) {
+        DrawSolidNow(view);
+        return;
     }
     for (CPovObject* c = FirstChild; c; c = c->NextSibling) {
         if (Selected)
             c->Selected = 1;
         c->Draw(view, dc, originX, originY, width, height, zoom);
     }
-    if (gl)
-        glPopMatrix();
 }
 
 void CPovCSG::Select(IViewPort& view) {

@@ -19,8 +19,10 @@ class CPovCSG : public CPovObject {
     void SetNameCounter(long value) override;
     long GetNameCounter() const override;
 
-    // Draws the children, inside the group's transform in OpenGL; a selected group draws them
-    // selected. The group draws no outline or frame of its own.
+    // the children's previews inside the group's transform
+    void DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const override;
+    // Draws the children; a selected group draws them selected. The group draws no outline or
+    // frame of its own.
     void Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
               int height, double zoom) override;
     void Select(IViewPort& view) override;

@@ -7,6 +7,7 @@
 
 #include "model/object_kinds.h"
 #include "model/pov_object.h"
+#include "model/solid_painter.h"
 #include "platform/view_port.h"
 
 namespace lights {
@@ -85,6 +86,14 @@ unsigned NextGlLight(IViewPort& view) {
     if (count < 0 || count > 7)
         return 0;
     return GL_LIGHT0 + static_cast<unsigned>(count);
+}
+
+void SetUpGlLight(const CPovObject& light, IViewPort& view) {
+    SolidLight description;
+    if (!light.DescribeLight(description))
+        return;
+    if (const unsigned number = NextGlLight(view))
+        SolidPainter::ApplyLight(description, number);
 }
 
 }  // namespace lights

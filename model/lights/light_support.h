@@ -49,4 +49,8 @@ void WriteLightHead(SceneText& out, const CPovObject& light, uint32_t color);
 // light count while that is 0..7, else 0 (nothing to set up). Counts the light either way.
 unsigned NextGlLight(IViewPort& view);
 
+// Draw of a light source in the OpenGL camera view: a present light sets up the next OpenGL
+// light as it describes it; a deleted one neither lights the scene nor takes a number.
+void SetUpGlLight(const CPovObject& light, IViewPort& view);
+
 }  // namespace lights

@@ -87,16 +87,18 @@ void CPovCamera::Draw(IViewPort& view, IDeviceContext* dc, double originX, doubl
                       int width, int height, double zoom) {
     if (view.GetUseOpenGL() || view.GetViewKind() == kCameraView)
         return;
-    DrawWire(view, dc, originX, originY, width, height, zoom,
-             [](IDeviceContext& d, const std::vector<PixelPoint>& p) {
-                 DrawIndexed(d, p, {0, 1, 2, 3, 0});
-                 DrawIndexed(d, p, {4, 5, 6, 7, 4});
-                 DrawIndexed(d, p, {0, 1, 5, 4, 0});
-                 DrawIndexed(d, p, {3, 2, 6, 7, 3});
-                 DrawIndexed(d, p, {1, 2, 6, 5, 1});
-                 DrawIndexed(d, p, {0, 3, 7, 4, 0});
-             });
-    CPovObject::Draw(view, dc, originX, originY, width, height, zoom);  // the look-at point
+    const bool drawn = DrawWire(view, dc, originX, originY, width, height, zoom,
+                                [](IDeviceContext& d, const std::vector<PixelPoint>& p) {
+                                    DrawIndexed(d, p, {0, 1, 2, 3, 0});
+                                    DrawIndexed(d, p, {4, 5, 6, 7, 4});
+                                    DrawIndexed(d, p, {0, 1, 5, 4, 0});
+                                    DrawIndexed(d, p, {3, 2, 6, 7, 3});
+                                    DrawIndexed(d, p, {1, 2, 6, 5, 1});
+                                    DrawIndexed(d, p, {0, 3, 7, 4, 0});
+                                });
+    // a culled owner leaves its look-at point out too, so no line leads out of the view
+    if (drawn)
+        CPovObject::Draw(view, dc, originX, originY, width, height, zoom);
 }
 
 int CPovCamera::WriteScene(SceneText& out) {

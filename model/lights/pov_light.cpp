@@ -1,7 +1,5 @@
 #include "model/lights/pov_light.h"
 
-#include <GL/gl.h>
-
 #include "model/field_sink.h"
 #include "model/lights/light_support.h"
 #include "model/name_counters.h"
@@ -35,27 +33,25 @@ void CPovLight::UpdateGeometry() {
     BoundOutline();
 }
 
+bool CPovLight::DescribeLight(SolidLight& light) const {
+    if (!IsPresent())
+        return false;
+    const Vector& t = Translation();
+    light.position = {static_cast<float>(-t.X), static_cast<float>(t.Y), static_cast<float>(t.Z),
+                      1.0f};
+    light.diffuse = {static_cast<float>(lights::ColorChannel(LightColor, 0)),
+                     static_cast<float>(lights::ColorChannel(LightColor, 1)),
+                     static_cast<float>(lights::ColorChannel(LightColor, 2)), 1.0f};
+    light.specular = {1.0f, 1.0f, 1.0f, 1.0f};
+    light.twoSided = true;
+    light.spotExponent = true;
+    return true;
+}
+
 void CPovLight::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
                      int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        // a deleted light must not light the scene, nor take a light number
-        if (!IsPresent())
-            return;
-        const unsigned light = lights::NextGlLight(view);
-        if (!light)
-            return;
-        const Vector& t = Translation();
-        const float position[4] = {static_cast<float>(-t.X), static_cast<float>(t.Y),
-                                   static_cast<float>(t.Z), 1.0f};
-        const float diffuse[4] = {static_cast<float>(lights::ColorChannel(LightColor, 0)),
-                                  static_cast<float>(lights::ColorChannel(LightColor, 1)),
-                                  static_cast<float>(lights::ColorChannel(LightColor, 2)), 1.0f};
-        const float specular[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-        glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 1);
-        glLightfv(light, GL_POSITION, position);
-        glLightfv(light, GL_DIFFUSE, diffuse);
-        glLightfv(light, GL_SPECULAR, specular);
-        glLighti(light, GL_SPOT_EXPONENT, 1);
+        lights::SetUpGlLight(*this, view);
         return;
     }
     DrawWire(view, dc, originX, originY, width, height, zoom,

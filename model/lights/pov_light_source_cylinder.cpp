@@ -1,7 +1,5 @@
 #include "model/lights/pov_light_source_cylinder.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 #include "model/field_sink.h"
@@ -49,35 +47,36 @@ void CPovLightSourceCylinder::UpdateGeometry() {
     BoundOutline();
 }
 
+bool CPovLightSourceCylinder::DescribeLight(SolidLight& light) const {
+    if (!IsPresent())
+        return false;
+    const Vector& t = Translation();
+    // w = 0: a directional light
+    light.position = {static_cast<float>(-t.X), static_cast<float>(t.Y), static_cast<float>(t.Z),
+                      0.0f};
+    light.diffuse = {1.0f, 1.0f, 1.0f, 1.0f};
+    light.specular = {1.0f, 1.0f, 1.0f, 1.0f};
+    return true;
+}
+
 void CPovLightSourceCylinder::Draw(IViewPort& view, IDeviceContext* dc, double originX,
                                    double originY, int width, int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        // a deleted light must not light the scene, nor take a light number
-        if (!IsPresent())
-            return;
-        const unsigned light = lights::NextGlLight(view);
-        if (!light)
-            return;
-        const Vector& t = Translation();
-        // w = 0: a directional light
-        const float position[4] = {static_cast<float>(-t.X), static_cast<float>(t.Y),
-                                   static_cast<float>(t.Z), 0.0f};
-        const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-        glLightfv(light, GL_POSITION, position);
-        glLightfv(light, GL_DIFFUSE, white);
-        glLightfv(light, GL_SPECULAR, white);
+        lights::SetUpGlLight(*this, view);
         return;
     }
-    DrawWire(view, dc, originX, originY, width, height, zoom,
-             [](IDeviceContext& d, const std::vector<PixelPoint>& p) {
-                 for (size_t base = 0; base < 48; base += 24) {
-                     DrawClosedRun(d, p, base, 12);
-                     DrawClosedRun(d, p, base + 12, 12);
-                     for (size_t k = 0; k < 12; ++k)
-                         DrawIndexed(d, p, {base + k, base + 12 + k});
-                 }
-             });
-    CPovObject::Draw(view, dc, originX, originY, width, height, zoom);  // the look-at point
+    const bool drawn = DrawWire(view, dc, originX, originY, width, height, zoom,
+                                [](IDeviceContext& d, const std::vector<PixelPoint>& p) {
+                                    for (size_t base = 0; base < 48; base += 24) {
+                                        DrawClosedRun(d, p, base, 12);
+                                        DrawClosedRun(d, p, base + 12, 12);
+                                        for (size_t k = 0; k < 12; ++k)
+                                            DrawIndexed(d, p, {base + k, base + 12 + k});
+                                    }
+                                });
+    // a culled owner leaves its look-at point out too, so no line leads out of the view
+    if (drawn)
+        CPovObject::Draw(view, dc, originX, originY, width, height, zoom);
 }
 
 int CPovLightSourceCylinder::WriteScene(SceneText& out) {

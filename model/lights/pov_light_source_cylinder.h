@@ -19,6 +19,7 @@ class CPovLightSourceCylinder : public CPovObject {
     long GetNameCounter() const override;
 
     void UpdateGeometry() override;
+    bool DescribeLight(SolidLight& light) const override;
     void Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;

@@ -1,7 +1,5 @@
 #include "model/lights/pov_light_source_spot.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 #include "model/field_sink.h"
@@ -48,45 +46,46 @@ void CPovLightSourceSpot::UpdateGeometry() {
     BoundOutline();
 }
 
+bool CPovLightSourceSpot::DescribeLight(SolidLight& light) const {
+    if (!IsPresent())
+        return false;
+    const Vector& t = Translation();
+    const CPovObject* lookAt = lights::FindLookAt(*this);
+    const Vector a = lookAt ? lookAt->Translation() : Vector();
+    light.position = {static_cast<float>(-t.X), static_cast<float>(t.Y), static_cast<float>(t.Z),
+                      1.0f};
+    light.diffuse = {1.0f, 1.0f, 1.0f, 1.0f};
+    light.specular = {static_cast<float>(lights::ColorChannel(LightColor, 0)),
+                      static_cast<float>(lights::ColorChannel(LightColor, 1)),
+                      static_cast<float>(lights::ColorChannel(LightColor, 2)), 1.0f};
+    light.twoSided = true;
+    // towards the look-at point, x mirrored
+    light.spot = true;
+    light.direction = {static_cast<float>(t.X - a.X), static_cast<float>(a.Y - t.Y),
+                       static_cast<float>(a.Z - t.Z)};
+    light.cutoff = static_cast<float>(Falloff);
+    return true;
+}
+
 void CPovLightSourceSpot::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY,
                                int width, int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        // a deleted light must not light the scene, nor take a light number
-        if (!IsPresent())
-            return;
-        const unsigned light = lights::NextGlLight(view);
-        if (!light)
-            return;
-        const Vector& t = Translation();
-        const CPovObject* lookAt = lights::FindLookAt(*this);
-        const Vector a = lookAt ? lookAt->Translation() : Vector();
-        const float position[4] = {static_cast<float>(-t.X), static_cast<float>(t.Y),
-                                   static_cast<float>(t.Z), 1.0f};
-        const float diffuse[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-        const float specular[4] = {static_cast<float>(lights::ColorChannel(LightColor, 0)),
-                                   static_cast<float>(lights::ColorChannel(LightColor, 1)),
-                                   static_cast<float>(lights::ColorChannel(LightColor, 2)), 1.0f};
-        // towards the look-at point, x mirrored
-        const float direction[3] = {static_cast<float>(t.X - a.X), static_cast<float>(a.Y - t.Y),
-                                    static_cast<float>(a.Z - t.Z)};
-        glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 1);
-        glLightfv(light, GL_POSITION, position);
-        glLightfv(light, GL_DIFFUSE, diffuse);
-        glLightfv(light, GL_SPECULAR, specular);
-        glLightfv(light, GL_SPOT_DIRECTION, direction);
-        glLightf(light, GL_SPOT_CUTOFF, static_cast<float>(Falloff));
+        lights::SetUpGlLight(*this, view);
         return;
     }
-    DrawWire(view, dc, originX, originY, width, height, zoom,
-             [](IDeviceContext& d, const std::vector<PixelPoint>& p) {
-                 for (size_t cone = 0; cone < 26; cone += 13) {
-                     DrawClosedRun(d, p, cone, 12);
-                     const size_t apex = cone + 12;
-                     for (size_t k = 0; k < 6; ++k)
-                         DrawIndexed(d, p, {cone + 2 * k, cone + 2 * k + 1, apex, cone + 2 * k});
-                 }
-             });
-    CPovObject::Draw(view, dc, originX, originY, width, height, zoom);  // the look-at point
+    const bool drawn = DrawWire(
+        view, dc, originX, originY, width, height, zoom,
+        [](IDeviceContext& d, const std::vector<PixelPoint>& p) {
+            for (size_t cone = 0; cone < 26; cone += 13) {
+                DrawClosedRun(d, p, cone, 12);
+                const size_t apex = cone + 12;
+                for (size_t k = 0; k < 6; ++k)
+                    DrawIndexed(d, p, {cone + 2 * k, cone + 2 * k + 1, apex, cone + 2 * k});
+            }
+        });
+    // a culled owner leaves its look-at point out too, so no line leads out of the view
+    if (drawn)
+        CPovObject::Draw(view, dc, originX, originY, width, height, zoom);
 }
 
 int CPovLightSourceSpot::WriteScene(SceneText& out) {

@@ -1,12 +1,11 @@
 #include "model/raw/pov_raw.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 #include <sstream>
 
 #include "model/field_sink.h"
 #include "model/name_counters.h"
+#include "model/solid_preview.h"
 #include "model/text_format.h"
 #include "platform/view_port.h"
 
@@ -42,28 +41,9 @@ void CPovRaw::Draw(IViewPort& view, IDeviceContext* dc, double originX, double o
         return;
     }
     if (view.GetUseOpenGL()) {
-        if (!IsPresent()) {
-            return;
+        if (IsPresent()) {
+            DrawSolidNow(view);
         }
-        // the bounding box as lines: the modeller does not know the shape inside it
-        ApplyMaterial();
-        glPushMatrix();
-        GlApplyTransform();
-        const float x[2] = {static_cast<float>(BoundsMin.X), static_cast<float>(BoundsMax.X)};
-        const float y[2] = {static_cast<float>(BoundsMin.Y), static_cast<float>(BoundsMax.Y)};
-        const float z[2] = {static_cast<float>(BoundsMin.Z), static_cast<float>(BoundsMax.Z)};
-        glBegin(GL_LINES);
-        for (int i = 0; i < 4; ++i) {
-            const int a = i & 1, b = (i >> 1) & 1;
-            glVertex3f(x[0], y[a], z[b]);
-            glVertex3f(x[1], y[a], z[b]);
-            glVertex3f(x[a], y[0], z[b]);
-            glVertex3f(x[a], y[1], z[b]);
-            glVertex3f(x[a], y[b], z[0]);
-            glVertex3f(x[a], y[b], z[1]);
-        }
-        glEnd();
-        glPopMatrix();
         return;
     }
     DrawWire(view, dc, originX, originY, width, height, zoom,
@@ -75,6 +55,20 @@ void CPovRaw::Draw(IViewPort& view, IDeviceContext* dc, double originX, double o
                  DrawIndexed(d, p, {2, 6});
                  DrawIndexed(d, p, {3, 7});
              });
+}
+
+void CPovRaw::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    if (!IsPresent() || !Movable || !HasBounds) {
+        return;
+    }
+    // the modeller does not know the shape inside: its bounding box stands for it (x mirrored
+    // in OpenGL's coordinates)
+    const Point3& a = BoundsMin;
+    const Point3& b = BoundsMax;
+    const SolidTransform box =
+        SolidTransform::Translation(-(a.X + b.X) / 2, (a.Y + b.Y) / 2, (a.Z + b.Z) / 2) *
+        SolidTransform::Scaling(b.X - a.X, b.Y - a.Y, b.Z - a.Z);
+    preview.Add(SolidShape::Box, parent * GlTransform() * box, SolidColour());
 }
 
 void CPovRaw::MoveBy(double dx, double dy, const IViewPort& view) {

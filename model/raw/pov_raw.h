@@ -38,6 +38,7 @@ class CPovRaw : public CPovObject {
     void UpdateGeometry() override;
     void Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
               int height, double zoom) override;
+    void DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const override;
     void MoveBy(double dx, double dy, const IViewPort& view) override;
     void ResizeBy(double, double, const IViewPort&) override {}
     int WriteScene(SceneText& out) override;

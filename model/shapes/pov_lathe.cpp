@@ -1,7 +1,5 @@
 #include "model/shapes/pov_lathe.h"
 
-#include <GL/gl.h>
-
 #include <cmath>
 
 #include "model/field_sink.h"
@@ -61,47 +59,24 @@ void CPovLathe::UpdateGeometry() {
     PlaceOutline();
 }
 
-void CPovLathe::DrawSolid() const {
+void CPovLathe::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
     const int n = UsedPointCount();
-    const double step = std::acos(-1.0) / 6.0;
-    for (int i = 0; i + 1 < n; ++i) {
-        const ShapePoint a = Points[i], b = Points[i + 1];
-        const double dr = b.X - a.X, dy = b.Y - a.Y;
-        const double length = std::hypot(dr, dy);
-        if (length <= 0.0)
-            continue;
-        // the band's normal in the profile plane, to the right of the profile's direction
-        const double nr = dy / length, ny = -dr / length;
-        glBegin(GL_TRIANGLES);
-        for (int k = 0; k < 12; ++k) {
-            const double t0 = k * step, t1 = (k + 1) * step;
-            const double s0 = std::sin(t0), c0 = std::cos(t0), s1 = std::sin(t1), c1 = std::cos(t1);
-            // x is mirrored for OpenGL, as everywhere
-            auto vertex = [&](const ShapePoint& p, double s, double c) {
-                glNormal3d(-nr * s, ny, nr * c);
-                glVertex3d(-p.X * s, p.Y, p.X * c);
-            };
-            vertex(a, s0, c0);
-            vertex(a, s1, c1);
-            vertex(b, s1, c1);
-            vertex(a, s0, c0);
-            vertex(b, s1, c1);
-            vertex(b, s0, c0);
-        }
-        glEnd();
+    if (!IsPresent() || n < 2)
+        return;
+    float numbers[2 * kMaxShapePoints];
+    for (int i = 0; i < n; ++i) {
+        numbers[2 * i] = static_cast<float>(Points[i].X);
+        numbers[2 * i + 1] = static_cast<float>(Points[i].Y);
     }
+    preview.AddNumbers(SolidShape::Lathe, parent * GlTransform(), SolidColour(), numbers,
+                       static_cast<uint32_t>(2 * n));
 }
 
 void CPovLathe::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
                      int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        if (!IsPresent())
-            return;
-        ApplyMaterial();
-        glPushMatrix();
-        GlApplyTransform();
-        DrawSolid();
-        glPopMatrix();
+        if (IsPresent())
+            DrawSolidNow(view);
         return;
     }
     DrawWire(view, dc, originX, originY, width, height, zoom,

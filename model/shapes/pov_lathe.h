@@ -19,6 +19,7 @@ class CPovLathe : public CPovObject {
     long GetNameCounter() const override;
 
     void UpdateGeometry() override;
+    void DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const override;
     void Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;
@@ -39,7 +40,4 @@ class CPovLathe : public CPovObject {
     std::string SplineType = "linear_spline";
     int PointCount = 5;
     ShapePoint Points[kMaxShapePoints];
-
-  private:
-    void DrawSolid() const;
 };

@@ -1,7 +1,5 @@
 #include "model/shapes/pov_polygon.h"
 
-#include <GL/gl.h>
-
 #include "model/field_sink.h"
 #include "model/name_counters.h"
 #include "platform/view_port.h"
@@ -119,27 +117,38 @@ void CPovPolygon::UpdateTriangleGeometry() {
     PlaceOutline();
 }
 
-void CPovPolygon::DrawFaces() const {
+void CPovPolygon::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
     const int n = UsedPointCount();
-    if (n < 3)
+    if (!IsPresent() || n < 3)
         return;
-    glBegin(GL_POLYGON);
-    glNormal3d(0.0, 0.0, -1.0);
-    for (int i = 0; i < n; ++i)
-        glVertex3d(-Points[i].X, Points[i].Y, 0.0);
-    glEnd();
+    float numbers[2 * kMaxShapePoints];
+    for (int i = 0; i < n; ++i) {
+        numbers[2 * i] = static_cast<float>(Points[i].X);
+        numbers[2 * i + 1] = static_cast<float>(Points[i].Y);
+    }
+    preview.AddNumbers(SolidShape::Polygon, parent * GlTransform(), SolidColour(), numbers,
+                       static_cast<uint32_t>(2 * n));
+}
+
+void CPovPolygon::DescribeTriangle(SolidPreview& preview, const SolidTransform& parent) const {
+    if (!IsPresent())
+        return;
+    // both triangle kinds are lit by the normals stored at their corners
+    float numbers[18];
+    for (int c = 0; c < 3; ++c) {
+        const Vector p = TriangleCorner(c), n = TriangleNormal(c);
+        const double values[6] = {p.X, p.Y, p.Z, n.X, n.Y, n.Z};
+        for (int k = 0; k < 6; ++k)
+            numbers[6 * c + k] = static_cast<float>(values[k]);
+    }
+    preview.AddNumbers(SolidShape::Triangle, parent * GlTransform(), SolidColour(), numbers, 18);
 }
 
 void CPovPolygon::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY,
                        int width, int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        if (!IsPresent())
-            return;
-        ApplyMaterial();
-        glPushMatrix();
-        GlApplyTransform();
-        DrawFaces();
-        glPopMatrix();
+        if (IsPresent())
+            DrawSolidNow(view);
         return;
     }
     DrawWire(view, dc, originX, originY, width, height, zoom,

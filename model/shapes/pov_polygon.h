@@ -18,6 +18,7 @@ class CPovPolygon : public CPovObject {
     long GetNameCounter() const override;
 
     void UpdateGeometry() override;
+    void DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const override;
     void Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;
@@ -47,8 +48,8 @@ class CPovPolygon : public CPovObject {
     ShapePoint Points[kMaxShapePoints];
 
   protected:
-    // The faces of the solid preview, in object coordinates already transformed.
-    virtual void DrawFaces() const;
+    // the solid preview of the triangle kinds: the corners with their stored normals
+    void DescribeTriangle(SolidPreview& preview, const SolidTransform& parent) const;
     // corners, then the first corner again
     void UpdateTriangleGeometry();
 

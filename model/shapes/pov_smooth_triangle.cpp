@@ -1,7 +1,5 @@
 #include "model/shapes/pov_smooth_triangle.h"
 
-#include <GL/gl.h>
-
 #include "model/name_counters.h"
 #include "resources/string_table.h"
 
@@ -24,14 +22,8 @@ void CPovSmoothTriangle::UpdateGeometry() {
     UpdateTriangleGeometry();
 }
 
-void CPovSmoothTriangle::DrawFaces() const {
-    glBegin(GL_POLYGON);
-    for (int c = 0; c < 3; ++c) {
-        const Vector n = TriangleNormal(c), p = TriangleCorner(c);
-        glNormal3d(-n.X, n.Y, n.Z);
-        glVertex3d(-p.X, p.Y, p.Z);
-    }
-    glEnd();
+void CPovSmoothTriangle::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    DescribeTriangle(preview, parent);
 }
 
 int CPovSmoothTriangle::WriteScene(SceneText& out) {

@@ -14,10 +14,8 @@ class CPovSmoothTriangle : public CPovPolygon {
     long GetNameCounter() const override;
 
     void UpdateGeometry() override;
+    void DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
     CPovObject* NewOfKind() const override { return new CPovSmoothTriangle(); }
-
-  protected:
-    void DrawFaces() const override;
 };

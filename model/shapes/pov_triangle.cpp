@@ -1,9 +1,5 @@
 #include "model/shapes/pov_triangle.h"
 
-#include <GL/gl.h>
-
-#include <cmath>
-
 #include "model/name_counters.h"
 #include "resources/string_table.h"
 
@@ -26,17 +22,8 @@ void CPovTriangle::UpdateGeometry() {
     UpdateTriangleGeometry();
 }
 
-void CPovTriangle::DrawFaces() const {
-    const Vector a = TriangleCorner(0), b = TriangleCorner(1), c = TriangleCorner(2);
-    const Vector u(b.X - a.X, b.Y - a.Y, b.Z - a.Z), v(c.X - a.X, c.Y - a.Y, c.Z - a.Z);
-    Vector n(u.Y * v.Z - u.Z * v.Y, u.Z * v.X - u.X * v.Z, u.X * v.Y - u.Y * v.X);
-    const double length = std::sqrt(Vector::Dot(n, n));
-    n = length > 0.0 ? Vector(n.X / length, n.Y / length, n.Z / length) : Vector(0, 0, -1);
-    glBegin(GL_POLYGON);
-    glNormal3d(-n.X, n.Y, n.Z);
-    for (const Vector& p : {a, b, c})
-        glVertex3d(-p.X, p.Y, p.Z);
-    glEnd();
+void CPovTriangle::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    DescribeTriangle(preview, parent);
 }
 
 int CPovTriangle::WriteScene(SceneText& out) {

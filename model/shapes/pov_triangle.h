@@ -14,11 +14,8 @@ class CPovTriangle : public CPovPolygon {
     long GetNameCounter() const override;
 
     void UpdateGeometry() override;
+    void DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const override;
     int WriteScene(SceneText& out) override;
     int EditProperties() override;
     CPovObject* NewOfKind() const override { return new CPovTriangle(); }
-
-  protected:
-    // lit with the normal of its plane: the table's normals belong to smooth triangles
-    void DrawFaces() const override;
 };

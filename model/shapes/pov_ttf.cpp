@@ -1,6 +1,5 @@
 #include "model/shapes/pov_ttf.h"
 
-#include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <array>
@@ -35,21 +34,30 @@ void ShowFontError(int code) {
 
 using Vertex = std::array<GLdouble, 3>;
 
+// What the tessellator delivers for one face: independent triangles (an edge-flag callback
+// makes it send no fans or strips), each vertex with the face's normal.
 struct TessData {
     // points made where contours cross; their addresses must stay put until the polygon ends
     std::deque<Vertex> made;
+    std::vector<float> triangles;
+    float normalZ = 0.0f;
 };
 
-void GLAPIENTRY TessBegin(GLenum type) {
-    glBegin(type);
+void GLAPIENTRY TessBegin(GLenum, void*) {}
+void GLAPIENTRY TessEnd(void*) {}
+void GLAPIENTRY TessEdgeFlag(GLboolean, void*) {}
+void GLAPIENTRY TessVertex(void* vertex, void* data) {
+    auto* tess = static_cast<TessData*>(data);
+    const auto* v = static_cast<const GLdouble*>(vertex);
+    const float values[6] = {static_cast<float>(v[0]),
+                             static_cast<float>(v[1]),
+                             static_cast<float>(v[2]),
+                             0.0f,
+                             0.0f,
+                             tess->normalZ};
+    tess->triangles.insert(tess->triangles.end(), values, values + 6);
 }
-void GLAPIENTRY TessEnd() {
-    glEnd();
-}
-void GLAPIENTRY TessVertex(void* vertex) {
-    glVertex3dv(static_cast<const GLdouble*>(vertex));
-}
-void GLAPIENTRY TessError(GLenum) {}
+void GLAPIENTRY TessError(GLenum, void*) {}
 void GLAPIENTRY TessCombine(GLdouble coords[3], void* [4], GLfloat[4], void** out, void* data) {
     auto* tess = static_cast<TessData*>(data);
     tess->made.push_back({coords[0], coords[1], coords[2]});
@@ -115,8 +123,10 @@ std::string CPovTTF::FontFileForScene(std::string_view file) {
     return out;
 }
 
-void CPovTTF::SetText(std::string_view text) {
-    Text = TextForScene(text);
+bool CPovTTF::SetText(std::string_view text) {
+    const bool whole = text.size() <= kMaxTextLength;
+    Text = TextForScene(text.substr(0, kMaxTextLength));
+    return whole;
 }
 
 std::string CPovTTF::SceneFolder() const {
@@ -165,6 +175,7 @@ void CPovTTF::UpdateGeometry() {
     if (GlyphOutline.empty() && !FontFile.empty() && AttemptKey() != lastAttempt_)
         LoadOutline(true);
     ResetGeometry();
+    solidMesh_.reset();
     Outline.reserve(2 * GlyphOutline.size());
     for (const GlyphPoint& g : GlyphOutline) {
         Outline.emplace_back(g.X, g.Y, 0.0);
@@ -173,10 +184,11 @@ void CPovTTF::UpdateGeometry() {
     PlaceOutline();
 }
 
-void CPovTTF::DrawSolid() const {
+std::shared_ptr<const SolidMesh> CPovTTF::BuildSolidMesh() const {
+    auto mesh = std::make_shared<SolidMesh>();
     const size_t n = GlyphOutline.size();
     if (n == 0)
-        return;
+        return mesh;
     // the depth follows Thickness, as POV-Ray extrudes the text
     const double depth = Thickness;
 
@@ -188,12 +200,12 @@ void CPovTTF::DrawSolid() const {
         contours.back().second = i + 1;
     }
 
-    GLUtesselator* tess = gluNewTess();
-    if (tess) {
-        gluTessCallback(tess, GLU_TESS_BEGIN, Callback(TessBegin));
-        gluTessCallback(tess, GLU_TESS_END, Callback(TessEnd));
-        gluTessCallback(tess, GLU_TESS_VERTEX, Callback(TessVertex));
-        gluTessCallback(tess, GLU_TESS_ERROR, Callback(TessError));
+    if (GLUtesselator* tess = gluNewTess()) {
+        gluTessCallback(tess, GLU_TESS_BEGIN_DATA, Callback(TessBegin));
+        gluTessCallback(tess, GLU_TESS_END_DATA, Callback(TessEnd));
+        gluTessCallback(tess, GLU_TESS_EDGE_FLAG_DATA, Callback(TessEdgeFlag));
+        gluTessCallback(tess, GLU_TESS_VERTEX_DATA, Callback(TessVertex));
+        gluTessCallback(tess, GLU_TESS_ERROR_DATA, Callback(TessError));
         gluTessCallback(tess, GLU_TESS_COMBINE_DATA, Callback(TessCombine));
         gluTessProperty(tess, GLU_TESS_WINDING_RULE, GLU_TESS_WINDING_ODD);
         std::vector<Vertex> vertices(n);
@@ -203,7 +215,7 @@ void CPovTTF::DrawSolid() const {
             for (size_t i = 0; i < n; ++i)
                 vertices[i] = {-GlyphOutline[i].X, GlyphOutline[i].Y, z};
             TessData data;
-            glNormal3d(0.0, 0.0, facing);
+            data.normalZ = static_cast<float>(facing);
             gluTessNormal(tess, 0.0, 0.0, facing);
             gluTessBeginPolygon(tess, &data);
             for (const auto& [first, end] : contours) {
@@ -213,12 +225,14 @@ void CPovTTF::DrawSolid() const {
                 gluTessEndContour(tess);
             }
             gluTessEndPolygon(tess);
+            mesh->Add(SolidMesh::Mode::Triangles, data.triangles.data(),
+                      static_cast<uint32_t>(data.triangles.size() / 6));
         }
         gluDeleteTess(tess);
     }
 
     // side walls: the filled area lies to the right of each contour, so outwards is left
-    glBegin(GL_QUADS);
+    std::vector<float> walls;
     for (const auto& [first, end] : contours) {
         for (size_t i = first; i < end; ++i) {
             const GlyphPoint& p = GlyphOutline[i];
@@ -227,29 +241,41 @@ void CPovTTF::DrawSolid() const {
             const double length = std::hypot(dx, dy);
             if (length <= 0.0)
                 continue;
-            glNormal3d(dy / length, dx / length, 0.0);  // (-dy, dx) with x mirrored
-            glVertex3d(-p.X, p.Y, 0.0);
-            glVertex3d(-q.X, q.Y, 0.0);
-            glVertex3d(-q.X, q.Y, depth);
-            glVertex3d(-p.X, p.Y, depth);
+            // the normal (-dy, dx) with x mirrored
+            const auto nx = static_cast<float>(dy / length), ny = static_cast<float>(dx / length);
+            for (const auto& [x, y, z] :
+                 {std::array<double, 3>{-p.X, p.Y, 0.0}, std::array<double, 3>{-q.X, q.Y, 0.0},
+                  std::array<double, 3>{-q.X, q.Y, depth},
+                  std::array<double, 3>{-p.X, p.Y, depth}}) {
+                const float values[6] = {static_cast<float>(x),
+                                         static_cast<float>(y),
+                                         static_cast<float>(z),
+                                         nx,
+                                         ny,
+                                         0.0f};
+                walls.insert(walls.end(), values, values + 6);
+            }
         }
     }
-    glEnd();
+    mesh->Add(SolidMesh::Mode::Quads, walls.data(), static_cast<uint32_t>(walls.size() / 6));
+    return mesh;
+}
+
+void CPovTTF::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    if (!IsPresent() || FontFile.size() <= 3)
+        return;
+    // the faces are tessellated once per outline, not for every picture
+    if (!solidMesh_)
+        solidMesh_ = BuildSolidMesh();
+    preview.AddMesh(parent * GlTransform() * SolidTransform::Scaling(FontScale, FontScale, 1.0),
+                    SolidColour(), solidMesh_);
 }
 
 void CPovTTF::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
                    int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        if (!IsPresent() || FontFile.size() <= 3)
-            return;
-        glPushAttrib(GL_ALL_ATTRIB_BITS);
-        ApplyMaterial();
-        glPushMatrix();
-        GlApplyTransform();
-        glScaled(FontScale, FontScale, 1.0);
-        DrawSolid();
-        glPopMatrix();
-        glPopAttrib();
+        if (IsPresent())
+            DrawSolidNow(view);
         return;
     }
     DrawWire(view, dc, originX, originY, width, height, zoom,

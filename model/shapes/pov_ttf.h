@@ -1,6 +1,7 @@
 // Extruded 3-D text from a TrueType font file.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,7 @@ class CPovTTF : public CPovObject {
 
     // Nothing while the sheet is open. Loads the outline first when there is none yet.
     void UpdateGeometry() override;
+    void DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const override;
     void Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
               int height, double zoom) override;
     int WriteScene(SceneText& out) override;
@@ -42,9 +44,13 @@ class CPovTTF : public CPovObject {
     // backslash before a quote as part of the string. A font file name with a double quote,
     // a line break or a trailing backslash is refused (false, nothing changes).
     bool SetFontFile(std::string_view file);
+    // The longest text an object keeps: far more than a title or a label needs, and its
+    // outline (some hundred points a character) stays small.
+    static constexpr size_t kMaxTextLength = 1000;
     // In a text POV-Ray also reads every backslash as the start of an escape: a double quote
-    // becomes an apostrophe, a backslash a slash, a line break a blank.
-    void SetText(std::string_view text);
+    // becomes an apostrophe, a backslash a slash, a line break a blank. A text longer than
+    // kMaxTextLength is cut there; false when it was.
+    bool SetText(std::string_view text);
     static bool IsUsableFontFile(std::string_view file);
     static std::string TextForScene(std::string_view text);
     static std::string FontFileForScene(std::string_view file);
@@ -62,10 +68,13 @@ class CPovTTF : public CPovObject {
     std::vector<GlyphPoint> GlyphOutline;
 
   private:
-    void DrawSolid() const;
+    // the extruded text: both faces tessellated, and the side walls
+    std::shared_ptr<const SolidMesh> BuildSolidMesh() const;
     std::string SceneFolder() const;
     std::string AttemptKey() const;
     // font, text and spacing of the last load: UpdateGeometry does not try the same again (a
     // missing font would otherwise show its message at every move)
     std::string lastAttempt_;
+    // the solid preview's mesh, made when first shown and dropped by UpdateGeometry
+    mutable std::shared_ptr<const SolidMesh> solidMesh_;
 };

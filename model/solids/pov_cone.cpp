@@ -1,9 +1,6 @@
 #include "model/solids/pov_cone.h"
 
-#include <GL/gl.h>
-
 #include "model/name_counters.h"
-#include "model/solids/gl_quadric.h"
 #include "model/solids/ring_outline.h"
 #include "platform/view_port.h"
 #include "resources/string_table.h"
@@ -29,30 +26,16 @@ void CPovCone::UpdateGeometry() {
     PlaceOutline();
 }
 
+void CPovCone::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    if (IsPresent())
+        preview.Add(SolidShape::Cone, parent * GlTransform(), SolidColour());
+}
+
 void CPovCone::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
                     int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        if (!IsPresent())
-            return;
-        GlQuadric quadric;
-        if (!quadric.Get())
-            return;
-        ApplyMaterial();
-        glPushMatrix();
-        GlApplyTransform();
-        // side: GLU's cylinder runs along z; turned so that it opens from the apex at y = 1
-        // down to the base circle at y = 0
-        glPushMatrix();
-        glTranslatef(0, 1, 0);
-        glRotatef(-90, -1, 0, 0);
-        gluCylinder(quadric.Get(), 0.0, 1.0, 1.0, 12, view.GetWireframe() ? 2 : 12);
-        glPopMatrix();
-        // base disk, facing down
-        glPushMatrix();
-        glRotatef(-90, -1, 0, 0);
-        gluDisk(quadric.Get(), 0.0, 1.0, 10, 10);
-        glPopMatrix();
-        glPopMatrix();
+        if (IsPresent())
+            DrawSolidNow(view);
         return;
     }
     DrawWire(view, dc, originX, originY, width, height, zoom,

@@ -1,7 +1,5 @@
 #include "model/solids/pov_cubic.h"
 
-#include <GL/gl.h>
-
 #include "model/name_counters.h"
 #include "platform/view_port.h"
 #include "resources/string_table.h"
@@ -26,34 +24,16 @@ void CPovCubic::UpdateGeometry() {
     PlaceOutline();
 }
 
+void CPovCubic::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    if (IsPresent())
+        preview.Add(SolidShape::Box, parent * GlTransform(), SolidColour());
+}
+
 void CPovCubic::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
                      int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        if (!IsPresent())
-            return;
-        ApplyMaterial();
-        glPushMatrix();
-        GlApplyTransform();
-        struct Face {
-            float n[3];
-            float v[4][3];
-        };
-        static const Face faces[6] = {
-            {{0, 0, 1}, {{.5, .5, .5}, {-.5, .5, .5}, {-.5, -.5, .5}, {.5, -.5, .5}}},
-            {{0, 0, -1}, {{.5, .5, -.5}, {.5, -.5, -.5}, {-.5, -.5, -.5}, {-.5, .5, -.5}}},
-            {{-1, 0, 0}, {{-.5, .5, .5}, {-.5, .5, -.5}, {-.5, -.5, -.5}, {-.5, -.5, .5}}},
-            {{1, 0, 0}, {{.5, .5, .5}, {.5, -.5, .5}, {.5, -.5, -.5}, {.5, .5, -.5}}},
-            {{0, 1, 0}, {{-.5, .5, -.5}, {-.5, .5, .5}, {.5, .5, .5}, {.5, .5, -.5}}},
-            {{0, -1, 0}, {{-.5, -.5, -.5}, {.5, -.5, -.5}, {.5, -.5, .5}, {-.5, -.5, .5}}},
-        };
-        for (const Face& f : faces) {
-            glBegin(GL_POLYGON);
-            glNormal3fv(f.n);
-            for (const auto& v : f.v)
-                glVertex3fv(v);
-            glEnd();
-        }
-        glPopMatrix();
+        if (IsPresent())
+            DrawSolidNow(view);
         return;
     }
     DrawWire(view, dc, originX, originY, width, height, zoom,

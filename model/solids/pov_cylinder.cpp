@@ -1,10 +1,7 @@
 #include "model/solids/pov_cylinder.h"
 
-#include <GL/gl.h>
-
 #include "model/field_sink.h"
 #include "model/name_counters.h"
-#include "model/solids/gl_quadric.h"
 #include "model/solids/ring_outline.h"
 #include "platform/view_port.h"
 #include "resources/string_table.h"
@@ -31,36 +28,16 @@ void CPovCylinder::UpdateGeometry() {
     PlaceOutline();
 }
 
+void CPovCylinder::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    if (IsPresent())
+        preview.Add(SolidShape::Cylinder, parent * GlTransform(), SolidColour());
+}
+
 void CPovCylinder::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY,
                         int width, int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        if (!IsPresent())
-            return;
-        GlQuadric quadric;
-        if (!quadric.Get())
-            return;
-        ApplyMaterial();
-        glPushMatrix();
-        GlApplyTransform();
-        // side: GLU's cylinder runs along z; turned to run from y = -0.5 up to 0.5
-        glPushMatrix();
-        glTranslatef(0, -0.5f, 0);
-        glRotatef(90, -1, 0, 0);
-        gluCylinder(quadric.Get(), 1.0, 1.0, 1.0, 12, view.GetWireframe() ? 2 : 12);
-        glPopMatrix();
-        // top cap facing up
-        glPushMatrix();
-        glTranslatef(0, 0.5f, 0);
-        glRotatef(90, -1, 0, 0);
-        gluDisk(quadric.Get(), 0.0, 1.0, 10, 1);
-        glPopMatrix();
-        // bottom cap facing down
-        glPushMatrix();
-        glTranslatef(0, -0.5f, 0);
-        glRotatef(-90, -1, 0, 0);
-        gluDisk(quadric.Get(), 0.0, 1.0, 10, 1);
-        glPopMatrix();
-        glPopMatrix();
+        if (IsPresent())
+            DrawSolidNow(view);
         return;
     }
     DrawWire(view, dc, originX, originY, width, height, zoom,

@@ -1,7 +1,5 @@
 #include "model/solids/pov_plane.h"
 
-#include <GL/gl.h>
-
 #include "model/name_counters.h"
 #include "platform/view_port.h"
 #include "resources/string_table.h"
@@ -27,22 +25,16 @@ void CPovPlane::UpdateGeometry() {
     PlaceOutline();
 }
 
+void CPovPlane::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    if (IsPresent())
+        preview.Add(SolidShape::Plane, parent * GlTransform(), SolidColour());
+}
+
 void CPovPlane::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
                      int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        if (!IsPresent())
-            return;
-        ApplyMaterial();
-        glPushMatrix();
-        GlApplyTransform();
-        glBegin(GL_POLYGON);
-        glNormal3f(0, 1, 0);
-        glVertex3f(-2000, 0, -2000);
-        glVertex3f(-2000, 0, 2000);
-        glVertex3f(2000, 0, 2000);
-        glVertex3f(2000, 0, -2000);
-        glEnd();
-        glPopMatrix();
+        if (IsPresent())
+            DrawSolidNow(view);
         return;
     }
     DrawWire(view, dc, originX, originY, width, height, zoom,

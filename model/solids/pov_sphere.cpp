@@ -1,10 +1,7 @@
 #include "model/solids/pov_sphere.h"
 
-#include <GL/gl.h>
-
 #include "model/field_sink.h"
 #include "model/name_counters.h"
-#include "model/solids/gl_quadric.h"
 #include "model/solids/ring_outline.h"
 #include "platform/view_port.h"
 #include "resources/string_table.h"
@@ -36,22 +33,16 @@ void CPovSphere::UpdateGeometry() {
     PlaceOutline();
 }
 
+void CPovSphere::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    if (IsPresent())
+        preview.Add(SolidShape::Sphere, parent * GlTransform(), SolidColour());
+}
+
 void CPovSphere::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY,
                       int width, int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        if (!IsPresent())
-            return;
-        GlQuadric quadric;
-        if (!quadric.Get())
-            return;
-        ApplyMaterial();
-        glPushMatrix();
-        GlApplyTransform();
-        if (view.GetWireframe())
-            gluSphere(quadric.Get(), 1.0, 12, 6);
-        else
-            gluSphere(quadric.Get(), 1.0, 20, 20);
-        glPopMatrix();
+        if (IsPresent())
+            DrawSolidNow(view);
         return;
     }
     DrawWire(view, dc, originX, originY, width, height, zoom,

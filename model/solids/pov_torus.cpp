@@ -1,7 +1,5 @@
 #include "model/solids/pov_torus.h"
 
-#include <GL/gl.h>
-
 #include "model/name_counters.h"
 #include "model/solids/ring_outline.h"
 #include "platform/view_port.h"
@@ -30,39 +28,17 @@ void CPovTorus::UpdateGeometry() {
     PlaceOutline();
 }
 
+void CPovTorus::DescribeSolid(SolidPreview& preview, const SolidTransform& parent) const {
+    if (IsPresent())
+        preview.Add(SolidShape::Torus, parent * GlTransform(), SolidColour(),
+                    static_cast<float>(MinorRadius()));
+}
+
 void CPovTorus::Draw(IViewPort& view, IDeviceContext* dc, double originX, double originY, int width,
                      int height, double zoom) {
     if (view.GetUseOpenGL()) {
-        if (!IsPresent())
-            return;
-        ApplyMaterial();
-        glPushMatrix();
-        GlApplyTransform();
-        // the outline's 12 x 12 grid: k steps around the tube, j around the y axis
-        const double r = MinorRadius();
-        auto vertex = [r](int k, int j) {
-            k %= 12;
-            j %= 12;
-            const double ring = 1.0 + r * kRingSin[k];
-            glNormal3d(kRingSin[k] * kRingSin[j], kRingCos[k], kRingSin[k] * kRingCos[j]);
-            glVertex3d(ring * kRingSin[j], r * kRingCos[k], ring * kRingCos[j]);
-        };
-        for (int k = 0; k < 12; ++k) {
-            for (int j = 0; j < 12; ++j) {
-                // two triangles per cell, counter-clockwise seen from outside
-                glBegin(GL_POLYGON);
-                vertex(k, j);
-                vertex(k + 1, j);
-                vertex(k + 1, j + 1);
-                glEnd();
-                glBegin(GL_POLYGON);
-                vertex(k, j);
-                vertex(k + 1, j + 1);
-                vertex(k, j + 1);
-                glEnd();
-            }
-        }
-        glPopMatrix();
+        if (IsPresent())
+            DrawSolidNow(view);
         return;
     }
     DrawWire(view, dc, originX, originY, width, height, zoom,

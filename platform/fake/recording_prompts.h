@@ -19,10 +19,19 @@ class RecordingPrompts : public IPrompts {
         return threeWayAnswer;
     }
 
+    int AskChoice(const std::string& text, const std::vector<std::string>& buttons) override {
+        questions.push_back(text);
+        choiceButtons = buttons;
+        return choice < 0 ? static_cast<int>(buttons.size()) - 1 : choice;
+    }
+
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     bool answer = false;
     Answer threeWayAnswer = Answer::No;
+    // the button AskChoice answers with; -1 for the last one
+    int choice = -1;
+    std::vector<std::string> choiceButtons;
 };
 
 // Installs a RecordingPrompts for the lifetime of the guard.

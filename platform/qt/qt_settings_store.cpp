@@ -1,6 +1,8 @@
 #include "platform/qt/qt_settings_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -27,11 +29,29 @@ QString QtSettingsStore::DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/orvanta";
 }
 
+QString QtSettingsStore::SystemDefaultsFile() {
+    if (qEnvironmentVariableIsSet("ORVANTA_SYSTEM_DEFAULTS"))
+        return qEnvironmentVariable("ORVANTA_SYSTEM_DEFAULTS");
+    QStringList candidates;
+    for (const QString& dir :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation).mid(1))
+        candidates << dir + "/orvanta/defaults.ini";
+    if (QCoreApplication::instance())
+        candidates << QCoreApplication::applicationDirPath() + "/../share/orvanta/defaults.ini";
+    for (const QString& file : candidates)
+        if (QFileInfo(file).isFile())
+            return QFileInfo(file).absoluteFilePath();
+    return {};
+}
+
 QtSettingsStore::QtSettingsStore(const QString& folder) {
     const QString dir = folder.isEmpty() ? DefaultFolder() : folder;
     QDir().mkpath(dir);
     machine_ = std::make_unique<QSettings>(dir + "/machine.ini", QSettings::IniFormat);
     user_ = std::make_unique<QSettings>(dir + "/user.ini", QSettings::IniFormat);
+    const QString defaults = SystemDefaultsFile();
+    if (!defaults.isEmpty())
+        defaults_ = std::make_unique<QSettings>(defaults, QSettings::IniFormat);
 }
 
 QtSettingsStore::~QtSettingsStore() = default;
@@ -42,7 +62,9 @@ QSettings& QtSettingsStore::For(SettingsRoot root) const {
 
 std::optional<std::string> QtSettingsStore::Read(SettingsRoot root, std::string_view section,
                                                  std::string_view name) const {
-    const QVariant v = For(root).value(Key(section, name));
+    QVariant v = For(root).value(Key(section, name));
+    if (!v.isValid() && defaults_)
+        v = defaults_->value(Key(section, name));
     if (!v.isValid())
         return std::nullopt;
     // the file is UTF-8; the core works in Windows-1252

@@ -14,6 +14,15 @@ const char* const kPatterns[] = {"gradient x", "brick",  "bumps",    "checker", 
                                  "spiral2",    "waves",  "wrinkles", "crackle"};
 const char* const kValues[] = {"v1", "v2", "v3"};
 
+// "no deformation" is a value of the scene file, always German there; the list shows it in the
+// user's language
+std::string StoredNone() {
+    return LoadStringUtf8(IDS_NO_DEFORMATION);
+}
+std::string ShownNone() {
+    return Tr(StoredNone());
+}
+
 }  // namespace
 
 CPropNormal::CPropNormal(CPropPovTexture& sheet, CPovTexture& texture)
@@ -23,7 +32,7 @@ CPropNormal::CPropNormal(CPropPovTexture& sheet, CPovTexture& texture)
                                                Tr("&Projezierte Deformation")};
     SheetField& pattern = Add(FieldKind::Choice, "pattern", Tr("Deformation:"));
     pattern.editable = true;
-    pattern.items.push_back(LoadStringUtf8(IDS_NO_DEFORMATION));
+    pattern.items.push_back(ShownNone());
     pattern.items.insert(pattern.items.end(), std::begin(kPatterns), std::end(kPatterns));
     AddNumber("v1", Tr("Wert &1:"), Tr("Werte"));
     AddNumber("v2", Tr("Wert &2:"), Tr("Werte"));
@@ -40,7 +49,8 @@ CPropNormal::CPropNormal(CPropPovTexture& sheet, CPovTexture& texture)
 void CPropNormal::Load(SheetModel&) {
     SetValue("kind",
              texture_.NormalKind >= 0 && texture_.NormalKind <= 2 ? texture_.NormalKind : -1);
-    Choose("pattern", orv::Cp1252ToUtf8(texture_.NormalName.Str()));
+    const std::string name = orv::Cp1252ToUtf8(texture_.NormalName.Str());
+    Choose("pattern", name == StoredNone() ? ShownNone() : name);
     SetNumber("v1", texture_.NormalValues[0]);
     SetNumber("v2", texture_.NormalValues[1]);
     SetNumber("v3", texture_.NormalValues[2]);
@@ -84,7 +94,8 @@ std::optional<Refusal> CPropNormal::Validate(SheetModel& sheet) {
 void CPropNormal::Apply(CPovPigmentOwner& target) const {
     auto& texture = static_cast<CPovTexture&>(target);
     const int kind = Value("kind");
-    texture.NormalName = orv::Utf8ToCp1252(Text("pattern"));
+    const std::string name = Text("pattern") == ShownNone() ? StoredNone() : Text("pattern");
+    texture.NormalName = orv::Utf8ToCp1252(name);
     for (size_t i = 0; i < 3; ++i)
         texture.NormalValues[i] = Number(kValues[i]).value_or(texture.NormalValues[i]);
     texture.BumpFile = orv::Utf8ToCp1252(Text("file"));
@@ -92,8 +103,7 @@ void CPropNormal::Apply(CPovPigmentOwner& target) const {
         texture.NormalKind = kind;
     // what the page shows decides whether a normal is written; untouched, it stays as read
     if (edited_)
-        texture.HasNormal =
-            Text("pattern") != LoadStringUtf8(IDS_NO_DEFORMATION) || kind != kNormalPattern ? 1 : 0;
+        texture.HasNormal = name != StoredNone() || kind != kNormalPattern ? 1 : 0;
 }
 
 void CPropNormal::Store(SheetModel&) {

@@ -4,13 +4,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 
 #include "app/child_frame.h"
 #include "app/main_frame.h"
+#include "app/message_box_prompts.h"
 #include "app/orvanta_app.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
@@ -255,7 +258,38 @@ TEST_F(AppEditingTest, ReadErrorsAreListedAndWhatWasReadStays) {
     EXPECT_EQ(app->Document()->Objects->Name, "A");
     ASSERT_FALSE(app->LastReadProblems().empty());
     EXPECT_EQ(app->LastReadProblems()[0].line, 9);
-    EXPECT_NE(app->Frame()->findChild<QDialog*>("readProblemsDialog"), nullptr);
+    auto* list = app->Frame()->findChild<QDialog*>("readProblemsDialog");
+    ASSERT_NE(list, nullptr);
+    list->grab().save(QString(ORVANTA_TEST_BUILD_DIR) + "/read-problems.png");
+    const std::string text = ReadFile(path);
+
+    // Saving over the file asks first, with the real message box: Escape cancels
+    MessageBoxPrompts boxes(app->Frame());
+    SetPrompts(&boxes);
+    QString question;
+    QTimer::singleShot(200, [&] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        question = box->findChild<QLabel*>("qt_msgbox_label")->text();
+        box->grab().save(QString(ORVANTA_TEST_BUILD_DIR) + "/save-incomplete-question.png");
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_FALSE(app->SaveDocument());
+    SetPrompts(&prompts);
+    EXPECT_EQ(question.toStdString(),
+              "Die Datei wurde nicht vollst\xC3\xA4ndig gelesen; beim Speichern gehen die nicht "
+              "gelesenen Teile verloren.");
+    EXPECT_EQ(ReadFile(path), text);
+    // "Trotzdem speichern" writes it; after that the file holds the whole scene
+    prompts.choice = 1;
+    EXPECT_TRUE(app->SaveDocument());
+    EXPECT_EQ(prompts.choiceButtons,
+              (std::vector<std::string>{"Speichern unter", "Trotzdem speichern", "Abbrechen"}));
+    EXPECT_NE(ReadFile(path), text);
+    EXPECT_FALSE(app->Document()->IsIncompleteRead());
+    const size_t asked = prompts.questions.size();
+    EXPECT_TRUE(app->SaveDocument());
+    EXPECT_EQ(prompts.questions.size(), asked);
 }
 
 }  // namespace
@@ -284,7 +318,7 @@ TEST_F(AppEditingTest, NewWindowsAndClosingTheDocument) {
     Trigger(ID_FILE_CLOSE);
     EXPECT_EQ(app->Document(), nullptr);
     EXPECT_TRUE(app->Frame()->ChildFrames().empty());
-    EXPECT_EQ(app->Frame()->Action(ID_EDIT_UNDO), nullptr);  // the menus without a document
+    EXPECT_EQ(app->Frame()->Action(ID_PROPERTIES), nullptr);  // the menus without a document
     ASSERT_NE(app->Frame()->Action(ID_FILE_NEW), nullptr);
     Trigger(ID_FILE_NEW);
     EXPECT_EQ(app->Frame()->ChildFrames().size(), 4u);

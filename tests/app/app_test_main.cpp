@@ -1,5 +1,5 @@
 // The desktop application's tests run inside one QApplication on a real (virtual) X display:
-// QOpenGLWidget does not work on the offscreen platform.
+// the camera view's OpenGL needs a display.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QMdiSubWindow>
-#include <QOpenGLWidget>
 #include <QSet>
 #include <QTest>
 
@@ -15,6 +14,7 @@
 #include "platform/fake/recording_prompts.h"
 #include "platform/memory_settings_store.h"
 #include "tests/support/model_test.h"
+#include "view/qt/widgets/camera_canvas.h"
 #include "view/qt/widgets/view_widget.h"
 
 namespace {
@@ -111,8 +111,10 @@ TEST_F(AppExampleTest, TheExampleSceneShowsItsObjects) {
         EXPECT_GT(dark, 200);
 
         // the camera view is shaded: many different colours, not just a few flat ones
-        auto* gl = static_cast<QOpenGLWidget*>(frames[0]->GetViewWidget()->Canvas());
-        const QImage camera = gl->grabFramebuffer();
+        CameraCanvas* canvas = frames[0]->GetViewWidget()->Camera();
+        ASSERT_NE(canvas, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !canvas->PictureOutstanding(); }, 20000));
+        const QImage camera = canvas->Picture();
         QSet<QRgb> colours;
         for (int y = 0; y < camera.height(); y += 2)
             for (int x = 0; x < camera.width(); x += 2)

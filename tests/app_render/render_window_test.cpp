@@ -180,20 +180,24 @@ TEST_F(RenderWindowTest, StopEndsPovRayWithinASecondAndTheProgramStaysResponsive
     app->Document()->Pov3() = kPovLevel37;
     app->Document()->SetModifiedFlag(false);
     Choose({1920, 1080, true});
-    app->Frame()->RunCommand(ID_RUN_POVRAY);
+    // started from the window's button
+    Render().ShowRenderWindow();
+    QTest::mouseClick(Window().RenderButton(), Qt::LeftButton);
     ASSERT_EQ(Session().State(), RenderState::Running) << Session().FailureText();
     // POV-Ray is at work
     QElapsedTimer wait;
     wait.start();
-    while (Window().Picture()->RowsShown() == 0 && Session().IsActive() && wait.elapsed() < 30000)
+    while (Session().Progress() <= 0.0 && wait.elapsed() < 20000)
         QTest::qWait(10);
     ASSERT_GT(PovRayChildren(), 0);
-    SavePicture(app->Frame(), "large-mid-render");
     EXPECT_TRUE(Window().StopButton()->isEnabled());
 
+    // stopped with the menu's shortcut
+    app->Frame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app->Frame()));
     QElapsedTimer stop;
     stop.start();
-    QTest::mouseClick(Window().StopButton(), Qt::LeftButton);
+    QTest::keyClick(app->Frame(), Qt::Key_F5, Qt::ShiftModifier);
     while ((Session().IsActive() || PovRayChildren() > 0) && stop.elapsed() < 3000)
         QTest::qWait(5);
     // within a second on a quiet machine (printed); the bound only catches a Stop that does
@@ -267,6 +271,11 @@ TEST_F(RenderWindowTest, ASceneForAnOlderPovRayIsOfferedTheNewerLevel) {
     EXPECT_TRUE(offered);
     EXPECT_EQ(app->Document()->Pov3(), kPovLevel37);
     EXPECT_EQ(Session().State(), RenderState::Finished) << Session().FailureText();
+    // the new level is a step: undo goes back to the level the scene was saved with
+    EXPECT_TRUE(app->Document()->IsModified());
+    app->Document()->OnEditUndo();
+    EXPECT_EQ(app->Document()->Pov3(), kPovLevel2);
+    EXPECT_FALSE(app->Document()->IsModified());
 }
 
 TEST_F(RenderWindowTest, ASecondRenderAsksAndStartsAgainAfterTheFirstHasEnded) {

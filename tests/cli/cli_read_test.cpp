@@ -2,6 +2,7 @@
 // and on broken ones.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 
@@ -54,12 +55,21 @@ TEST_F(CliReadTest, ProblemsArePrintedWithTheirLinesAndFailTheCheck) {
     const std::string file = Save("broken.om",
                                   "#declare A = box { <0,0,0> <1,1,1> }\r\n"
                                   "\r\n"
-                                  "#declare B = box { <0,0,0> <1,1,1> bogus }\r\n"
-                                  "#declare C = sphere { <0,0,0>, 1 }\r\n");
-    CliRun run = RunCli("check " + file + " --logs " + dir);
+                                  "#declare B = box { <0,0,0> <1,1,1> = }\r\n"
+                                  "#declare C = sphere { <0,0,0>, 1 texture { T_Nowhere } }\r\n");
+    CliRun run = RunCli("check " + file + " --logs " + dir + " --stats");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, "3: Syntax error\n");
-    EXPECT_EQ(ReadFile(dir + "/error.txt"), "3: Syntax error\n");
+    const std::string syntax = ReadFile(dir + "/error.txt");
+    EXPECT_EQ(syntax.rfind("3: Syntax error: found \"=\", expected \"}\" or one of ", 0), 0u)
+        << syntax;
+    EXPECT_NE(syntax.find("; the statement begun on line 3 is not read, reading goes on after "
+                          "it\n"),
+              std::string::npos);
+    // the undeclared texture is a warning of the check, not a problem of the read
+    EXPECT_EQ(run.out, syntax +
+                           "4: Warning: the texture T_Nowhere is declared neither in the file nor "
+                           "in a file it includes\n"
+                           "objects read: 2\n");
 
     run = RunCli("dump " + file);
     ASSERT_EQ(run.status, 0);
@@ -70,8 +80,35 @@ TEST_F(CliReadTest, ProblemsArePrintedWithTheirLinesAndFailTheCheck) {
 
     run = RunCli("convert " + file + " " + dir + "/out.om");
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "3: Syntax error\n");
+    EXPECT_EQ(run.err, syntax);
     EXPECT_NE(ReadFile(dir + "/out.om").find("#declare C = sphere {"), std::string::npos);
+}
+
+TEST_F(CliReadTest, ConvertKeepsAFileThatWasNotReadCompletely) {
+    const std::string text = "#declare A = box { <0,0,0> <1,1,1> photons { target } }\r\n";
+    const std::string file = Save("scene.pov", text);
+    // over itself (also by another name of it): refused, the file untouched
+    CliRun run = RunCli("convert " + file + " " + dir + "/./scene.pov");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("was not read completely"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadFile(file), text);
+    run = RunCli("convert " + file + " " + file + " --force");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(ReadFile(file).find("photons"), std::string::npos);
+
+    // a folder in the way: the rename fails, the error is reported and no temporary file stays
+    std::filesystem::create_directory(dir + "/folder.pov");
+    run = RunCli("convert " + file + " " + dir + "/folder.pov");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Is a directory"), std::string::npos) << run.err;
+    EXPECT_TRUE(std::filesystem::is_empty(dir + "/folder.pov"));
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+
+    // a folder as the scene to read is an error, not an abort
+    run = RunCli("check " + dir);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Is a directory"), std::string::npos) << run.err;
 }
 
 TEST_F(CliReadTest, AMissingFileAndWrongCommandLines) {

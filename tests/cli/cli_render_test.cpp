@@ -2,7 +2,11 @@
 // references by the view picture tests, which draw through the same code.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdint>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "tests/support/cli_runner.h"
@@ -60,6 +64,23 @@ TEST_F(CliRenderTest, EveryViewKindBecomesAPicture) {
     EXPECT_EQ(ReadPngSize(out).width, 640u);  // the default size
 }
 
+TEST_F(CliRenderTest, APictureIsSavedWholeOrNotAtAll) {
+    const std::string out = dir + "/old.png";
+    { std::ofstream(out, std::ios::binary) << "the previous picture"; }
+    // a full disk (a file size limit of one block): the previous picture stays as it was
+    CliRun run = RunCli("render " + kScene + " --view top -o " + out, "trap '' XFSZ; ulimit -f 1;");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Cannot write"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadFile(out), "the previous picture");
+    // a pipe is no file to replace
+    const std::string pipe = dir + "/pipe.png";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0666), 0);
+    run = RunCli("render " + kScene + " --view top -o " + pipe);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+}
+
 TEST_F(CliRenderTest, WrongCommandLinesAndFilesFailWithAMessage) {
     const std::string out = " -o " + dir + "/x.png";
     const struct {
@@ -77,7 +98,8 @@ TEST_F(CliRenderTest, WrongCommandLinesAndFilesFailWithAMessage) {
         {"render " + kScene + " --view top --scroll 3" + out, 2, "--scroll wants"},
         {"render " + kScene + " --view top --select Niemand" + out, 1, "no object named 'Niemand'"},
         {"render " + dir + "/missing.om --view top" + out, 1, "missing.om"},
-        {"render " + kScene + " --view top -o " + dir + "/no/such/folder/x.png", 1, "cannot write"},
+        {"render " + kScene + " --view top -o " + dir + "/no/such/folder/x.png", 1,
+         "Cannot create a file in the folder of"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);

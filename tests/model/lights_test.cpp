@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "model/field_sink.h"
 #include "model/lights/pov_camera.h"
@@ -402,6 +403,27 @@ TEST_F(LightsDrawTest, WireFramesOfEachKind) {
     cylinder->SetPresent(false);
     Draw(cylinder, front);
     EXPECT_TRUE(dc.primitives.empty());
+}
+
+TEST_F(LightsDrawTest, AnOwnerOutsideTheViewLeavesItsLookAtPointOut) {
+    // The view shows -10 ... 10. The camera stands far to the right aiming at a point inside;
+    // the lights' cones reach their look-at point, so theirs stands beside them, outside too.
+    auto* cam = Add<CPovCamera>();
+    auto* spot = Add<CPovLightSourceSpot>();
+    auto* cylinder = Add<CPovLightSourceCylinder>();
+    const std::pair<CPovObject*, Vector> cases[] = {
+        {cam, Vector(2, 0, 0)}, {spot, Vector(60, 0, 4)}, {cylinder, Vector(60, 0, 4)}};
+    for (const auto& [owner, lookAt] : cases) {
+        owner->FirstChild->SetPosition(lookAt);
+        owner->SetPosition(Vector(60, 0, -4));
+        Draw(owner, front);
+        EXPECT_TRUE(dc.primitives.empty()) << owner->GetClassName();
+
+        owner->SetPosition(Vector(-3, 0, -4));  // back in the view: circle and line again
+        owner->FirstChild->SetPosition(Vector(2, 0, 0));
+        Draw(owner, front);
+        EXPECT_EQ(dc.Count(Kind::Circle), 1u) << owner->GetClassName();
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

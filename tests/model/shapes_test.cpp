@@ -646,4 +646,37 @@ TEST_F(ShapesGlTest, ExtrudedTextAndTheOtherShapesLightPixels) {
     EXPECT_GT(tri.x, 0);
 }
 
+TEST_F(ShapesGlTest, BothTriangleKindsAreLitByTheirStoredCornerNormals) {
+    GlTestCanvas canvas(160, 120);
+    if (!canvas.Ok())
+        GTEST_SKIP() << canvas.Error();
+    // brightness of the triangle's middle under a light between it and the eye
+    auto brightness = [&](CPovPolygon& triangle, const Vector& normal) {
+        for (int c = 0; c < 3; ++c)
+            triangle.SetTriangleNormal(c, normal);
+        canvas.SetUpDefaultCamera();
+        const float position[4] = {0, 0, -30, 1};
+        glEnable(GL_LIGHTING);
+        glEnable(GL_LIGHT0);
+        glLightfv(GL_LIGHT0, GL_POSITION, position);
+        FakeViewPort camera(kCameraView, 1);
+        camera.useOpenGL = true;
+        triangle.Draw(camera, nullptr, 0, 0, 160, 120, 1);
+        glDisable(GL_LIGHTING);
+        canvas.Capture();
+        return static_cast<int>(canvas.At(80, 60).r);
+    };
+    CPovTriangle plain;
+    CPovSmoothTriangle smooth;
+    for (CPovPolygon* t : std::initializer_list<CPovPolygon*>{&plain, &smooth}) {
+        t->SetTriangleCorner(0, Vector(-3, -3, 0));
+        t->SetTriangleCorner(1, Vector(3, -3, 0));
+        t->SetTriangleCorner(2, Vector(0, 4, 0));
+        // towards the light (POV-Ray's -z) it is bright, turned away only the ambient part shows
+        const int towards = brightness(*t, Vector(0, 0, -1));
+        const int away = brightness(*t, Vector(0, 0, 1));
+        EXPECT_GT(towards, away + 100) << t->GetClassName();
+    }
+}
+
 }  // namespace

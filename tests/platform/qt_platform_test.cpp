@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -76,6 +77,41 @@ TEST(QtSettingsStore, TheEnvironmentPointsTheDefaultFolderElsewhere) {
     EXPECT_EQ(QtSettingsStore::DefaultFolder(), "/tmp/orvanta-config-test");
     qunsetenv("ORVANTA_CONFIG_DIR");
     EXPECT_TRUE(QtSettingsStore::DefaultFolder().endsWith("/orvanta"));
+}
+
+TEST(QtSettingsStore, TheSystemDefaultsFillWhatTheUsersFilesLack) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile defaults(dir.path() + "/defaults.ini");
+    ASSERT_TRUE(defaults.open(QIODevice::WriteOnly));
+    defaults.write(
+        "[Pov]\nGenerate=3.0\nViewerParameters=-geometry 640x480 %s\n"
+        "[Modeller]\nZoomvalue=40\n");
+    defaults.close();
+    qputenv("ORVANTA_SYSTEM_DEFAULTS", defaults.fileName().toLocal8Bit());
+    {
+        QtSettingsStore store(dir.path() + "/user");
+        EXPECT_EQ(store.Read(SettingsRoot::Machine, "Pov", "Generate"), "3.0");
+        EXPECT_EQ(store.Read(SettingsRoot::Machine, "Pov", "ViewerParameters"),
+                  "-geometry 640x480 %s");
+        EXPECT_EQ(store.Read(SettingsRoot::User, "Modeller", "Zoomvalue"), "40");
+        EXPECT_FALSE(store.Read(SettingsRoot::User, "Modeller", "Grid").has_value());
+        // the user's own value wins, and writes never touch the defaults
+        store.Write(SettingsRoot::User, "Modeller", "Zoomvalue", "25");
+        EXPECT_EQ(store.Read(SettingsRoot::User, "Modeller", "Zoomvalue"), "25");
+    }
+    ASSERT_TRUE(defaults.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(defaults.readAll().contains("Zoomvalue=40"));
+    // the installed defaults file reads as written
+    qputenv("ORVANTA_SYSTEM_DEFAULTS", ORVANTA_TEST_DATA_DIR "/../../packaging/defaults.ini");
+    QtSettingsStore installed(dir.path() + "/other");
+    EXPECT_EQ(installed.Read(SettingsRoot::Machine, "Pov", "ViewerParameters"), "%s");
+    EXPECT_TRUE(installed.Read(SettingsRoot::Machine, "Pov", "Generate").has_value());
+    qputenv("ORVANTA_SYSTEM_DEFAULTS", "");
+    EXPECT_FALSE(QtSettingsStore(dir.path() + "/third")
+                     .Read(SettingsRoot::Machine, "Pov", "Generate")
+                     .has_value());
+    qunsetenv("ORVANTA_SYSTEM_DEFAULTS");
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include "model/surfaces/pov_texture.h"
 #include "props/sheet_factory.h"
 #include "props/surfaces/texture_sheet.h"
+#include "resources/string_table.h"
+#include "resources/ui_text.h"
 #include "tests/props/props_fixture.h"
 
 namespace {
@@ -185,7 +187,7 @@ TEST_F(SurfaceSheetTest, NormalCases) {
     CPovTexture* texture = NewTexture();
     auto normal = [&](const std::function<void(SheetRunner&)>& act) {
         Edit(*texture, [&](SheetRunner& r) {
-            r.ShowPage("Beschaffenheit");
+            r.ShowPage(Tr("Beschaffenheit"));
             act(r);
             return OkOrCancel(r);
         });
@@ -198,6 +200,16 @@ TEST_F(SurfaceSheetTest, NormalCases) {
     EXPECT_EQ(texture->HasNormal, 1);
     EXPECT_NE(Text(*texture).find("\tnormal {\r\n\t\tbumps 0.500\r\n\t}\r\n"), std::string::npos);
     normal([](SheetRunner& r) { r.Choose("pattern", "keine Deformation"); });
+    EXPECT_EQ(texture->HasNormal, 0);
+    // in English the list says "no deformation"; the scene keeps its German word
+    SetUiLanguage(UiLanguage::English);
+    normal([](SheetRunner& r) {
+        EXPECT_EQ(r.Sheet().Page(2).ChosenText("pattern"), "no deformation");
+        r.Choose("pattern", "bumps");
+        r.Choose("pattern", "no deformation");
+    });
+    SetUiLanguage(UiLanguage::German);
+    EXPECT_EQ(texture->NormalName, "keine Deformation");
     EXPECT_EQ(texture->HasNormal, 0);
     normal([](SheetRunner& r) {
         r.ChooseIndex("kind", kNormalSlopeMap);

@@ -147,13 +147,16 @@ TEST_F(ReaderTest, TextureReferencesKeepTheirStepsOnlyWhenWritten) {
     EXPECT_EQ(Find(doc.Objects, "D")->WriteTextureSteps, 1);
 }
 
-TEST_F(ReaderTest, ParametersOfAnotherKindAreDropped) {
+TEST_F(ReaderTest, ParametersOfAnotherKindAreDroppedAndReported) {
     COrvantaDoc doc;
     const SceneReadResult r =
         Read(doc, "#declare B = box { <0,0,0> <1,1,1> strength 5 water_level 3 look_at <1,2,3> }");
-    EXPECT_TRUE(r.problems.empty()) << ProblemText(r.problems);
+    EXPECT_EQ(ProblemText(r.problems),
+              "1: Not read: \"strength\" in a box\n"
+              "1: Not read: \"water_level\" in a box\n"
+              "1: Not read: \"look_at\" in a box\n");
     ASSERT_EQ(Count(doc.Objects), 1);
-    EXPECT_EQ(doc.Objects->Translation().X, 0.0);
+    EXPECT_EQ(doc.Objects->Translation().X, 0.5);
 }
 
 TEST_F(ReaderTest, AnInlineTextureBecomesATextureOfTheScene) {
@@ -274,7 +277,13 @@ TEST_F(ReaderTest, ReferencesMoveTopLevelObjectsIntoTheGroupOnceInReferenceOrder
                                    "\tobject { Nowhere }\r\n\tobject { U }\r\n"
                                    "  scale <1,1,1>\r\n}\r\n"
                                    "object {\r\n  U\r\n}\r\n");
-    ASSERT_TRUE(r.problems.empty()) << ProblemText(r.problems);
+    // a second reference, an unknown name and the group itself are reported
+    ASSERT_EQ(r.problems.size(), 3u) << ProblemText(r.problems);
+    EXPECT_EQ(r.problems[0].line, 6);
+    EXPECT_EQ(r.problems[1].message,
+              "Not read: object { Nowhere } in a union: the scene has no object Nowhere at its "
+              "top level (an object is in one group only)");
+    EXPECT_EQ(r.problems[2].line, 8);
     ASSERT_EQ(Count(doc.Objects), 1);
     CPovObject* u = doc.Objects;
     EXPECT_EQ(u->GetType(), kKindCSG);
@@ -565,15 +574,21 @@ TEST_F(ReaderTest, AHandWrittenPovRayFileReadsWithoutTheModellersMarkers) {
                                    "  pigment { color rgb <1, 0.5, 0> }\n"
                                    "  finish { phong 1 ambient 0.2 }\n  scale 2\n}\n"
                                    "plane { y, -1 pigment { checker color White color Black } }\n");
-    // the plane's "y" is not a vector the modeller reads
-    ASSERT_EQ(r.problems.size(), 1u) << ProblemText(r.problems);
-    EXPECT_EQ(r.problems[0].line, 16);
+    // what the modeller does not keep is named with its line
+    EXPECT_EQ(ProblemText(r.problems),
+              "6: Not read: \"angle\" in a camera\n"
+              "7: Not read: \"right\" in a camera\n"
+              "9: Not read: \"shadowless\" in a light_source\n");
     ASSERT_NE(doc.Camera, nullptr);
     EXPECT_EQ(doc.Camera->Translation().Y, 2.0);
-    ASSERT_EQ(Count(doc.Objects), 3);
+    ASSERT_EQ(Count(doc.Objects), 4);
+    // the sphere of radius 2 at <0,1,2>, scaled by 2 afterwards
     CPovObject* sphere = Nth(doc.Objects, 2);
     EXPECT_EQ(sphere->GetType(), kKindSphere);
-    EXPECT_EQ(sphere->ScaleStep().Y, 2.0);
+    EXPECT_EQ(sphere->ScaleStep(), Vector(4, 4, 4));
+    EXPECT_EQ(sphere->Translation(), Vector(0, 2, 4));
+    // the plane y = -1
+    EXPECT_EQ(Nth(doc.Objects, 3)->Translation(), Vector(0, -1, 0));
     ASSERT_NE(doc.Textures, nullptr);
     auto* texture = static_cast<CPovTexture*>(doc.Textures);
     EXPECT_EQ(sphere->TextureName, texture->Name);
@@ -610,7 +625,7 @@ TEST_F(ReaderTest, PartsOfAPredefinedObjectGetTheirPlaceWithItOrAlone) {
     // a part no object took is placed as a top-level object
     CPovObject* loose = Find(doc.Objects, "Loose");
     ASSERT_NE(loose, nullptr);
-    EXPECT_EQ(loose->MinX, 4.5);
+    EXPECT_EQ(loose->MinX, 5.0);
 }
 
 }  // namespace

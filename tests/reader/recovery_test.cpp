@@ -2,6 +2,7 @@
 // open scenes, load objects and write the logs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -50,8 +51,11 @@ TEST_F(RecoveryTest, ASyntaxErrorInTheThirdDeclarationKeepsTheFirstTwoAndReports
     const SceneReadResult r = Read(doc, kThreeBoxes);
     ASSERT_EQ(r.problems.size(), 1u) << ProblemText(r.problems);
     EXPECT_EQ(r.problems[0].line, 10);
-    EXPECT_EQ(r.problems[0].message, "Syntax error");
-    EXPECT_EQ(ErrorLogText(r.problems), "10: Syntax error\n");
+    // what was found and expected, and what happens next
+    EXPECT_EQ(r.problems[0].message,
+              "Syntax error: found \">\", expected a number, a vector, an axis (x, y or z) or "
+              "one of 4 others; the statement begun on line 9 is not read, reading goes on "
+              "after it");
     ASSERT_NE(Find(doc.Objects, "A"), nullptr);
     ASSERT_NE(Find(doc.Objects, "B"), nullptr);
     // the broken declaration is not kept half read; reading goes on after it
@@ -65,9 +69,12 @@ TEST_F(RecoveryTest, AGroupThatBreaksHandsItsMembersBackToTheScene) {
     const SceneReadResult r = Read(doc,
                                    "#declare A = box { <0,0,0> <1,1,1> }\r\n"
                                    "#declare B = box { <0,0,0> <1,1,1> }\r\n"
-                                   "#declare U = union { object { A } object { B } bad }\r\n"
+                                   "#declare U = union { object { A } object { B } = }\r\n"
                                    "#declare V = union { object { A } object { A } }\r\n");
-    ASSERT_EQ(r.problems.size(), 1u);
+    ASSERT_EQ(r.problems.size(), 2u) << ProblemText(r.problems);
+    EXPECT_EQ(r.problems[0].message.rfind("Syntax error: found \"=\"", 0), 0u);
+    // the second reference finds A in V already
+    EXPECT_EQ(r.problems[1].line, 4);
     EXPECT_EQ(Find(doc.Objects, "U"), nullptr);
     CPovObject* v = Find(doc.Objects, "V");
     ASSERT_NE(v, nullptr);
@@ -106,7 +113,9 @@ TEST_F(RecoveryTest, NestingBeyondTheParserStackEndsTheReadWithWhatWasBuilt) {
     COrvantaDoc doc;
     const SceneReadResult r = Read(doc, text);
     ASSERT_FALSE(r.problems.empty());
-    EXPECT_EQ(r.problems.back().message, "Parser stack overflow");
+    EXPECT_EQ(r.problems.back().message,
+              "Parser stack overflow: the text nests too deeply; reading stops here and the "
+              "rest of the file is not read");
     EXPECT_EQ(Count(doc.Objects), 1);
 }
 
@@ -142,7 +151,10 @@ TEST_F(RecoveryTest, OpeningResetsTheAuthorDataAndWritesTheLogs) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(CurrentDocument, &doc);
     EXPECT_FALSE(LoadingScene);
-    EXPECT_EQ(Contents(Path("error.txt")), "10: Syntax error\n");
+    EXPECT_EQ(Contents(Path("error.txt")), ErrorLogText(r.problems));
+    EXPECT_EQ(r.problems.back().line, 17);
+    EXPECT_EQ(r.problems.back().message,
+              "Not read: the byte 228, which is no character of the scene language");
     EXPECT_EQ(Contents(Path("out.txt")), "\xe4");
 }
 
@@ -176,7 +188,8 @@ TEST_F(RecoveryTest, LoadingPlacesOnlyTheNewestObjectAndKeepsTheSettingsMarkersO
     EXPECT_EQ(doc.Objects->Name, "B");
     EXPECT_EQ(doc.Objects->Translation().X, 1.0);
     EXPECT_TRUE(doc.Objects->IsSelected());
-    EXPECT_EQ(Find(doc.Objects, "A")->Translation().X, 5.0);
+    // the box from <0,0,0> to <1,1,1>, moved by 5
+    EXPECT_EQ(Find(doc.Objects, "A")->Translation().X, 5.5);
     EXPECT_EQ(Nth(doc.Objects, 2), existing);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(LoadingScene);
@@ -204,9 +217,13 @@ TEST_F(RecoveryTest, TextForPovRay37WithoutItsEndIsReportedAtTheEnd) {
                                    "#declare Kugel_000 = sphere {\r\n  <0,0,0>, 1\r\n"
                                    "  //$pov37 begin$\r\n  pigment { color rgb 1 }\r\n");
     EXPECT_EQ(doc.Pov3(), kPovLevel37);
+    // the open block is named at its line; the statement it cut short is reported too
     ASSERT_FALSE(r.problems.empty());
-    EXPECT_NE(r.problems.back().message.find("pov37 end"), std::string::npos)
-        << r.problems.back().message;
+    const auto named = std::find_if(r.problems.begin(), r.problems.end(), [](const auto& p) {
+        return p.message.find("pov37 end") != std::string::npos;
+    });
+    ASSERT_NE(named, r.problems.end());
+    EXPECT_EQ(named->line, 4);
 }
 
 }  // namespace

@@ -30,9 +30,10 @@ TEST(SceneScanner, KeywordsWinOverNamesOnlyWhenTheyMatchWhole) {
     EXPECT_EQ(t[1].kind, T_NAME);
     EXPECT_EQ(t[1].text, "boxes");
     EXPECT_EQ(t[2].kind, T_NAME);
-    // a one-letter name is a name (an object may be called so)
-    EXPECT_EQ(t[3].kind, T_NAME);
+    // x, y and z are axes (and, where a name belongs, names); other single letters are names
+    EXPECT_EQ(t[3].kind, T_AXIS);
     EXPECT_EQ(t[3].text, "x");
+    EXPECT_EQ(Kinds("A b"), (std::vector<int>{T_NAME, T_NAME}));
     EXPECT_EQ(t[4].text, "_a1:b\\c~");
     EXPECT_EQ(t[5].kind, T_PATTERN);
     EXPECT_EQ(t[5].text, "spiral1");
@@ -40,18 +41,19 @@ TEST(SceneScanner, KeywordsWinOverNamesOnlyWhenTheyMatchWhole) {
     EXPECT_EQ(t[7].kind, K_CONTROL0);
 }
 
-TEST(SceneScanner, MultiWordKeywordsNeedExactlyOneBlank) {
-    Tokens t = ScanSceneTokens("gradient x gradient  x map_type 5 refraction 1 ior");
+TEST(SceneScanner, MultiWordKeywordsReadWithAnyBlanksAsPovRayReadsThem) {
+    Tokens t = ScanSceneTokens("gradient x gradient  x map_type\t5 refraction\r\n 1 ior gradient");
     ASSERT_EQ(t.size(), 6u);
     EXPECT_EQ(t[0].kind, T_PATTERN);
     EXPECT_EQ(t[0].text, "gradient x");
-    EXPECT_EQ(t[1].kind, T_NAME);
-    EXPECT_EQ(t[1].text, "gradient");
-    EXPECT_EQ(t[2].kind, T_NAME);
-    EXPECT_EQ(t[3].kind, T_MAP_TYPE);
-    EXPECT_EQ(t[3].number, 5.0);
-    EXPECT_EQ(t[4].kind, K_REFRACTION);
-    EXPECT_EQ(t[5].kind, K_IOR);
+    EXPECT_EQ(t[1].kind, T_PATTERN);
+    EXPECT_EQ(t[1].text, "gradient x");
+    EXPECT_EQ(t[2].kind, T_MAP_TYPE);
+    EXPECT_EQ(t[2].number, 5.0);
+    EXPECT_EQ(t[2].text, "map_type 5");
+    EXPECT_EQ(t[3].kind, K_REFRACTION);
+    EXPECT_EQ(t[4].kind, K_IOR);
+    EXPECT_EQ(t[5].kind, T_NAME);
 }
 
 TEST(SceneScanner, NumbersWithAndWithoutPointsAndExponents) {
@@ -90,10 +92,12 @@ TEST(SceneScanner, AVectorOfNumbersIsOneTokenWithOrWithoutCommas) {
     EXPECT_EQ(t[1].components, (std::vector<double>{0.498, 0.5, 100}));
     EXPECT_EQ(t[1].line, 1);
     EXPECT_EQ(t[2].components, (std::vector<double>{1, -2, 3.5, 0.5}));
-    EXPECT_EQ(t[3].components.size(), 5u);
+    EXPECT_EQ(t[3].components.size(), 6u);
     // anything else inside the brackets: the brackets and numbers one by one
     EXPECT_EQ(Kinds("<1, /* two */ 2>"), (std::vector<int>{'<', T_NUMBER, ',', T_NUMBER, '>'}));
-    EXPECT_EQ(Kinds("<x, 1>"), (std::vector<int>{'<', T_NAME, ',', T_NUMBER, '>'}));
+    EXPECT_EQ(Kinds("<x, 1>"), (std::vector<int>{'<', T_AXIS, ',', T_NUMBER, '>'}));
+    EXPECT_EQ(Kinds("2.5*x -y+(1/2)"), (std::vector<int>{T_NUMBER, '*', T_AXIS, '-', T_AXIS, '+',
+                                                         '(', T_NUMBER, '/', T_NUMBER, ')'}));
 }
 
 TEST(SceneScanner, StringsAreWholeTokensOfAnyText) {
@@ -156,22 +160,26 @@ TEST(SceneScanner, ACommentLineFollowedByAnEmptyLineEndsWithABreak) {
     EXPECT_EQ(t[2].line, 4);
 }
 
-TEST(SceneScanner, IncludeLinesCountOnlyInsideTheUserList) {
+TEST(SceneScanner, IncludeLinesInsideAndOutsideTheUserList) {
     const Tokens t = ScanSceneTokens(
         "#include \"my.inc\"\r\n"
         "//$user_inc begin$\r\n"
         "#include \"my.inc\"\r\n"
+        "// a comment\r\n"
         "#include \"sub dir/other file.inc\"\r\n"
-        "box\r\n"
         "//$user_inc end$ trailing\r\n"
         "box\r\n");
     std::vector<int> kinds;
     for (const ScannedToken& token : t)
         kinds.push_back(token.kind);
-    EXPECT_EQ(kinds, (std::vector<int>{T_INCLUDE, T_STRING, T_INCLUDE, T_STRING, K_BOX}));
+    EXPECT_EQ(kinds, (std::vector<int>{T_INCLUDE_LINE, T_STRING, T_INCLUDE, T_STRING, T_INCLUDE,
+                                       T_STRING, K_BOX}));
     EXPECT_EQ(t[1].text, "my.inc");
-    EXPECT_EQ(t[3].text, "sub dir/other file.inc");
-    EXPECT_EQ(t[4].line, 7);
+    EXPECT_EQ(t[5].text, "sub dir/other file.inc");
+    EXPECT_EQ(t[6].line, 7);
+    // without its end marker the list ends where the include lines end
+    EXPECT_EQ(Kinds("//$user_inc begin$\n#include \"a.inc\"\nbox\n"),
+              (std::vector<int>{T_INCLUDE, T_STRING, K_BOX}));
 }
 
 TEST(SceneScanner, SkippedLinesAndTheGuardOfPredefinedObjects) {
@@ -187,8 +195,9 @@ TEST(SceneScanner, StrayBytesGoToTheOutputLogAndScanningGoesOn) {
     std::string output;
     const std::string text = std::string("box \xe4\xf6 ; ! sphere ") + '\0' + " cone";
     const Tokens t = ScanSceneTokens(text, &output);
-    ASSERT_EQ(t.size(), 3u);
-    EXPECT_EQ(t[2].kind, K_CONE);
+    ASSERT_EQ(t.size(), 4u);
+    EXPECT_EQ(t[1].kind, ';');
+    EXPECT_EQ(t[3].kind, K_CONE);
     EXPECT_EQ(output, std::string("\xe4\xf6") + '\0');
 }
 

@@ -14,14 +14,15 @@
 #define ORVANTA_CLI_PATH "orvanta-cli"
 #endif
 
-CliRun RunCli(const std::string& arguments) {
+CliRun RunCli(const std::string& arguments, const std::string& shellPrefix) {
     CliRun run;
     char errName[] = "/tmp/orvanta-cli-err-XXXXXX";
     const int errFd = ::mkstemp(errName);
     if (errFd < 0)
         return run;
     ::close(errFd);
-    const std::string command = std::string(ORVANTA_CLI_PATH) + " " + arguments + " 2>" + errName;
+    const std::string command =
+        shellPrefix + " " + ORVANTA_CLI_PATH + " " + arguments + " 2>" + errName;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe)
         return run;

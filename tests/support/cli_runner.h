@@ -10,8 +10,9 @@ struct CliRun {
     std::string err;  // standard error
 };
 
-// arguments: the command line after "orvanta-cli", as the shell would read it
-CliRun RunCli(const std::string& arguments);
+// arguments: the command line after "orvanta-cli", as the shell would read it; shellPrefix:
+// shell commands run before it in the same shell ("ulimit -f 1;")
+CliRun RunCli(const std::string& arguments, const std::string& shellPrefix = "");
 
 // Starts orvanta-cli in the background with the arguments as they are (no shell), its output
 // thrown away; returns its pid, or -1.

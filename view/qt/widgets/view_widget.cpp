@@ -6,13 +6,14 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QOpenGLWidget>
 #include <QPainter>
 
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
 #include "platform/qt/qpainter_device_context.h"
 #include "resources/string_table.h"
+#include "view/qt/widgets/camera_canvas.h"
+#include "view/qt/widgets/wire_canvas.h"
 
 namespace {
 
@@ -20,53 +21,6 @@ QColor ToQColor(uint32_t bgr) {
     return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
-
-// The canvas of the top, front and side views (and of the camera view without OpenGL).
-class PaintCanvas : public QWidget {
-  public:
-    explicit PaintCanvas(ViewWidget* owner) : QWidget(owner), owner_(owner) {
-        setMouseTracking(true);
-        setFocusPolicy(Qt::ClickFocus);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override { owner_->CanvasPaint(this); }
-    void resizeEvent(QResizeEvent*) override { owner_->CanvasResized(); }
-    void mousePressEvent(QMouseEvent* e) override { owner_->CanvasMousePress(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { owner_->CanvasMouseMove(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { owner_->CanvasMouseRelease(e); }
-    void mouseDoubleClickEvent(QMouseEvent* e) override { owner_->CanvasDoubleClick(e); }
-    void contextMenuEvent(QContextMenuEvent* e) override { owner_->CanvasContextMenu(e); }
-    void keyPressEvent(QKeyEvent* e) override { owner_->CanvasKeyPress(e); }
-
-  private:
-    ViewWidget* owner_;
-};
-
-// The camera view's canvas: OpenGL, or the objects' own projection when OpenGL is off.
-class GlCanvas : public QOpenGLWidget {
-  public:
-    explicit GlCanvas(ViewWidget* owner) : QOpenGLWidget(owner), owner_(owner) {
-        // no alpha: the clear colour (0, 0, 0, 0) is black, not see-through
-        setTextureFormat(0x8051);  // GL_RGB8
-        setMouseTracking(true);
-        setFocusPolicy(Qt::ClickFocus);
-    }
-
-  protected:
-    void paintGL() override { owner_->RenderGl(); }
-    void resizeGL(int, int) override { owner_->CanvasResized(); }
-    void mousePressEvent(QMouseEvent* e) override { owner_->CanvasMousePress(e); }
-    void mouseMoveEvent(QMouseEvent* e) override { owner_->CanvasMouseMove(e); }
-    void mouseReleaseEvent(QMouseEvent* e) override { owner_->CanvasMouseRelease(e); }
-    void mouseDoubleClickEvent(QMouseEvent* e) override { owner_->CanvasDoubleClick(e); }
-    void contextMenuEvent(QContextMenuEvent* e) override { owner_->CanvasContextMenu(e); }
-    void keyPressEvent(QKeyEvent* e) override { owner_->CanvasKeyPress(e); }
-
-  private:
-    ViewWidget* owner_;
-};
 
 ScrollCode CodeOf(int action) {
     switch (action) {
@@ -92,8 +46,13 @@ ScrollCode CodeOf(int action) {
 }  // namespace
 
 ViewWidget::ViewWidget(COrvantaDoc& document, QWidget* parent) : QWidget(parent) {
-    const bool camera = NextViewKind == kCameraView;
-    canvas_ = camera ? static_cast<QWidget*>(new GlCanvas(this)) : new PaintCanvas(this);
+    if (NextViewKind == kCameraView) {
+        cameraCanvas_ = new CameraCanvas(this);
+        canvas_ = cameraCanvas_;
+    } else {
+        wireCanvas_ = new WireCanvas(this);
+        canvas_ = wireCanvas_;
+    }
     horizontal_ = new QScrollBar(Qt::Horizontal, this);
     vertical_ = new QScrollBar(Qt::Vertical, this);
     auto* layout = new QGridLayout(this);
@@ -166,7 +125,17 @@ void ViewWidget::OnScrollAction(ScrollBar bar, int action) {
 // window services
 
 void ViewWidget::Redraw() {
-    canvas_->update();
+    if (cameraCanvas_)
+        cameraCanvas_->SceneChanged();
+    else
+        wireCanvas_->PictureChanged();
+}
+
+void ViewWidget::RedrawLive() {
+    if (wireCanvas_)
+        wireCanvas_->LiveChanged();
+    else
+        Redraw();
 }
 
 uint32_t ViewWidget::SystemTextColor() const {
@@ -210,14 +179,6 @@ void ViewWidget::CanvasPaint(QWidget* canvas) {
     painter.fillRect(canvas->rect(), palette().color(QPalette::Base));
     QPainterDeviceContext dc(painter, ToQColor(view_->TextColor));
     view_->OnDraw(dc);
-}
-
-void ViewWidget::RenderGl() {
-    if (view_->UseOpenGL) {
-        view_->RenderCameraScene();
-        return;
-    }
-    CanvasPaint(canvas_);
 }
 
 void ViewWidget::CanvasMousePress(QMouseEvent* event) {

@@ -1,8 +1,8 @@
 // The desktop widget of one view: a drawing canvas with two scroll bars. It forwards paint,
 // mouse, size and scroll events to the view logic (COrvantaView) and gives the logic its scroll
 // bars and its window. The top, front and side views draw with QPainter through the device
-// context; the camera view renders with OpenGL into a QOpenGLWidget (the same routine as the
-// batch tool's headless render).
+// context (WireCanvas); the camera view shows the pictures its render thread makes with OpenGL
+// (the same routine as the batch tool's headless render, CameraCanvas).
 #pragma once
 
 #include <QScrollBar>
@@ -13,6 +13,8 @@
 #include "view/scroll_bars.h"
 #include "view/view_window.h"
 
+class CameraCanvas;
+class WireCanvas;
 class COrvantaDoc;
 class QMenu;
 
@@ -43,6 +45,7 @@ class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
 
     // IViewWindow
     void Redraw() override;
+    void RedrawLive() override;
     uint32_t SystemTextColor() const override;
     std::optional<int> AskUserZoom(int current) override;
 
@@ -55,7 +58,10 @@ class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
     void CanvasDoubleClick(QMouseEvent* event);
     void CanvasContextMenu(QContextMenuEvent* event);
     void CanvasKeyPress(QKeyEvent* event);
-    void RenderGl();
+    // the camera view's canvas, or nullptr
+    CameraCanvas* Camera() const { return cameraCanvas_; }
+    // the top, front or side view's canvas, or nullptr
+    WireCanvas* Wire() const { return wireCanvas_; }
 
   signals:
     // the view drew or changed the selection; the frame refreshes its status panes
@@ -72,6 +78,8 @@ class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
     void ShowContextMenu(const QPoint& globalPosition);
 
     QWidget* canvas_ = nullptr;
+    CameraCanvas* cameraCanvas_ = nullptr;
+    WireCanvas* wireCanvas_ = nullptr;
     QScrollBar* horizontal_ = nullptr;
     QScrollBar* vertical_ = nullptr;
     QMenu* contextMenu_ = nullptr;

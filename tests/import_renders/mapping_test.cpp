@@ -1,8 +1,8 @@
 // The mapping of each kind to the modeller's objects, judged by POV-Ray: the imported and
 // saved scene must render as the original does; and a randomised check of many transforms.
+// They render with POV-Ray, so the default test run leaves them out (label import_renders).
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <random>
 
@@ -10,11 +10,9 @@
 #include "import/scene_importer.h"
 #include "model/pov_object.h"
 #include "model/text_format.h"
-#include "tests/import/render_compare.h"
+#include "tests/import_renders/render_compare.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/model_test.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -204,32 +202,6 @@ TEST_F(ImportMapping, RandomTransformsRenderTheSame) {
     }
     // shears (a non-uniform scale after a rotation) stay text; most shapes do not shear
     EXPECT_GT(editable * 2, total);
-}
-
-TEST_F(ImportMapping, ReportAndBatchToolSayWhatWasKeptAsText) {
-    const std::string scene = dir + "/mixed.pov";
-    std::ofstream(scene) << kHeader
-                         << "#for (I, 0, 2)\n  sphere { <I, 0, 0>, 0.4 }\n#end\n"
-                            "isosurface { function { x * x + y * y + z * z - 1 } }\n"
-                            "cone { 0, 1, y, 0.5 }\n";
-    CliRun run = RunCli("import '" + scene + "' '" + dir + "/mixed.om'");
-    EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_NE(run.out.find("mixed.pov:7: sphere: bearbeitbares Objekt (3 mal)"), std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("mixed.pov:9: isosurface: als POV-Ray-Text übernommen"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("mixed.pov:10: cone: als POV-Ray-Text übernommen (the radius 0.5 "
-                           "of the cone's cap"),
-              std::string::npos)
-        << run.out;
-    EXPECT_NE(run.out.find("3 von 5 Formen als bearbeitbare Objekte"), std::string::npos)
-        << run.out;
-    EXPECT_TRUE(fs::exists(dir + "/mixed.om"));
-    // a scene of editable objects only: exit 0
-    const std::string plain = dir + "/plain.pov";
-    std::ofstream(plain) << "sphere { 0, 1 }\nbox { 0, 1 }\n";
-    EXPECT_EQ(RunCli("import '" + plain + "' '" + dir + "/plain.om'").status, 0);
 }
 
 }  // namespace

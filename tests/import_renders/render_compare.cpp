@@ -1,4 +1,4 @@
-#include "tests/import/render_compare.h"
+#include "tests/import_renders/render_compare.h"
 
 #include <cstdio>
 #include <cstdlib>

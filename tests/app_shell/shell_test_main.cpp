@@ -1,5 +1,4 @@
-// The desktop application's tests run inside one QApplication on a real (virtual) X display:
-// QOpenGLWidget does not work on the offscreen platform.
+// The application shell's GUI tests run inside one QApplication on a virtual X display.
 #include <gtest/gtest.h>
 
 #include <QApplication>

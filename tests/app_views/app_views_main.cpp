@@ -1,0 +1,18 @@
+// The views' desktop tests run inside one QApplication on a real (virtual) X display: the
+// camera view renders with OpenGL.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QSurfaceFormat>
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    QSurfaceFormat format;
+    format.setRenderableType(QSurfaceFormat::OpenGL);
+    format.setProfile(QSurfaceFormat::CompatibilityProfile);
+    format.setVersion(2, 1);
+    format.setDepthBufferSize(24);
+    QSurfaceFormat::setDefaultFormat(format);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
