@@ -18,7 +18,7 @@ build=${ORVANTA_BUILD:-$root/build/bench}
 cli=$build/cli/orvanta-cli
 diff=${ORVANTA_PPM_DIFFERENCE:-$build/bench/ppm_difference}
 out=${1:-$(mktemp -d /tmp/orvanta-import-XXXXXX)}
-scenes=${ORVANTA_SCENES:-/usr/share/povray-3.7/scenes/}
+scenes=${ORVANTA_SCENES:-/usr/share/doc/povray/examples/}
 mkdir -p "$out"
 if [ ! -x "$cli" ] || [ ! -x "$diff" ]; then
   echo "build the bench preset first: cmake --preset bench && cmake --build --preset bench" >&2
@@ -41,6 +41,9 @@ faithful() {  # original picture: prints 1 when the picture renders like the ori
   if [ -f "$2" ] && awk "BEGIN { exit !($("$diff" "$1" "$2") < 0.02) }"; then echo 1; else echo 0; fi
 }
 
+now() { date +%s.%N; }
+pct() { awk "BEGIN { printf \"%.1f\", 100 * $1 / ($2 ? $2 : 1) }"; }
+import_time=0; reader_time=0; all_editable=0; all_shapes=0; all_raw=0
 n=0; import_clean=0; import_objects=0; reader_clean=0; reader_objects=0
 crashes=0; timeouts=0
 total=0; skipped=0; import_faithful=0; reader_faithful=0; shapes=0; editable=0
@@ -51,20 +54,26 @@ while IFS= read -r scene; do
   name=$(echo "${scene#$scenes}" | tr '/' '_'); name=${name%.pov}
 
   # the importer
+  t0=$(now)
   timeout 120 "$cli" import "$scene" "$out/$name.import.pov" > "$out/$name.report" 2>&1
   status=$?
+  import_time=$(awk "BEGIN { print $import_time + $(now) - $t0 }")
   if [ $status -eq 124 ]; then timeouts=$((timeouts + 1)); fi
   if [ $status -gt 1 ] && [ $status -ne 124 ]; then crashes=$((crashes + 1)); fi
   # "E von S Formen als bearbeitbare Objekte, A angenähert, R als POV-Ray-Text, P Probleme"
-  read -r e s _ _ p <<< "$(grep -E '^[0-9]+ (von|of) [0-9]+' "$out/$name.report" | tail -1 |
+  read -r e s _ r p <<< "$(grep -E '^[0-9]+ (von|of) [0-9]+' "$out/$name.report" | tail -1 |
     grep -oE '[0-9]+' | tr '\n' ' ')"
   ic=0; [ $status -le 1 ] && [ "${p:-1}" -eq 0 ] && ! grep -qE 'abgebrochen|stopped' \
     "$out/$name.report" && ic=1
   io=$(objects "$out/$name.import.pov"); [ "$io" -gt 0 ] && import_objects=$((import_objects + 1))
   import_clean=$((import_clean + ic))
+  all_editable=$((all_editable + ${e:-0})); all_shapes=$((all_shapes + ${s:-0}))
+  all_raw=$((all_raw + ${r:-0}))
 
   # the modeller's own reader
+  t0=$(now)
   rc=0; timeout 60 "$cli" convert "$scene" "$out/$name.reader.pov" > /dev/null 2>&1 && rc=1
+  reader_time=$(awk "BEGIN { print $reader_time + $(now) - $t0 }")
   ro=$(objects "$out/$name.reader.pov"); [ "$ro" -gt 0 ] && reader_objects=$((reader_objects + 1))
   reader_clean=$((reader_clean + rc))
 
@@ -87,10 +96,13 @@ while IFS= read -r scene; do
   echo "$ic $io $iff | $rc $ro $rf | ${e:-0}/${s:-0} | ${scene#$scenes}" >> "$out/scenes.txt"
 done < <(find "$scenes" -name '*.pov' | sort)
 
-pct() { awk "BEGIN { printf \"%.1f\", 100 * $1 / ($2 ? $2 : 1) }"; }
 echo "example scenes: $n"
 echo "  read without problems: importer $import_clean, the modeller's reader $reader_clean"
 echo "  give objects:          importer $import_objects, the modeller's reader $reader_objects"
+echo "  importer over all: $all_editable of $all_shapes shapes editable" \
+     "($(pct $all_editable $all_shapes) %), $all_raw statements kept as POV-Ray text"
+echo "  time, read and save all: importer $(printf %.1f "$import_time") s," \
+     "the modeller's reader $(printf %.1f "$reader_time") s"
 echo "fidelity over objects, objects/csg, templates, textures: $total scenes ($skipped skipped)"
 echo "  render like the original: importer $import_faithful ($(pct $import_faithful $total) %)," \
      "the modeller's reader $reader_faithful ($(pct $reader_faithful $total) %)"

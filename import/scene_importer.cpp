@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <unordered_set>
 #include <fstream>
 #include <string_view>
+#include <unordered_set>
 
+#include "document/edit_history.h"
 #include "document/orvanta_doc.h"
 #include "import/object_mapper.h"
 #include "import/pov_evaluator.h"
@@ -54,6 +55,13 @@ void NameFilesByPath(pov::EvaluatedScene& scene) {
 
 ImportReport MapScene(pov::EvaluatedScene scene, COrvantaDoc& doc) {
     NameFilesByPath(scene);
+    // the whole import is one step: one undo takes every object, declaration and setting of
+    // it back
+    const std::string name =
+        scene.files.empty() ? std::string() : fs::path(scene.files[0].name).filename().string();
+    EditStep step(doc, StepLabel("Importieren") + (name.empty() ? "" : " " + name));
+    doc.History().RecordLists();
+    doc.History().RecordSettings();
     ImportReport report;
     report.stopped = scene.stopped;
     for (const pov::Problem& p : scene.problems) {
