@@ -10,10 +10,13 @@
 #include "app/message_box_prompts.h"
 #include "app/orvanta_app.h"
 #include "app/start_window.h"
+#include "model/cp1252.h"
+#include "model/text_format.h"
 #include "platform/process_groups.h"
 #include "platform/qt/qprocess_launcher.h"
 #include "platform/qt/qt_settings_store.h"
 #include "props/qt/qt_editor_host.h"
+#include "resources/ui_text.h"
 
 int main(int argc, char** argv) {
     // the camera view draws with the fixed-function pipeline
@@ -55,6 +58,10 @@ int main(int argc, char** argv) {
     COrvantaApp app;
     MessageBoxPrompts prompts(app.Frame());
     SetPrompts(&prompts);
+    settings.SetFailureReporter([](const QString& file) {
+        GetPrompts().Message(orv::Utf8ToCp1252(orv::Format(
+            Tr("Die Einstellungen konnten nicht in %s gespeichert werden."), file.toStdString())));
+    });
     QtEditorHost editorHost(app.Frame());
     SetEditorHost(&editorHost);
 

@@ -36,7 +36,8 @@ void EditHistory::Begin(std::string label) {
 }
 
 void EditHistory::SetLabel(std::string label) {
-    if (depth_ > 0)
+    // a step that joined another keeps the outer label, as Begin does
+    if (depth_ == 1)
         open_.label = std::move(label);
 }
 

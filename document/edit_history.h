@@ -55,7 +55,8 @@ class EditHistory {
     bool IsRecording() const { return depth_ > 0; }
     // whether a change now belongs to the history (a step is open, or undo or redo runs)
     bool OwnsChanges() const { return depth_ > 0 || applying_; }
-    // Names the open step anew (a new object's name is known only after it was made).
+    // Names the open step anew (a new object's name is known only after it was made); a step
+    // that joined an outer one keeps the outer one's label.
     void SetLabel(std::string label);
 
     // Without an open step these record nothing.

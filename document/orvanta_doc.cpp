@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "model/group_depth.h"
 #include "model/pov_object.h"
 #include "platform/settings_store.h"
 #include "platform/view_port.h"
@@ -147,6 +148,8 @@ bool COrvantaDoc::MoveObject(CPovObject& object, CPovObject* group, CPovObject* 
         if (g == &object)
             return false;
     if (after == &object || (after && after->Parent != group))
+        return false;
+    if (group && !FitsIntoGroup(object, *group))
         return false;
     CPovObject* const oldGroup = object.Parent;
     const ObjectList from =

@@ -68,8 +68,8 @@ class COrvantaDoc : public CSceneHost {
     // top level when group is none, right behind `after` (at the head when none), rebuilds the
     // object's geometry and records the move in the open step. The groups' bounds follow when
     // the caller rebuilds the groups after its moves (once, however many members moved). False,
-    // and nothing moves, when group is object or one of its members or `after` is not in the
-    // target list.
+    // and nothing moves, when group is object or one of its members, when the groups would
+    // then nest deeper than kMaxGroupDepth or `after` is not in the target list.
     bool MoveObject(CPovObject& object, CPovObject* group, CPovObject* after);
     // Objects that left the scene with everything they hold (undo took them out): the current
     // object and the views' picked objects let go of them.

@@ -76,4 +76,13 @@ void QtSettingsStore::Write(SettingsRoot root, std::string_view section, std::st
     QSettings& s = For(root);
     s.setValue(Key(section, name), QString::fromStdString(orv::Cp1252ToUtf8(value)));
     s.sync();
+    // one report per session is enough: every later write would fail the same way
+    if (s.status() != QSettings::NoError && reporter_ && !reported_) {
+        reported_ = true;
+        reporter_(s.fileName());
+    }
+}
+
+void QtSettingsStore::SetFailureReporter(std::function<void(const QString& file)> reporter) {
+    reporter_ = std::move(reporter);
 }

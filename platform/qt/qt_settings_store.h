@@ -11,6 +11,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "platform/settings_store.h"
@@ -28,6 +29,10 @@ class QtSettingsStore : public ISettingsStore {
     void Write(SettingsRoot root, std::string_view section, std::string_view name,
                std::string_view value) override;
 
+    // Called with the file's path when a write could not reach the file (a full disk, a
+    // read-only folder); the value stays in memory for this session.
+    void SetFailureReporter(std::function<void(const QString& file)> reporter);
+
     static QString DefaultFolder();
     // the system-wide defaults file described above, or empty
     static QString SystemDefaultsFile();
@@ -37,4 +42,6 @@ class QtSettingsStore : public ISettingsStore {
     std::unique_ptr<QSettings> machine_;
     std::unique_ptr<QSettings> user_;
     std::unique_ptr<QSettings> defaults_;
+    std::function<void(const QString&)> reporter_;
+    bool reported_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
+#include "model/group_depth.h"
 #include "model/groups/pov_csg.h"
 #include "props/prop_object.h"
 #include "resources/ui_text.h"
@@ -39,8 +40,9 @@ void CPropCSGElements::Load(SheetModel& sheet) {
     const CSceneHost* doc = prop ? prop->Object().Document : group_.Document;
     if (doc) {
         for (CPovObject* o = doc->Objects; o; o = o->NextSibling) {
-            // never the group itself or a group it stands in
-            if (IsAncestorOrSelf(o, group_) || !o->IsPresent() || !o->CanBeCsgElement())
+            // never the group itself, a group it stands in, or a group too deep to go into it
+            if (IsAncestorOrSelf(o, group_) || !o->IsPresent() || !o->CanBeCsgElement() ||
+                !FitsIntoGroup(*o, group_))
                 continue;
             if (blob_ && o->GetType() != kKindSphere && o->GetType() != kKindCylinder)
                 continue;

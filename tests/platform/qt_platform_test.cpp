@@ -72,6 +72,24 @@ TEST(QtSettingsStore, KeepsValuesInIniFilesPerRoot) {
     EXPECT_TRUE(QFile::exists(dir.path() + "/user.ini"));
 }
 
+TEST(QtSettingsStore, AWriteThatCannotReachItsFileIsReportedOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // a folder where the user's file should be: no write can replace it, not even as root
+    ASSERT_TRUE(QDir(dir.path()).mkpath("user.ini"));
+    QtSettingsStore store(dir.path());
+    QStringList reports;
+    store.SetFailureReporter([&reports](const QString& file) { reports << file; });
+    store.Write(SettingsRoot::Machine, "Language", ".use", "english");
+    EXPECT_TRUE(reports.isEmpty());
+    store.Write(SettingsRoot::User, "Modeller", "Gridvalue", "25");
+    store.Write(SettingsRoot::User, "Modeller", "Grid", "yes");
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_TRUE(reports[0].endsWith("/user.ini"));
+    // the value is still there for the rest of the session
+    EXPECT_EQ(store.Read(SettingsRoot::User, "Modeller", "Gridvalue"), "25");
+}
+
 TEST(QtSettingsStore, TheEnvironmentPointsTheDefaultFolderElsewhere) {
     qputenv("ORVANTA_CONFIG_DIR", "/tmp/orvanta-config-test");
     EXPECT_EQ(QtSettingsStore::DefaultFolder(), "/tmp/orvanta-config-test");

@@ -9,6 +9,7 @@
 #include "model/environment/pov_halo.h"
 #include "model/surfaces/pov_pigment.h"
 #include "model/surfaces/pov_texture.h"
+#include "props/prop_object.h"
 #include "props/sheet_factory.h"
 #include "props/surfaces/texture_sheet.h"
 #include "resources/string_table.h"
@@ -351,6 +352,36 @@ TEST_F(SurfaceSheetTest, NestedEditorsChangeTheDocumentAtOnceAndRenamesFollow) {
     EXPECT_EQ(halo->Name, "Glow");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(texture->MapPigments[0], "Stripes");
+}
+
+TEST_F(SurfaceSheetTest, ASheetWithItsNestedEditorsIsOneUndoStep) {
+    CPovTexture* texture = NewTexture();
+    NewPigment("Stripes");
+    texture->PigmentKind = kPigmentPigmentMap;
+    texture->MapPigments = {"Stripes", "", ""};
+    const std::string before = Scene();
+    Edit(*texture, [&](SheetRunner& r) {
+        if (r.Sheet().Caption() == "Eigenschaften Pigment") {
+            // the map's pigment is renamed, the new one is taken as it is
+            if (static_cast<CPropObject&>(r.Sheet()).Object().Name == "Stripes")
+                r.Type("name", "Red_Stripes");
+            return OkOrCancel(r);
+        }
+        r.ShowPage("Farbe");
+        EXPECT_TRUE(r.Press("p1.edit"));
+        EXPECT_TRUE(r.Press("create"));
+        EXPECT_TRUE(r.Choose("p2", doc.Pigments->Name));
+        r.ShowPage("Reflektion");
+        r.Check("phong", true);
+        return OkOrCancel(r);
+    });
+    const std::string after = Scene();
+    ASSERT_NE(after, before);
+    EXPECT_EQ(doc.History().UndoLabel(), "Eigenschaften " + texture->Name);
+    doc.OnEditUndo();
+    EXPECT_EQ(Scene(), before);
+    doc.OnEditRedo();
+    EXPECT_EQ(Scene(), after);
 }
 
 TEST_F(SurfaceSheetTest, LivePreviewShowsThePagesValuesBeforeOk) {

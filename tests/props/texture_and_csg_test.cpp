@@ -197,6 +197,28 @@ TEST_F(CsgPageTest, NeverOffersAnAncestorAndKeepsEveryObjectLinkedOnce) {
     }
 }
 
+TEST_F(CsgPageTest, GroupsBuiltByHandNestNoDeeperThanTheLimit) {
+    // a chain of groups, each made a member of the next, as deep as groups may nest
+    CPovObject* chain = doc.OnCreate(CreateKind::Box);
+    for (int level = 1; level <= kMaxGroupDepth; ++level) {
+        CPovObject* group = doc.OnCreate(CreateKind::Csg);
+        ASSERT_TRUE(doc.MoveObject(*chain, group, nullptr)) << "level " << level;
+        chain = group;
+    }
+    auto* fresh = static_cast<CPovCSG*>(doc.OnCreate(CreateKind::Csg));
+    doc.OnCreate(CreateKind::Sphere);
+    // one more level is refused by the document and never offered by the page
+    EXPECT_FALSE(doc.MoveObject(*chain, fresh, nullptr));
+    EXPECT_EQ(chain->Parent, nullptr);
+    Edit(*fresh, [&](SheetRunner& r) {
+        r.ShowPage("Elemente");
+        EXPECT_EQ(r.Field("available").items, std::vector<std::string>{"Kugel_000"});
+        return OkOrCancel(r);
+    });
+    // the group one level down still fits
+    EXPECT_TRUE(doc.MoveObject(*chain->FirstChild, fresh, nullptr));
+}
+
 TEST_F(CsgPageTest, ABlobOffersOnlySpheresAndCylindersAndHasNoOperation) {
     doc.OnCreate(CreateKind::Box);
     doc.OnCreate(CreateKind::Cylinder);
