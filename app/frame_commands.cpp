@@ -77,7 +77,7 @@ bool CMainFrame::RunFrameCommand(int id) {
             ShowStandardBar(!IsStandardBarVisible());
             return true;
         case ID_WINDOW_CASCADE:
-            mdi_->cascadeSubWindows();
+            CascadeViews();
             return true;
         case ID_WINDOW_TILE_HORZ:
             TileViews();

@@ -12,7 +12,9 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
+#include <QStyle>
 
+#include "app/cascade_layout.h"
 #include "app/child_frame.h"
 #include "app/command_icons.h"
 #include "app/help_window.h"
@@ -68,6 +70,10 @@ bool IsViewCommand(int id) {
         case ID_OBJECT_BROWSER:
         case ID_GO_TO:
         case ID_PROPERTIES:
+        case ID_VIEW_ZOOM_FIT:
+        case ID_VIEW_SNAP_TO_GRID:
+        case ID_EDIT_DELETE:
+        case ID_EDIT_DESELECT:
             return true;
         default:
             return CreateKindForCommand(id).has_value() && id != ID_CREATE_CAMERA;
@@ -186,6 +192,13 @@ void CMainFrame::AddEntries(QMenu* menu, const std::vector<MenuEntry>& entries) 
             case MenuEntry::Kind::RecentFiles:
                 FillRecentFiles(menu);
                 break;
+            case MenuEntry::Kind::WindowList: {
+                // filled anew whenever the menu opens, after the entries before it
+                QAction* start = menu->addSeparator();
+                connect(menu, &QMenu::aboutToShow, this,
+                        [this, menu, start] { FillWindowList(menu, start); });
+                break;
+            }
             case MenuEntry::Kind::Command:
                 menu->addAction(ActionFor(e));
                 shownIds_.insert(e.id);
@@ -203,6 +216,29 @@ void CMainFrame::FillRecentFiles(QMenu* menu) {
         connect(action, &QAction::triggered, this,
                 [this, id = ID_FILE_MRU_FIRST + i] { RunCommand(id); });
         recentActions_.push_back(action);
+    }
+}
+
+void CMainFrame::FillWindowList(QMenu* menu, QAction* start) {
+    const QList<QAction*> all = menu->actions();
+    for (qsizetype i = all.indexOf(start) + 1; i >= 1 && i < all.size(); ++i) {
+        menu->removeAction(all[i]);
+        all[i]->deleteLater();
+    }
+    start->setVisible(!frames_.empty());
+    QMdiSubWindow* active = mdi_->activeSubWindow();
+    for (size_t i = 0; i < frames_.size(); ++i) {
+        COrvantaMDIChildWnd* frame = frames_[i];
+        const QString number = i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QString();
+        QAction* action = menu->addAction(number + frame->windowTitle());
+        action->setCheckable(true);
+        action->setChecked(frame == active);
+        connect(action, &QAction::triggered, this, [this, frame] {
+            if (std::find(frames_.begin(), frames_.end(), frame) != frames_.end()) {
+                frame->showNormal();
+                mdi_->setActiveSubWindow(frame);
+            }
+        });
     }
 }
 
@@ -450,6 +486,27 @@ void CMainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
     for (COrvantaMDIChildWnd* frame : frames_)
         frame->GetViewWidget()->View().OnActivate(frame == window);
     UpdateCommandStates();
+}
+
+void CMainFrame::CascadeViews() {
+    // Qt's own cascade shrinks the views to their smallest size in a corner
+    const QRect area = mdi_->viewport()->rect();
+    const int step = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 4;
+    const std::vector<WindowRect> rects =
+        CascadeRects(static_cast<int>(frames_.size()), area.width(), area.height(), step);
+    for (size_t i = 0; i < frames_.size(); ++i) {
+        frames_[i]->showNormal();
+        frames_[i]->setGeometry(rects[i].x, rects[i].y, rects[i].width, rects[i].height);
+        frames_[i]->raise();
+    }
+    if (!frames_.empty())
+        mdi_->setActiveSubWindow(frames_.back());
+    QCoreApplication::sendPostedEvents();
+}
+
+void CMainFrame::ClearCoordinatePane() {
+    coordinateText_.clear();
+    coordinatePane_->clear();
 }
 
 void CMainFrame::TileViews() {

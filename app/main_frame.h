@@ -39,6 +39,10 @@ class CMainFrame : public QMainWindow, public IFrameLink {
     ViewWidget* ActiveViewWidget() const;
     // Arranges the views side by side.
     void TileViews();
+    // Arranges the views overlapping, each title bar showing, all of a useful size.
+    void CascadeViews();
+    // The mouse position pane goes blank (the document closed).
+    void ClearCoordinatePane();
     // Puts the world origin near the middle of every top, front and side view.
     void CentreOrthographicViews();
     // Titles of the child frames from the document's title.
@@ -90,6 +94,8 @@ class CMainFrame : public QMainWindow, public IFrameLink {
     bool RunFrameCommand(int id);
     std::optional<CommandState> FrameCommandState(int id) const;
     void FillRecentFiles(QMenu* menu);
+    // the "&Fenster" menu's list of the open views after `start`
+    void FillWindowList(QMenu* menu, QAction* start);
     void OnSubWindowActivated(QMdiSubWindow* window);
     void OnFrameClosing(COrvantaMDIChildWnd* frame);
 

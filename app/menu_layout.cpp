@@ -42,6 +42,12 @@ MenuEntry Recent() {
     return e;
 }
 
+MenuEntry WindowList() {
+    MenuEntry e;
+    e.kind = K::WindowList;
+    return e;
+}
+
 MenuEntry FileMenu(bool withDocument) {
     if (!withDocument)
         return Sub("&Datei", {Cmd(ID_FILE_NEW, "&Neu\tStrg+N", {"Ctrl+N"}),
@@ -84,6 +90,9 @@ const std::vector<MenuEntry>& DocumentMenuBar() {
              Cmd(ID_EDIT_CUT, "&Ausschneiden\tStrg+X", {"Ctrl+X", "Shift+Del"}),
              Cmd(ID_EDIT_COPY, "&Kopieren\tStrg+C", {"Ctrl+C", "Ctrl+Ins"}),
              Cmd(ID_EDIT_PASTE, "E&infügen\tStrg+V", {"Ctrl+V", "Shift+Ins"}),
+             Cmd(ID_EDIT_DELETE, "&Löschen\tEntf", {"Del"}),
+             // Escape belongs to the view that has the focus (a dialog's Escape stays its own)
+             Cmd(ID_EDIT_DESELECT, "Auswahl auf&heben\tEsc"),
              Cmd(ID_EDIT_SAVE_OBJECT, "&Speichern unter..."), Sep(),
              Cmd(ID_OBJECT_BROWSER, "&Objektbrowser...\tStrg+B", {"Ctrl+B"}), Sep(),
              Cmd(ID_PROPERTIES, "&Eigenschaften\tAlt+Enter", {"Alt+Return", "Alt+Enter"}),
@@ -125,18 +134,20 @@ const std::vector<MenuEntry>& DocumentMenuBar() {
              Sub("&Auflösung",
                  {Check(ID_VIEW_ZOOM_1, "&Einfach"), Check(ID_VIEW_ZOOM_10, "&Zehnfach"),
                   Check(ID_VIEW_ZOOM_100, "&Hundertfach"),
-                  Cmd(ID_VIEW_ZOOM_USER, "&Selbstdefiniert")}),
+                  Cmd(ID_VIEW_ZOOM_USER, "&Selbstdefiniert"), Sep(),
+                  Cmd(ID_VIEW_ZOOM_FIT, "&Alles zeigen\tPos1", {"Home"})}),
              Sub("&Raster",
                  {Check(ID_VIEW_GRID_NONE, "&kein Raster"), Check(ID_VIEW_GRID_0_1, "0.1"),
                   Check(ID_VIEW_GRID_0_5, "0.5"), Check(ID_VIEW_GRID_1_0, "1.0"),
-                  Check(ID_VIEW_GRID_5_0, "5.0"), Check(ID_VIEW_GRID_10_0, "10.0")})}),
+                  Check(ID_VIEW_GRID_5_0, "5.0"), Check(ID_VIEW_GRID_10_0, "10.0"), Sep(),
+                   Check(ID_VIEW_SNAP_TO_GRID, "Am Raster ausrichten")})}),
         Sub("&Fenster",
             {Sub("&Neues Fenster",
                  {Cmd(ID_WINDOW_NEW_FRONT, "Frontansicht"),
                   Cmd(ID_WINDOW_NEW_SIDE, "Seitenansicht"), Cmd(ID_WINDOW_NEW_TOP, "Draufsicht"),
                   Cmd(ID_WINDOW_NEW_CAMERA, "Kamerasicht")}),
              Cmd(ID_WINDOW_CASCADE, "Über&lappend"), Cmd(ID_WINDOW_TILE_HORZ, "Ne&beneinander"),
-             Cmd(ID_WINDOW_ARRANGE, "&Symbole anordnen")}),
+             Cmd(ID_WINDOW_ARRANGE, "&Symbole anordnen"), WindowList()}),
         HelpMenu(true),
     };
     return bar;

@@ -6,7 +6,8 @@
 #include <vector>
 
 struct MenuEntry {
-    enum class Kind { Command, Separator, SubMenu, RecentFiles };
+    // WindowList: the open views, the active one checked
+    enum class Kind { Command, Separator, SubMenu, RecentFiles, WindowList };
     Kind kind = Kind::Command;
     int id = 0;
     const char* text = "";               // UTF-8, "&" marks the mnemonic

@@ -16,6 +16,7 @@
 #include "app/settings_dialogs.h"
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
+#include "document/scene_file_names.h"
 #include "import/scene_importer.h"
 #include "model/cp1252.h"
 #include "model/pov_object.h"
@@ -46,6 +47,15 @@ std::string Cp1252(const char* utf8) {
 
 std::string LocalPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
+}
+
+// a name typed without extension is saved as a scene file, which the "*.om" filter shows
+QString SceneFilePath(const QString& path) {
+    return path.isEmpty() ? path : QString::fromStdString(WithSceneExtension(path.toStdString()));
+}
+
+QString Filter(const char* german) {
+    return QString::fromUtf8(Tr(german));
 }
 
 const char kRecentSection[] = "Recent File List";
@@ -140,6 +150,7 @@ void COrvantaApp::DropDocument() {
         render_->Commands().DocumentClosing(*document_);
     frame_->CloseAllViews();
     document_.reset();
+    frame_->ClearCoordinatePane();
     frame_->RebuildMenus();
 }
 
@@ -201,6 +212,8 @@ bool COrvantaApp::OpenDocument(const QString& path) {
     }
     if (!result.ok) {
         doc.reset();
+        // a file that cannot be read is no recent file
+        RemoveRecentFile(QFileInfo(path).absoluteFilePath());
         NewDocument();
         GetPrompts().Message(orv::Utf8ToCp1252(TrId(IDS_OPEN_FAILED)) + "\n" +
                              orv::Utf8ToCp1252(result.error));
@@ -245,7 +258,7 @@ bool COrvantaApp::SaveDocument() {
             QString::fromStdString(TrId(IDS_FILE_FILTER)));
         if (path.isEmpty())
             return false;
-        return SaveDocumentAs(path);
+        return SaveDocumentAs(SceneFilePath(path));
     }
     // saving over a file that was not read completely loses what was not read
     if (document_->IsIncompleteRead()) {
@@ -257,8 +270,8 @@ bool COrvantaApp::SaveDocument() {
         if (choice == 0) {
             const QString path =
                 QFileDialog::getSaveFileName(DialogParent(), QString(), Utf8(document_->GetTitle()),
-                                             Utf8(LoadString(IDS_FILE_FILTER)));
-            return !path.isEmpty() && SaveDocumentAs(path);
+                                             QString::fromStdString(TrId(IDS_FILE_FILTER)));
+            return !path.isEmpty() && SaveDocumentAs(SceneFilePath(path));
         }
         if (choice != 1)
             return false;
@@ -300,15 +313,15 @@ void COrvantaApp::OnFileSaveAs() {
         QFileDialog::getSaveFileName(DialogParent(), QString(), Utf8(document_->GetTitle()),
                                      QString::fromStdString(TrId(IDS_FILE_FILTER)));
     if (!path.isEmpty())
-        SaveDocumentAs(path);
+        SaveDocumentAs(SceneFilePath(path));
 }
 
 void COrvantaApp::OnSaveObject() {
     if (!document_ || !document_->CurrentObject || !document_->CurrentObject->IsPresent())
         return;
-    const QString path = QFileDialog::getSaveFileName(
+    const QString path = SceneFilePath(QFileDialog::getSaveFileName(
         DialogParent(), QString(), Utf8(document_->CurrentObject->Name) + ".om",
-        QString::fromStdString(TrId(IDS_FILE_FILTER)));
+        Filter(SaveObjectFilter())));
     if (path.isEmpty())
         return;
     const FileResult result = document_->SaveSelectedObject(LocalPath(path));
@@ -319,8 +332,8 @@ void COrvantaApp::OnSaveObject() {
 void COrvantaApp::OnLoadObjects() {
     if (!document_)
         return;
-    const QString path = QFileDialog::getOpenFileName(
-        DialogParent(), QString(), QString(), QString::fromStdString(TrId(IDS_FILE_FILTER)));
+    const QString path = QFileDialog::getOpenFileName(DialogParent(), QString(), QString(),
+                                                      Filter(LoadObjectsFilter()));
     if (!path.isEmpty())
         LoadObjects(path);
 }
@@ -362,6 +375,16 @@ void COrvantaApp::AddRecentFile(const QString& path) {
     QStringList files = RecentFiles();
     files.removeAll(path);
     files.prepend(path);
+    StoreRecentFiles(files);
+}
+
+void COrvantaApp::RemoveRecentFile(const QString& path) {
+    QStringList files = RecentFiles();
+    if (files.removeAll(path) > 0)
+        StoreRecentFiles(files);
+}
+
+void COrvantaApp::StoreRecentFiles(QStringList files) {
     while (files.size() > 4)
         files.removeLast();
     for (int i = 0; i < 4; ++i)

@@ -69,6 +69,9 @@ class COrvantaApp : public QObject {
 
   private:
     void AddRecentFile(const QString& path);
+    void RemoveRecentFile(const QString& path);
+    // the newest four of files into the settings, and the menus rebuilt
+    void StoreRecentFiles(QStringList files);
     void ShowReadProblems(const QString& path, const ReadProblems& problems);
     void ShowImportReport(const QString& path, const ImportReport& report);
     // the views of a document just read: camera view first, tiled

@@ -7,7 +7,8 @@
 #include <cmath>
 #include <cstddef>
 
-enum class Pen { Text, Selection, Grid };
+// Axis: the world axes through the origin, a little darker than the grid
+enum class Pen { Text, Selection, Grid, Axis };
 
 // A plain pair: `PixelPoint p;` leaves it unset (`{}` gives 0, 0), so that the drawing pass
 // can keep a buffer of them on the stack for every polyline without clearing it first.

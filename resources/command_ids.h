@@ -18,6 +18,9 @@ enum CommandId : int {
     ID_VIEW_GRID_0_5 = 32838,
     // view: the "Standard Objekte" tool bar
     ID_VIEW_STANDARD_OBJECTS = 32784,
+    // view: fit every object, snap move drags to the grid (no historic numbers)
+    ID_VIEW_ZOOM_FIT = 32901,
+    ID_VIEW_SNAP_TO_GRID = 32902,
 
     // object creation
     ID_CREATE_CONE = 32785,
@@ -69,6 +72,9 @@ enum CommandId : int {
     ID_EDIT_PASTE = 57637,
     ID_EDIT_UNDO = 57643,
     ID_EDIT_REDO = 57644,
+    // the Delete and Escape keys (no historic numbers)
+    ID_EDIT_DELETE = 32903,
+    ID_EDIT_DESELECT = 32904,
 
     // file
     ID_FILE_NEW = 57600,

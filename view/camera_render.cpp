@@ -7,15 +7,16 @@
 #include <algorithm>
 
 #include "model/solid_painter.h"
+#include "render/render_presets.h"
 #include "view/camera_scene.h"
 #include "view/camera_sight.h"
 #include "view/orvanta_view.h"
+#include "view/view_navigation.h"
 
 namespace {
 
-// the camera's lens: 45 degrees up the picture, the old screen's aspect ratio, near plane 1
+// the camera's lens: 45 degrees up the picture, near plane 1
 constexpr double kFieldOfView = 45.0;
-constexpr double kAspect = 1.33;
 constexpr double kNearPlane = 1.0;
 // at most seven OpenGL lights are switched on
 constexpr int kMaxLights = 7;
@@ -28,17 +29,29 @@ constexpr size_t kStopInterval = 64;
 CameraRenderResult RenderCameraScene(const CameraScene& scene, SolidPainter& painter,
                                      const std::function<bool()>& stop) {
     CameraRenderResult result;
+    // the whole window black: the bars, or everything when the camera is deleted
+    glDisable(GL_SCISSOR_TEST);
     glViewport(0, 0, scene.width, scene.height);
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     if (scene.cameraDeleted) {
-        glClearColor(0, 0, 0, 0);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         result.complete = true;
         return result;
     }
 
+    // The picture has the shape of the one POV-Ray renders, centred: a sphere stays round
+    // however the window is stretched.
+    const view_nav::Rect frame =
+        view_nav::AspectRect(scene.width, scene.height, scene.pictureWidth, scene.pictureHeight);
+    const double aspect = static_cast<double>(scene.pictureWidth) / scene.pictureHeight;
+    const int bottom = scene.height - frame.y - frame.height;  // OpenGL counts rows upwards
+    glViewport(frame.x, bottom, frame.width, frame.height);
+    glScissor(frame.x, bottom, frame.width, frame.height);
+    glEnable(GL_SCISSOR_TEST);
+
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(kFieldOfView, kAspect, kNearPlane, scene.farPlane);
+    gluPerspective(kFieldOfView, aspect, kNearPlane, scene.farPlane);
     gluLookAt(scene.eye[0], scene.eye[1], scene.eye[2], scene.centre[0], scene.centre[1],
               scene.centre[2], 0, 1, 0);
 
@@ -80,20 +93,23 @@ CameraRenderResult RenderCameraScene(const CameraScene& scene, SolidPainter& pai
     const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, white);
 
-    const CameraSight sight(scene.eye, scene.centre, kFieldOfView, kAspect, kNearPlane,
-                            scene.farPlane, scene.width, scene.height);
+    const CameraSight sight(scene.eye, scene.centre, kFieldOfView, aspect, kNearPlane,
+                            scene.farPlane, frame.width, frame.height);
     painter.SetWireframe(!scene.filled);
     painter.BeginItems();
     const std::vector<SolidItem>& items = scene.preview.items;
     for (size_t i = 0; i < items.size(); ++i) {
-        if (stop && i % kStopInterval == 0 && stop())
+        if (stop && i % kStopInterval == 0 && stop()) {
+            glDisable(GL_SCISSOR_TEST);
             return result;
+        }
         const CameraSight::Sphere sphere = CameraSight::ItemSphere(scene.preview, items[i]);
         if (!sight.Sees(sphere.centre, sphere.radius))
             continue;
         const SolidDetail detail = DetailForSize(sight.PixelSize(sphere.centre, sphere.size));
         painter.DrawItem(scene.preview, items[i], detail);
     }
+    glDisable(GL_SCISSOR_TEST);
     result.complete = true;
     return result;
 }
@@ -103,6 +119,9 @@ CameraScene COrvantaView::DescribeCamera(size_t expectedItems) const {
     options.expectedItems = expectedItems;
     options.width = clientWidth_;
     options.height = clientHeight_;
+    const RenderChoice picture = LoadRenderChoice();  // 640 x 480 unless a size is chosen
+    options.pictureWidth = picture.width;
+    options.pictureHeight = picture.height;
     options.wireframe = Wireframe != 0;
     options.depthTest = DepthTest != 0;
     options.lights = Lights != 0;

@@ -8,6 +8,10 @@ CameraScene DescribeCameraScene(const COrvantaDoc& doc, const CameraSceneOptions
     CameraScene scene;
     scene.width = options.width;
     scene.height = options.height;
+    if (options.pictureWidth > 0 && options.pictureHeight > 0) {
+        scene.pictureWidth = options.pictureWidth;
+        scene.pictureHeight = options.pictureHeight;
+    }
     scene.filled = !options.wireframe;
     scene.depthTest = options.depthTest;
     scene.lights = options.lights;

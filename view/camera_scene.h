@@ -16,6 +16,9 @@ class SolidPainter;
 struct CameraScene {
     int width = 0;
     int height = 0;
+    // the shape of the picture POV-Ray renders: the view shows it centred between black bars
+    int pictureWidth = 4;
+    int pictureHeight = 3;
     // the document's camera is deleted: the view stays empty
     bool cameraDeleted = false;
     // eye and look-at point in OpenGL's coordinates (x mirrored); without a scene camera the
@@ -36,6 +39,8 @@ struct CameraScene {
 struct CameraSceneOptions {
     int width = 0;
     int height = 0;
+    int pictureWidth = 4;
+    int pictureHeight = 3;
     bool wireframe = false;
     bool depthTest = false;
     bool lights = false;

@@ -1,6 +1,8 @@
 // The mouse tools of the orthographic views: picking with either button, dragging to move or
 // resize the picked object, properties, walking up the CSG hierarchy, and the coordinate
 // text of the status bar. The camera view takes no part in picking or dragging.
+#include <optional>
+
 #include "document/edit_history.h"
 #include "document/orvanta_doc.h"
 #include "model/pov_object.h"
@@ -9,6 +11,7 @@
 #include "view/frame_link.h"
 #include "view/orvanta_view.h"
 #include "view/view_math.h"
+#include "view/view_navigation.h"
 
 namespace {
 
@@ -29,6 +32,16 @@ CPovObject* NextSkippingChildren(CPovObject* o) {
     while (o && !o->NextSibling)
         o = o->Parent;
     return o ? o->NextSibling : nullptr;
+}
+
+// The scale a resize drag changes: the top-level object's (a member passes the resize up);
+// none for an object without a scale step.
+std::optional<Vector> ResizedScale(const CPovObject* o) {
+    while (o->Parent)
+        o = o->Parent;
+    if (o->Steps.size() <= kStepScale)
+        return std::nullopt;
+    return o->ScaleStep();
 }
 
 }  // namespace
@@ -107,6 +120,10 @@ void COrvantaView::OnLButtonDown(int x, int y) {
     LastMouseX = point.x;
     LastMouseY = point.y;
     Pick({x, y}, true);
+    if (SelectedObject && !SelectedObject->Steps.empty())
+        dragStart_ = SelectedObject->Translation();
+    dragH_ = 0;
+    dragV_ = 0;
     Dragging = 1;
     Redraw();
 }
@@ -132,9 +149,16 @@ void COrvantaView::OnMouseMove(int x, int y) {
         const double dh = (point.x - LastMouseX) / Zoom;
         const double dv = (point.y - LastMouseY) / Zoom;
         if (document_.ResizeMode) {
-            // the position follows by half, so that the opposite side stays in place
+            // the position follows by half, so that the opposite side stays in place; not
+            // when the size stopped at its smallest
+            const std::optional<Vector> before = ResizedScale(SelectedObject);
             SelectedObject->ResizeBy(dh, dv, *this);
-            SelectedObject->MoveBy(dh * 0.5, dv * 0.5, *this);
+            const std::optional<Vector> after = ResizedScale(SelectedObject);
+            if (!before || after->X != before->X || after->Y != before->Y || after->Z != before->Z)
+                SelectedObject->MoveBy(dh * 0.5, dv * 0.5, *this);
+        } else if (SnapToGrid && Grid > 0 && !SelectedObject->Parent &&
+                   !SelectedObject->Steps.empty()) {
+            MoveSnapped(dh, dv);
         } else {
             SelectedObject->MoveBy(dh, dv, *this);
         }
@@ -142,6 +166,39 @@ void COrvantaView::OnMouseMove(int x, int y) {
         LastMouseY = point.y;
     }
     RedrawLive();
+}
+
+void COrvantaView::MoveSnapped(double dh, double dv) {
+    // the object goes where the mouse's whole way since the press puts it, on the grid
+    dragH_ += dh;
+    dragV_ += dv;
+    const Vector& now = SelectedObject->Translation();
+    double startH = dragStart_.X, startV = dragStart_.Y, nowH = now.X, nowV = now.Y;
+    if (ViewKind == kTopView) {
+        startV = dragStart_.Z;
+        nowV = now.Z;
+    } else if (ViewKind == kSideView) {
+        startH = dragStart_.Z;
+        nowH = now.Z;
+    }
+    const double h = view_nav::SnapToGrid(startH + dragH_, Grid);
+    const double v = view_nav::SnapToGrid(startV + dragV_, Grid);
+    if (h != nowH || v != nowV)
+        SelectedObject->MoveBy(h - nowH, v - nowV, *this);
+}
+
+void COrvantaView::OnDeselect() {
+    if (SelectedObject) {
+        SelectedObject->Deselect(*this);
+        SelectedObject = nullptr;
+    }
+    if (CPovObject* current = document_.CurrentObject)
+        current->Deselect(*this);
+    document_.CurrentObject = nullptr;
+    Dragging = 0;
+    EndDragStep();
+    document_.UpdateAllViews(this);
+    Redraw();
 }
 
 void COrvantaView::OnLButtonUp(int, int) {

@@ -9,6 +9,7 @@
 
 int NextViewKind = 0;
 int ViewCount = 0;
+bool SnapToGrid = false;
 
 namespace {
 // Zoom values below one pixel per unit come only from damaged settings or scene files; they
@@ -220,6 +221,8 @@ uint32_t COrvantaView::PenColor(Pen pen) const {
             return kSelectionColor;
         case Pen::Grid:
             return kGridColor;
+        case Pen::Axis:
+            return kAxisColor;
         default:
             return TextColor;
     }
@@ -280,9 +283,11 @@ void COrvantaView::SetZoom(double zoom) {
 bool COrvantaView::SetUserZoom(int zoom) {
     if (zoom < 1 || zoom > 100)
         return false;
-    Zoom = zoom;
-    if (int* stored = StoredZoom())
-        *stored = zoom;
+    if (ViewKind != kCameraView) {
+        ZoomAboutCentre(zoom);
+        return true;
+    }
+    Zoom = zoom;  // the scale of the camera view's own projection
     SetScrollRanges(false);
     Redraw();
     return true;

@@ -26,6 +26,8 @@ class CPovObject;
 extern int NextViewKind;
 // number of live views
 extern int ViewCount;
+// "Am Raster ausrichten": move drags put the object's position on the view's grid
+extern bool SnapToGrid;
 
 // Enable and check state of a command for its menu entry and tool-bar button.
 struct CommandState {
@@ -118,6 +120,8 @@ class COrvantaView : public IViewPort {
     CPovObject* TopLevelObject(const CPovObject* object) const;
     // grid lines of an orthographic view
     void DrawGrid(IDeviceContext& dc) const;
+    // the world axes through the origin with their letters, over the grid
+    void DrawAxes(IDeviceContext& dc) const;
     // The OpenGL camera render: makes the surface current, renders, finishes. Requests that
     // arrive while a render runs make it render exactly once more; such a request returns
     // false at once.
@@ -159,8 +163,23 @@ class COrvantaView : public IViewPort {
     void OnProperties();
     void OnSelectNextCsgLevel();
     void OnSelectTopCsgLevel();
+    // Escape: the picked object and the document's current object are let go.
+    void OnDeselect();
 
-    // ---- pens: colours 0x00BBGGRR for Pen::Text, Pen::Selection and Pen::Grid
+    // ---- navigation of the orthographic views
+    // A new zoom that keeps the world point under the client point (x, y) where it is, to
+    // within the scroll bars' step of one world unit; stored for the view's kind.
+    void ZoomAbout(double zoom, int x, int y);
+    // The same about the centre of the client area (the zoom commands and the zoom dialog);
+    // the fixed zoom commands divide the client size for the scroll ranges as integers.
+    void ZoomAboutCentre(double zoom, bool integerRanges = false);
+    // Zoom and scroll positions that show every present object ("&Alles zeigen", Home).
+    void ZoomToFit();
+    // The mouse wheel: `steps` notches (positive away from the user); with Ctrl it zooms
+    // about the client point, with Shift it scrolls sideways, else up and down.
+    void OnWheel(int x, int y, int steps, bool shift, bool control);
+
+    // ---- pens: colours 0x00BBGGRR for Pen::Text, Pen::Selection, Pen::Grid and Pen::Axis
     uint32_t PenColor(Pen pen) const;
 
     int Active = 1;
@@ -182,6 +201,7 @@ class COrvantaView : public IViewPort {
     uint32_t TextColor = 0x000000;
     static constexpr uint32_t kSelectionColor = 0x0000FF;  // RGB(255, 0, 0)
     static constexpr uint32_t kGridColor = 0xAFAFAF;       // RGB(175, 175, 175)
+    static constexpr uint32_t kAxisColor = 0x6E6E6E;       // RGB(110, 110, 110)
 
   private:
     // the document's stored zoom and grid of this view's kind (nullptr for the camera view)
@@ -193,6 +213,9 @@ class COrvantaView : public IViewPort {
     void ProjectForCamera();
     // the pick traversal shared by both buttons, at a client point
     void Pick(PixelPoint point, bool leftButton);
+    void ZoomAbout(double zoom, int x, int y, bool integerRanges);
+    // a move drag step with the position kept on the grid
+    void MoveSnapped(double dh, double dv);
     bool CommandEnabledOutsideCamera() const { return ViewKind != kCameraView; }
     // A drag is one step of the history, from its first move to the button's release.
     void BeginDragStep();
@@ -207,4 +230,8 @@ class COrvantaView : public IViewPort {
     int clientHeight_ = 0;
     int redrawRequests_ = 0;
     bool dragStepOpen_ = false;
+    // a snapped move drag: where the object was at the press, and the mouse's way since then
+    Vector dragStart_;
+    double dragH_ = 0;
+    double dragV_ = 0;
 };

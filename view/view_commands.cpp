@@ -114,6 +114,10 @@ CommandState COrvantaView::GetCommandState(int id) {
         return {!camera, Zoom == *zoom};
     if (id == ID_VIEW_ZOOM_USER)
         return {true, false};
+    if (id == ID_VIEW_ZOOM_FIT)
+        return {!camera, false};
+    if (id == ID_VIEW_SNAP_TO_GRID)
+        return {true, SnapToGrid};
     if (const GridEntry* entry = FindGridEntry(id))
         return {!camera, GridCode() == entry->code};
     if (id == ID_VIEW_STANDARD_OBJECTS)
@@ -123,6 +127,7 @@ CommandState COrvantaView::GetCommandState(int id) {
     switch (id) {
         case ID_EDIT_COPY:
         case ID_EDIT_CUT:
+        case ID_EDIT_DELETE:
             return {!camera && doc.CurrentObject != nullptr, false};
         case ID_EDIT_PASTE:
             return {!camera && ClipboardObject && !IsCameraAgainstScene(ClipboardObject, doc),
@@ -141,6 +146,8 @@ CommandState COrvantaView::GetCommandState(int id) {
             return {true, !doc.ResizeMode && !camera};
         case ID_PROPERTIES:
             return {!camera && SelectedObject, false};
+        case ID_EDIT_DESELECT:
+            return {SelectedObject || doc.CurrentObject, false};
         case ID_SELECT_NEXT_CSG_LEVEL:
         case ID_SELECT_TOP_CSG_LEVEL:
             return {!camera && SelectedObject && SelectedObject->Parent, false};
@@ -155,7 +162,7 @@ bool COrvantaView::OnCommand(int id) {
     // a command in the middle of a drag ends the drag's step first
     EndDragStep();
     if (auto zoom = FixedZoom(id)) {
-        SetZoom(*zoom);
+        ZoomAboutCentre(*zoom, true);
         return true;
     }
     if (const GridEntry* entry = FindGridEntry(id)) {
@@ -169,6 +176,15 @@ bool COrvantaView::OnCommand(int id) {
                 if (auto zoom = window_->AskUserZoom(view_math::TruncToInt(Zoom)))
                     SetUserZoom(*zoom);
             }
+            return true;
+        case ID_VIEW_ZOOM_FIT:
+            ZoomToFit();
+            return true;
+        case ID_VIEW_SNAP_TO_GRID:
+            SnapToGrid = !SnapToGrid;
+            return true;
+        case ID_EDIT_DESELECT:
+            OnDeselect();
             return true;
         case ID_VIEW_STANDARD_OBJECTS: {
             IFrameLink& frame = GetFrameLink();
@@ -190,6 +206,7 @@ bool COrvantaView::OnCommand(int id) {
                 window_->OpenObjectBrowser(id == ID_GO_TO);
             return true;
         case ID_EDIT_CUT:
+        case ID_EDIT_DELETE:  // as the object browser deletes: a cut that undo takes back
             doc.OnEditCut();
             return true;
         case ID_EDIT_COPY:

@@ -58,8 +58,10 @@ void COrvantaView::DrawPicture(IDeviceContext& dc, const CPovObject* leftOut) {
     }
     if (camera && doc.Camera && !doc.Camera->IsPresent())
         return;  // the camera was deleted: the view stays empty
-    if (!camera)
+    if (!camera) {
         DrawGrid(dc);
+        DrawAxes(dc);
+    }
     if (camera && UseOpenGL)
         return;  // RenderCamera draws the objects with OpenGL
     for (CPovObject* o = doc.Objects; o; o = o->NextSibling) {

@@ -24,6 +24,8 @@ void QPainterDeviceContext::ApplyPen() {
         colour = QColor(255, 0, 0);
     if (pen_ == Pen::Grid)
         colour = QColor(175, 175, 175);
+    if (pen_ == Pen::Axis)
+        colour = QColor(110, 110, 110);
     QPen pen(colour);
     pen.setWidth(0);  // one pixel, like the views' cosmetic pens
     painter_.setPen(pen);

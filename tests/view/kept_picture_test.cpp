@@ -150,6 +150,8 @@ TEST_F(KeptPictureTest, ObjectsOfAFewPixelsAreAPointOrASmallRectangle) {
         v->Zoom = zoom;
         RecordingDeviceContext dc;
         v->OnDraw(dc);
+        // only the sphere's strokes: the world axes run through it
+        std::erase_if(dc.primitives, [](const auto& p) { return p.pen == Pen::Axis; });
         return dc;
     };
     const RecordingDeviceContext point = draw(0.4);  // 0.8 pixels

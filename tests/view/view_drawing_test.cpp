@@ -14,6 +14,12 @@ namespace {
 
 using Kind = RecordingDeviceContext::Kind;
 
+// the drawing pass without the world axes, which have their own test
+void DrawWithoutAxes(COrvantaView& view, RecordingDeviceContext& dc) {
+    view.OnDraw(dc);
+    std::erase_if(dc.primitives, [](const auto& p) { return p.pen == Pen::Axis; });
+}
+
 std::vector<int> HorizontalGridLines(const RecordingDeviceContext& dc) {
     std::vector<int> ys;
     for (const auto& p : dc.primitives)
@@ -34,23 +40,23 @@ TEST_F(ViewTest, GridIsDrawnOnlyWithLinesAtLeastFivePixelsApart) {
     TestView& v = AddView(kFrontView, 400, 300);
     v->SetGrid(0.1);
     RecordingDeviceContext coarse;
-    v->OnDraw(coarse);  // 0.1 at zoom 10: one pixel apart
+    DrawWithoutAxes(*v, coarse);  // 0.1 at zoom 10: one pixel apart
     EXPECT_EQ(coarse.primitives.size(), 0u);
 
     v->SetZoom(100);
     RecordingDeviceContext fine;
-    v->OnDraw(fine);  // ten pixels apart
+    DrawWithoutAxes(*v, fine);  // ten pixels apart
     EXPECT_GT(fine.Count(Kind::Line), 60u);
     EXPECT_EQ(fine.CurrentPen(), Pen::Text);  // the pen is given back
 
     v->SetZoom(10);
     v->SetGrid(0.5);  // exactly five pixels: drawn
     RecordingDeviceContext half;
-    v->OnDraw(half);
+    DrawWithoutAxes(*v, half);
     EXPECT_GT(half.Count(Kind::Line), 0u);
     v->SetGrid(0.05);  // grid code 0: never
     RecordingDeviceContext none;
-    v->OnDraw(none);
+    DrawWithoutAxes(*v, none);
     EXPECT_EQ(none.Count(Kind::Line), 0u);
 }
 
@@ -59,7 +65,7 @@ TEST_F(ViewTest, GridLinesSitOnMultiplesOfTheSpacing) {
     v->SetGrid(10.0);
     ScrollTo(v, 25, -15);  // left edge x = 25, bottom edge y = -15
     RecordingDeviceContext dc;
-    v->OnDraw(dc);
+    DrawWithoutAxes(*v, dc);
     // y = -10, 0, 10 and the first line above the top edge
     EXPECT_EQ(HorizontalGridLines(dc), (std::vector<int>{250, 150, 50, -50}));
     // x = 20 (left of the edge), 30, ... 60 and the first one at or past the right edge
@@ -81,7 +87,7 @@ TEST_F(ViewTest, FineGridUsesTenthsForItsRemainder) {
     v->SetGrid(0.4);
     ScrollTo(v, 0, -3);
     RecordingDeviceContext dc;
-    v->OnDraw(dc);
+    DrawWithoutAxes(*v, dc);
     // -3 is no multiple of 0.4: the first line is at -2.8, 20 pixels above the bottom
     const std::vector<int> ys = HorizontalGridLines(dc);
     ASSERT_GE(ys.size(), 2u);
@@ -95,7 +101,7 @@ TEST_F(ViewTest, DamagedGridValuesDrawNothingOrFinish) {
     for (double grid : {-1.0, 1e300, std::nan("")}) {
         v->SetGrid(grid);
         RecordingDeviceContext dc;
-        v->OnDraw(dc);
+        DrawWithoutAxes(*v, dc);
         EXPECT_LE(dc.Count(Kind::Line), 4u) << grid;
     }
 }
@@ -109,7 +115,7 @@ TEST_F(ViewTest, ObjectsAreDrawnInListOrderWithTheViewsOrigin) {
     doc->InsertObject(first);
     doc->InsertObject(second);  // the list is newest first
     RecordingDeviceContext dc;
-    v->OnDraw(dc);
+    DrawWithoutAxes(*v, dc);
     ASSERT_EQ(dc.Count(Kind::Polyline), 12u);
     // the newest box, at x = 5, comes first: its left edge at (5 - 0.5 + 20) * 10
     EXPECT_EQ(dc.primitives[0].points[0].x, 245);
@@ -132,13 +138,13 @@ TEST_F(ViewTest, CameraViewWithoutOpenGlProjectsForTheCameraAndSkipsLights) {
 
     // without the camera-changed flag nothing is projected yet
     RecordingDeviceContext before;
-    v->OnDraw(before);
+    DrawWithoutAxes(*v, before);
     EXPECT_EQ(before.primitives.size(), 0u);
     EXPECT_TRUE(box->Projected.empty());
 
     doc->CameraChanged = 1;
     RecordingDeviceContext dc;
-    v->OnDraw(dc);
+    DrawWithoutAxes(*v, dc);
     EXPECT_EQ(box->ProjectionStale, 0);
     EXPECT_EQ(camera->ProjectionStale, 0);
     ASSERT_EQ(box->Projected.size(), 8u);
@@ -152,7 +158,7 @@ TEST_F(ViewTest, CameraViewWithoutOpenGlProjectsForTheCameraAndSkipsLights) {
 
     // moving the camera projects everything again
     camera->SetPosition(Vector(0, 0, -9));
-    v->OnDraw(dc);
+    DrawWithoutAxes(*v, dc);
     EXPECT_NEAR(box->Projected[0].Z, 8.5, 1e-9);
 }
 
@@ -166,7 +172,7 @@ TEST_F(ViewTest, CameraViewOfADeletedCameraStaysEmpty) {
     doc->CameraChanged = 1;
     camera->SetPresent(false);
     RecordingDeviceContext dc;
-    v->OnDraw(dc);
+    DrawWithoutAxes(*v, dc);
     EXPECT_EQ(dc.primitives.size(), 0u);
 }
 
@@ -178,7 +184,7 @@ TEST_F(ViewTest, FarAwayAndDegenerateGeometryDrawsWithoutOverflow) {
     far->UpdateGeometry();
     doc->InsertObject(far);
     RecordingDeviceContext dc;
-    v->OnDraw(dc);
+    DrawWithoutAxes(*v, dc);
     ASSERT_EQ(dc.Count(Kind::Polyline), 6u);
     for (const auto& p : dc.primitives)
         for (const PixelPoint& q : p.points) {
@@ -187,7 +193,7 @@ TEST_F(ViewTest, FarAwayAndDegenerateGeometryDrawsWithoutOverflow) {
         }
     far->Select(*v);  // the selection frame around it stays inside int as well
     RecordingDeviceContext selected;
-    v->OnDraw(selected);
+    DrawWithoutAxes(*v, selected);
     EXPECT_EQ(selected.Count(Kind::FocusRect), 1u);
 
     // in the camera view a corner exactly at the camera's depth is not projected to infinity
@@ -213,7 +219,7 @@ TEST_F(ViewTest, SelectedObjectIsDrawnWithTheSelectionPenAndFrame) {
     doc->InsertObject(box);
     box->Select(*v);
     RecordingDeviceContext dc;
-    v->OnDraw(dc);
+    DrawWithoutAxes(*v, dc);
     EXPECT_EQ(dc.Count(Kind::FocusRect), 1u);
     EXPECT_EQ(dc.Count(Kind::InvertRect), 4u);
     EXPECT_EQ(dc.primitives[0].pen, Pen::Selection);

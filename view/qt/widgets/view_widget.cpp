@@ -7,10 +7,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "document/orvanta_doc.h"
 #include "model/cp1252.h"
 #include "platform/qt/qpainter_device_context.h"
+#include "resources/command_ids.h"
 #include "resources/string_table.h"
 #include "view/qt/widgets/camera_canvas.h"
 #include "view/qt/widgets/wire_canvas.h"
@@ -224,7 +226,27 @@ void ViewWidget::CanvasKeyPress(QKeyEvent* event) {
         ShowContextMenu(canvas_->mapToGlobal(QPoint(5, 5)));
         return;
     }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        view_->OnCommand(ID_EDIT_DESELECT);
+        emit viewChanged();
+        return;
+    }
     event->ignore();
+}
+
+void ViewWidget::wheelEvent(QWheelEvent* event) {
+    // a notch is 120; touch pads send less at a time, kept until a notch is full
+    const QPoint angle = event->angleDelta();
+    wheelRest_ += angle.y() != 0 ? angle.y() : angle.x();
+    const int steps = wheelRest_ / 120;
+    wheelRest_ -= steps * 120;
+    if (steps != 0) {
+        const QPoint at = canvas_->mapFrom(this, event->position().toPoint());
+        const Qt::KeyboardModifiers keys = event->modifiers();
+        view_->OnWheel(at.x(), at.y(), steps, keys & Qt::ShiftModifier, keys & Qt::ControlModifier);
+        emit viewChanged();
+    }
+    event->accept();
 }
 
 void ViewWidget::ShowContextMenu(const QPoint& globalPosition) {

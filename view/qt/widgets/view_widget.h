@@ -69,6 +69,8 @@ class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // the wheel scrolls the top, front and side views; with Ctrl it zooms about the mouse
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     QScrollBar* Bar(ScrollBar bar) const {
@@ -85,5 +87,7 @@ class ViewWidget : public QWidget, public IScrollBars, public IViewWindow {
     QMenu* contextMenu_ = nullptr;
     bool created_ = false;
     bool settingBars_ = false;
+    // wheel turns short of a notch
+    int wheelRest_ = 0;
     std::unique_ptr<COrvantaView> view_;
 };
