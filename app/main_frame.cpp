@@ -374,6 +374,9 @@ void CMainFrame::RunCommand(int id) {
         case ID_FILE_OPEN:
             app_.OnFileOpen();
             return;
+        case ID_FILE_IMPORT:
+            app_.OnFileImport();
+            return;
         case ID_FILE_CLOSE:
             app_.CloseDocument();
             return;

@@ -51,11 +51,12 @@ MenuEntry WindowList() {
 MenuEntry FileMenu(bool withDocument) {
     if (!withDocument)
         return Sub("&Datei", {Cmd(ID_FILE_NEW, "&Neu\tStrg+N", {"Ctrl+N"}),
-                              Cmd(ID_FILE_OPEN, "Ö&ffnen...\tStrg+O", {"Ctrl+O"}), Sep(), Recent(),
-                              Sep(), Cmd(ID_APP_EXIT, "&Beenden")});
+                              Cmd(ID_FILE_OPEN, "Ö&ffnen...\tStrg+O", {"Ctrl+O"}),
+                              Cmd(ID_FILE_IMPORT, "&Importieren..."), Sep(), Recent(), Sep(),
+                              Cmd(ID_APP_EXIT, "&Beenden")});
     return Sub("&Datei", {Cmd(ID_FILE_NEW, "&Neu\tStrg+N", {"Ctrl+N"}),
                           Cmd(ID_FILE_OPEN, "Ö&ffnen...\tStrg+O", {"Ctrl+O"}),
-                          Cmd(ID_FILE_CLOSE, "&Schließen"),
+                          Cmd(ID_FILE_IMPORT, "&Importieren..."), Cmd(ID_FILE_CLOSE, "&Schließen"),
                           Cmd(ID_FILE_SAVE, "S&peichern\tStrg+S", {"Ctrl+S"}),
                           Cmd(ID_FILE_SAVE_AS, "Speichern &unter..."), Sep(),
                           Cmd(ID_FILE_PRINT, "&Drucken...\tStrg+P", {"Ctrl+P"}), Sep(), Recent(),

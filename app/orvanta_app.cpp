@@ -17,6 +17,7 @@
 #include "document/creation_commands.h"
 #include "document/orvanta_doc.h"
 #include "document/scene_file_names.h"
+#include "import/scene_importer.h"
 #include "model/cp1252.h"
 #include "model/pov_object.h"
 #include "model/surfaces/predefined_textures.h"
@@ -193,6 +194,9 @@ bool COrvantaApp::NewDocument() {
 bool COrvantaApp::OpenDocument(const QString& path) {
     if (ReadingProgress::Active())
         return false;  // one scene is read at a time
+    // a POV-Ray scene of another origin comes in through the importer
+    if (ShouldImport(LocalPath(path)))
+        return ImportDocument(path);
     NextViewKind = kCameraView;
     if (!CloseDocument())
         return false;
@@ -217,6 +221,17 @@ bool COrvantaApp::OpenDocument(const QString& path) {
     }
     document_ = std::move(doc);
     document_->SetPathName(LocalPath(QFileInfo(path).absoluteFilePath()));
+    ShowDocumentViews();
+    AddRecentFile(QFileInfo(path).absoluteFilePath());
+    if (!result.problems.empty())
+        ShowReadProblems(path, result.problems);
+    // the author's wish: show the scene's information whenever it is opened
+    if (document_->ShowInfos())
+        RunDocumentSettings(DialogParent(), *document_);
+    return true;
+}
+
+void COrvantaApp::ShowDocumentViews() {
     frame_->RebuildMenus();
     frame_->OpenView(kCameraView);
     // the other three kinds, by the kind the next view would take now
@@ -232,13 +247,6 @@ bool COrvantaApp::OpenDocument(const QString& path) {
     frame_->TileViews();
     frame_->CentreOrthographicViews();
     frame_->UpdateCommandStates();
-    AddRecentFile(QFileInfo(path).absoluteFilePath());
-    if (!result.problems.empty())
-        ShowReadProblems(path, result.problems);
-    // the author's wish: show the scene's information whenever it is opened
-    if (document_->ShowInfos())
-        RunDocumentSettings(DialogParent(), *document_);
-    return true;
 }
 
 bool COrvantaApp::SaveDocument() {

@@ -14,6 +14,7 @@
 
 class CMainFrame;
 class COrvantaDoc;
+struct ImportReport;
 class CPovObject;
 class QWidget;
 class RenderController;
@@ -38,6 +39,9 @@ class COrvantaApp : public QObject {
     // leaves a new untitled document and a message; problems met while reading are shown and
     // what was read stays. False when the file was not opened.
     bool OpenDocument(const QString& path);
+    // Reads a POV-Ray scene into a new, untitled document and shows what came in as editable
+    // objects, approximated or kept as POV-Ray text (app/import_commands.cpp).
+    bool ImportDocument(const QString& path);
     // Asks whether to save changes; false when the user cancelled.
     bool CloseDocument();
     // Saves to the document's file (asks for one when it has none); false on failure.
@@ -48,6 +52,7 @@ class COrvantaApp : public QObject {
 
     // the commands with a file dialog
     void OnFileOpen();
+    void OnFileImport();
     void OnFileSaveAs();
     void OnSaveObject();
     void OnLoadObjects();
@@ -68,6 +73,9 @@ class COrvantaApp : public QObject {
     // the newest four of files into the settings, and the menus rebuilt
     void StoreRecentFiles(QStringList files);
     void ShowReadProblems(const QString& path, const ReadProblems& problems);
+    void ShowImportReport(const QString& path, const ImportReport& report);
+    // the views of a document just read: camera view first, tiled
+    void ShowDocumentViews();
     void DropDocument();
     QWidget* DialogParent() const;
 

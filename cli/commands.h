@@ -14,6 +14,7 @@ int RunDump(const CommandArgs& args);
 int RunConvert(const CommandArgs& args);
 int RunCheck(const CommandArgs& args);
 int RunRender(const CommandArgs& args);
+int RunImport(const CommandArgs& args);
 int RunPreviews(const CommandArgs& args);
 
 struct CommandInfo {

@@ -56,6 +56,10 @@ const std::vector<CommandInfo>& AllCommands() {
          "read a scene file and write it again (exit 1 when it had problems; a file not read "
          "completely is not written over itself without --force)",
          RunConvert},
+        {"import", "IN.pov OUT.om",
+         "read a POV-Ray scene as POV-Ray does and save it as a modeller scene; print what came "
+         "in as editable objects, approximated or as POV-Ray text (exit 1 when not all editable)",
+         RunImport},
         {"check", "FILE [--logs DIR] [--stats]",
          "print \"LINE: message\" per problem of a scene file and per name it uses that "
          "nothing declares (exit 1 when any); --stats adds the number of objects read",

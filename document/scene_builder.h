@@ -128,6 +128,9 @@ class SceneBuilder : private ITopLevelNames {
     // an include line elsewhere: the standard includes are the writer's own, others become
     // user includes
     void IncludeLine(std::string_view file);
+    // POV-Ray text kept as it is, from its first marker line to its end marker; closed is false
+    // when the end marker is missing (scene_builder_raw.cpp)
+    void RawElement(std::string_view text, bool closed);
 
     // statements
     void BeginDeclaration(std::string_view name);

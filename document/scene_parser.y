@@ -75,6 +75,7 @@ SceneToken Combine(SceneBuilder& b, const SceneToken& l, sv::Op op, const SceneT
 %token T_ZOOM_FRONT T_ZOOM_RIGHT T_ZOOM_TOP T_GRID_FRONT T_GRID_RIGHT T_GRID_TOP
 %token T_QUICKCOLOR "\"//$quickcolor:$\"" T_DECLARE "\"#declare\""
 %token T_DECLARE_MARKER "\"//$declare$\""
+%token T_RAW "a raw element" T_RAW_OPEN "a raw element without its end marker"
 %token T_CSG_OP "a CSG operation" T_PATTERN "a pattern" T_HALO_TYPE "a halo type"
 %token T_DENSITY "a density function" T_MAPPING "a mapping" T_MAP_TYPE "a map type"
 %token K_TEXTURE "\"texture\""
@@ -183,6 +184,8 @@ statement
     | K_CAMERA { b.BeginObject(K::Camera); } '{' items '}' { b.EndStatement(); }
     | K_BACKGROUND { b.BeginObject(K::Background); } '{' items '}' { b.EndStatement(); }
     | K_SKY_SPHERE { b.BeginObject(K::SkySphere); } '{' named_items '}' { b.EndStatement(); }
+    | T_RAW { b.RawElement($1.View(), true); }
+    | T_RAW_OPEN { b.RawElement($1.View(), false); }
     | T_DIRECTIVE { b.Directive($1.View()); }
     /* the writer states the gamma for POV-Ray 3.7 and writes it again from the level */
     | K_GLOBAL_SETTINGS '{' global_items '}'

@@ -34,6 +34,9 @@ struct SceneScannerState {
     int commentDepth = 0;
     std::size_t includeListStart = 0;
     std::size_t pov37Start = 0;
+    // the raw element being scanned: where its first marker line starts, where its text ends
+    std::size_t rawStart = 0;
+    std::size_t rawEnd = 0;
 
     // Line (from 1) of a position in the text. Lines are counted only when asked for, which
     // is rare (problems); asking in text order counts every byte once.

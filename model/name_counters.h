@@ -28,6 +28,7 @@ struct NameCounters {
     long Background = 0;
     long SkySphere = 0;
     long LookAt = 0;
+    long Raw = 0;
 };
 
 extern NameCounters g_NameCounters;

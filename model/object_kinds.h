@@ -26,6 +26,8 @@ enum PovKind : int {
     kKindBlob = 21,
     kKindTriangle = 22,  // also the smooth triangle
     kKindPigment = 24,
+    // beyond the classic kinds: POV-Ray text the modeller keeps as it is (model/raw)
+    kKindRaw = 25,
 };
 
 inline bool IsLightKind(int kind) {

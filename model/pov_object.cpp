@@ -138,7 +138,10 @@ void CPovObject::SetDocument(CSceneHost* document) {
 // names and state
 
 void CPovObject::AssignDefaultName(int prefixStringId, long& counter) {
-    const std::string& prefix = LoadString(prefixStringId);
+    AssignDefaultNameWithPrefix(LoadString(prefixStringId), counter);
+}
+
+void CPovObject::AssignDefaultNameWithPrefix(const std::string& prefix, long& counter) {
     std::string candidate = orv::Format("%s%.3ld", prefix, counter);
     const bool isGroup =
         GetType() == kKindCSG || GetType() == kKindBlob || GetType() == kKindUserObject;

@@ -44,6 +44,8 @@ class CPovObject {
     // false when this object or any ancestor is deleted
     virtual bool IsPresent() const;
     virtual void AssignDefaultName(int prefixStringId, long& counter);
+    // the same with the prefix given as text
+    void AssignDefaultNameWithPrefix(const std::string& prefix, long& counter);
     virtual int GetType() const = 0;
     virtual PixelRect GetScreenRect(const IViewPort& view) const;
     virtual bool HitTest(const IViewPort& view, PixelPoint point) const;

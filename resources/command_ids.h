@@ -82,6 +82,8 @@ enum CommandId : int {
     ID_FILE_CLOSE = 57602,
     ID_FILE_SAVE = 57603,
     ID_FILE_SAVE_AS = 57604,
+    // reads a POV-Ray scene into a new document
+    ID_FILE_IMPORT = 32950,
     ID_FILE_MRU_FIRST = 57616,  // the recent files take 57616 ... 57619
     ID_FILE_MRU_LAST = 57619,
     ID_APP_EXIT = 57665,

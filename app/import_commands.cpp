@@ -1,0 +1,69 @@
+// Importing POV-Ray scenes in the desktop application: "&Datei" > "&Importieren...", and
+// opening or dropping a POV-Ray scene that the modeller did not write itself.
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "app/main_frame.h"
+#include "app/orvanta_app.h"
+#include "document/orvanta_doc.h"
+#include "import/scene_importer.h"
+#include "resources/ui_text.h"
+#include "view/orvanta_view.h"
+
+namespace {
+
+QString Text(const char* german) {
+    return QString::fromUtf8(Tr(german));
+}
+
+}  // namespace
+
+void COrvantaApp::OnFileImport() {
+    const QString path = QFileDialog::getOpenFileName(
+        DialogParent(), Text("POV-Ray-Szene importieren"), QString(),
+        Text("POV-Ray-Szenen (*.pov *.inc)") + ";;" + Text("Alle Dateien (*)"));
+    if (!path.isEmpty())
+        ImportDocument(path);
+}
+
+bool COrvantaApp::ImportDocument(const QString& path) {
+    NextViewKind = kCameraView;
+    if (!CloseDocument())
+        return false;
+    auto doc = std::make_unique<COrvantaDoc>();
+    const QString file = QFileInfo(path).absoluteFilePath();
+    const ImportReport report = ImportPovScene(QFile::encodeName(file).toStdString(), *doc);
+    // the imported scene has no file of its own yet: saving asks for a name, so the POV-Ray
+    // scene is never overwritten in the modeller's format
+    document_ = std::move(doc);
+    ShowDocumentViews();
+    ShowImportReport(path, report);
+    return true;
+}
+
+void COrvantaApp::ShowImportReport(const QString& path, const ImportReport& report) {
+    auto* dialog = new QDialog(DialogParent());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName("importReportDialog");
+    dialog->setWindowTitle(Text("Import"));
+    auto* layout = new QVBoxLayout(dialog);
+    QString heading = Text("Was aus %1 übernommen wurde:");
+    heading.replace("%1", QFileInfo(path).fileName());
+    layout->addWidget(new QLabel(heading, dialog));
+    auto* list = new QPlainTextEdit(dialog);
+    list->setObjectName("importReport");
+    list->setReadOnly(true);
+    list->setPlainText(QString::fromUtf8(report.Text().c_str()));
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    layout->addWidget(buttons);
+    dialog->resize(640, 360);
+    dialog->show();  // not modal: the scene is usable while the report is open
+}

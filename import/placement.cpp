@@ -1,0 +1,62 @@
+#include "import/placement.h"
+
+#include <cmath>
+
+namespace pov {
+
+namespace {
+
+// the number as the scene writer prints it ("%.4f")
+double Printed(double v) {
+    return std::round(v * 1e4) / 1e4;
+}
+
+}  // namespace
+
+Affine StepsTransform(const Steps& s) {
+    return Affine::Scale({s.scale.X, s.scale.Y, s.scale.Z})
+        .Then(Affine::Rotate({s.rotate.X, s.rotate.Y, s.rotate.Z}))
+        .Then(Affine::Translate({s.translate.X, s.translate.Y, s.translate.Z}));
+}
+
+Fit FitSteps(const Affine& m, Steps& out, double extent) {
+    Vec3 scale, rotate, translate;
+    if (!DecomposeScaleRotateTranslate(m, scale, rotate, translate)) {
+        return Fit::None;
+    }
+    out.scale = Vector(Printed(scale[0]), Printed(scale[1]), Printed(scale[2]));
+    out.rotate = Vector(Printed(rotate[0]), Printed(rotate[1]), Printed(rotate[2]));
+    out.translate = Vector(Printed(translate[0]), Printed(translate[1]), Printed(translate[2]));
+    if (out.scale.X == 0.0 || out.scale.Y == 0.0 || out.scale.Z == 0.0) {
+        return Fit::None;
+    }
+    // how far the written steps put the shape's corners from where POV-Ray puts them, against
+    // the shape's size
+    const Affine written = StepsTransform(out);
+    double size = 0.0, error = 0.0;
+    for (int c = 0; c < 8; ++c) {
+        const Vec3 p = {(c & 1) ? extent : -extent, (c & 2) ? extent : -extent,
+                        (c & 4) ? extent : -extent};
+        const Vec3 a = m.Apply(p), b = written.Apply(p), d = m.ApplyLinear(p);
+        size = std::fmax(size, std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]));
+        error = std::fmax(error,
+                          std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
+                                    (a[2] - b[2]) * (a[2] - b[2])));
+    }
+    if (error <= 1e-3 * size || error < 1e-6) {
+        return Fit::Exact;
+    }
+    return error <= 1e-2 * size ? Fit::Approximate : Fit::None;
+}
+
+Affine FromModelMatrix(const CMatrix& m) {
+    Affine a;
+    for (int i = 0; i < 3; ++i) {
+        for (int k = 0; k < 4; ++k) {
+            a.m[i][k] = m.m[i][k];
+        }
+    }
+    return a;
+}
+
+}  // namespace pov

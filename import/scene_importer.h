@@ -1,0 +1,22 @@
+// Imports a POV-Ray scene file into a document: the scene is read and evaluated as POV-Ray
+// does, and its statements become the modeller's objects (editable where its kinds hold them
+// exactly, raw elements otherwise). The report says what became of each statement.
+#pragma once
+
+#include <string>
+
+#include "import/import_report.h"
+#include "import/pov_evaluator.h"
+
+class COrvantaDoc;
+
+// Reads the scene at path into doc, which should be new and empty.
+ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc);
+// The same for scene text; name is the file name the report quotes, folder where the scene's
+// own include files are looked for.
+ImportReport ImportPovSceneText(const std::string& text, const std::string& name,
+                                const std::string& folder, COrvantaDoc& doc,
+                                const pov::EvaluatorLimits& limits = {});
+// Whether a file should be imported rather than read by the modeller's own reader: a POV-Ray
+// scene or include file (.pov, .inc) that the modeller did not write itself.
+bool ShouldImport(const std::string& path);

@@ -1,0 +1,119 @@
+// What an import does to the document: one undo takes all of it back and redo brings the same
+// scene again; the batch tool prints what was kept as text and says so in its exit status.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "document/edit_history.h"
+#include "document/orvanta_doc.h"
+#include "document/scene_writer.h"
+#include "import/scene_importer.h"
+#include "model/pov_object.h"
+#include "model/scene_text.h"
+#include "tests/support/cli_runner.h"
+#include "tests/support/model_test.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ImportDocument : public ModelTest {
+  protected:
+    std::string dir;
+    void SetUp() override {
+        ModelTest::SetUp();
+        dir = MakeTempFolder();
+    }
+    void TearDown() override {
+        RemoveTree(dir);
+        ModelTest::TearDown();
+    }
+};
+
+std::string Written(COrvantaDoc& doc) {
+    SceneText text;
+    WriteSceneFile(doc, text);
+    return text.Take();
+}
+
+size_t Count(const CPovObject* list) {
+    size_t n = 0;
+    for (; list; list = list->NextSibling) {
+        ++n;
+    }
+    return n;
+}
+
+TEST_F(ImportDocument, OneUndoTakesTheWholeImportBackAndRedoBringsItAgain) {
+    const std::string scene = dir + "/whole.pov";
+    std::ofstream(scene) << R"(#version 3.7;
+#include "colors.inc"
+global_settings { assumed_gamma 1.0 }
+camera { location <0, 2, -6> look_at 0 }
+background { color rgb <0.1, 0.2, 0.3> }
+light_source { <5, 10, -10> color White }
+#declare Shiny = texture { pigment { color Red } finish { phong 0.8 } }
+#for (I, 0, 3)
+  sphere { <I, 0, 0>, 0.4 texture { Shiny } }
+#end
+difference { box { -1, 1 } sphere { 0, 1.3 } pigment { checker Blue, Yellow } }
+isosurface { function { x * x + y * y + z * z - 1 } }
+)";
+    COrvantaDoc doc;
+    const std::string before = Written(doc);
+    ImportPovScene(scene, doc);
+    const std::string imported = Written(doc);
+    ASSERT_GE(Count(doc.Objects), 8u) << imported;
+    ASSERT_NE(doc.Camera, nullptr);
+    ASSERT_NE(doc.Textures, nullptr);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.History().UndoCount(), 1u);
+    EXPECT_EQ(doc.History().UndoLabel(), "Importieren whole.pov");
+
+    ASSERT_TRUE(doc.History().Undo());
+    EXPECT_EQ(Written(doc), before);
+    EXPECT_EQ(doc.Objects, nullptr);
+    EXPECT_EQ(doc.Textures, nullptr);
+    EXPECT_EQ(doc.Pigments, nullptr);
+    EXPECT_EQ(doc.Camera, nullptr);
+    EXPECT_EQ(doc.Background, nullptr);
+    EXPECT_FALSE(doc.History().CanUndo());
+
+    ASSERT_TRUE(doc.History().Redo());
+    EXPECT_EQ(Written(doc), imported);
+    EXPECT_NE(doc.Camera, nullptr);
+}
+
+TEST_F(ImportDocument, ReportAndBatchToolSayWhatWasKeptAsText) {
+    const std::string scene = dir + "/mixed.pov";
+    std::ofstream(scene) << R"(#version 3.7;
+global_settings { assumed_gamma 1.0 }
+camera { location <0, 3, -8> look_at <0, 0.5, 0> }
+light_source { <5, 10, -10> color rgb 1 }
+background { color rgb <0.2, 0.3, 0.4> }
+)"
+                         << "#for (I, 0, 2)\n  sphere { <I, 0, 0>, 0.4 }\n#end\n"
+                            "isosurface { function { x * x + y * y + z * z - 1 } }\n"
+                            "cone { 0, 1, y, 0.5 }\n";
+    CliRun run = RunCli("import '" + scene + "' '" + dir + "/mixed.om'");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_NE(run.out.find("mixed.pov:7: sphere: bearbeitbares Objekt (3 mal)"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("mixed.pov:9: isosurface: als POV-Ray-Text übernommen"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("mixed.pov:10: cone: als POV-Ray-Text übernommen (the radius 0.5 "
+                           "of the cone's cap"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("3 von 5 Formen als bearbeitbare Objekte"), std::string::npos)
+        << run.out;
+    EXPECT_TRUE(fs::exists(dir + "/mixed.om"));
+    // a scene of editable objects only: exit 0
+    const std::string plain = dir + "/plain.pov";
+    std::ofstream(plain) << "sphere { 0, 1 }\nbox { 0, 1 }\n";
+    EXPECT_EQ(RunCli("import '" + plain + "' '" + dir + "/plain.om'").status, 0);
+}
+
+}  // namespace
