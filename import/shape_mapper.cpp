@@ -321,6 +321,12 @@ CPovObject* ObjectMapper::MapShape(const Block& statement, std::string& why, boo
     const std::string& k = shape->keyword;
     Parts parts;
     if (k == "union" || k == "merge" || k == "intersection" || k == "difference" || k == "blob") {
+        // the modeller's groups hold one another at most kMaxGroupDepth levels deep; a group
+        // below that stays POV-Ray text inside the group above it
+        if (depth >= kMaxGroupDepth) {
+            why = "groups nest at most " + std::to_string(kMaxGroupDepth) + " levels deep";
+            return nullptr;
+        }
         if (!CollectParts(statement, 0, parts, why)) {
             return nullptr;
         }

@@ -9,6 +9,7 @@
 #include "document/orvanta_doc.h"
 #include "document/scene_writer.h"
 #include "import/scene_importer.h"
+#include "model/group_depth.h"
 #include "model/pov_object.h"
 #include "model/scene_text.h"
 #include "tests/support/cli_runner.h"
@@ -114,6 +115,23 @@ background { color rgb <0.2, 0.3, 0.4> }
     const std::string plain = dir + "/plain.pov";
     std::ofstream(plain) << "sphere { 0, 1 }\nbox { 0, 1 }\n";
     EXPECT_EQ(RunCli("import '" + plain + "' '" + dir + "/plain.om'").status, 0);
+}
+
+TEST_F(ImportDocument, GroupsDeeperThanTheModellerHoldsStayPovRayText) {
+    // 40 unions, each holding the next and a sphere
+    std::string text;
+    for (int i = 0; i < 40; ++i)
+        text += "union { sphere { <" + std::to_string(i) + ", 0, 0>, 0.4 }\n";
+    text += std::string(40, '}') + "\n";
+    const std::string scene = dir + "/deep.pov";
+    std::ofstream(scene) << text;
+    COrvantaDoc doc;
+    ImportPovScene(scene, doc);
+    ASSERT_EQ(Count(doc.Objects), 1u);
+    EXPECT_EQ(GroupHeight(*doc.Objects), kMaxGroupDepth);
+    // the deepest group kept holds its sphere and the rest of the nest as text
+    const std::string written = Written(doc);
+    EXPECT_NE(written.find("<39"), std::string::npos);
 }
 
 }  // namespace
