@@ -21,6 +21,7 @@
 #include "platform/fake/recording_prompts.h"
 #include "platform/memory_settings_store.h"
 #include "resources/command_ids.h"
+#include "tests/app/desktop_fixture.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/model_test.h"
 #include "view/qt/widgets/view_widget.h"
@@ -34,62 +35,14 @@ void Mouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButton button
     QApplication::sendEvent(target, &event);
 }
 
-class AppEditingTest : public ModelTest {
+class AppEditingTest : public DesktopTest {
   protected:
-    MemorySettingsStore settings;
-    ScopedRecordingPrompts prompts;
-    std::unique_ptr<COrvantaApp> app;
-    std::string dir;
-
-    void SetUp() override {
-        ModelTest::SetUp();
-        SetSettingsStore(&settings);
-        dir = MakeTempFolder();
-        app = std::make_unique<COrvantaApp>();
-        app->Frame()->resize(1200, 900);
-        app->Frame()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app->Frame()));
-        ASSERT_TRUE(app->NewDocument());
-        Settle();
-    }
-    void TearDown() override {
-        app.reset();
-        RemoveTree(dir);
-        SetSettingsStore(nullptr);
-        ModelTest::TearDown();
-    }
-    void Settle() {
-        for (int i = 0; i < 5; ++i)
-            QApplication::processEvents();
-        QTest::qWait(30);
-    }
-    COrvantaMDIChildWnd* FrameOfKind(int kind) {
-        for (COrvantaMDIChildWnd* f : app->Frame()->ChildFrames())
-            if (f->GetViewKind() == kind)
-                return f;
-        return nullptr;
-    }
-    // activates the view of a kind, as a click on its frame does
-    ViewWidget* Activate(int kind) {
-        COrvantaMDIChildWnd* frame = FrameOfKind(kind);
-        app->Frame()->MdiArea()->setActiveSubWindow(frame);
-        Settle();
-        return frame->GetViewWidget();
-    }
     // the pixel of a world point in a front view
     static QPoint FrontPixel(ViewWidget* w, double x, double y) {
         const COrvantaView& v = w->View();
         const double h = v.GetWindowHeight() - 20;
         return QPoint(static_cast<int>(v.Zoom * (x - v.GetHorzOrigin())),
                       static_cast<int>(h - v.Zoom * (y - v.GetVertOrigin())));
-    }
-    void Trigger(int id) {
-        app->Frame()->UpdateCommandStates();
-        QAction* action = app->Frame()->Action(id);
-        ASSERT_NE(action, nullptr) << id;
-        ASSERT_TRUE(action->isEnabled()) << id;
-        action->trigger();
-        Settle();
     }
 };
 

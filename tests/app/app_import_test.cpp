@@ -19,36 +19,16 @@
 #include "platform/fake/recording_prompts.h"
 #include "platform/memory_settings_store.h"
 #include "resources/command_ids.h"
+#include "tests/app/desktop_fixture.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/model_test.h"
 #include "view/qt/widgets/view_widget.h"
 
 namespace {
 
-class AppImportTest : public ModelTest {
+class AppImportTest : public DesktopTest {
   protected:
-    MemorySettingsStore settings;
-    ScopedRecordingPrompts prompts;
-    std::unique_ptr<COrvantaApp> app;
-    std::string dir;
-
-    void SetUp() override {
-        ModelTest::SetUp();
-        SetSettingsStore(&settings);
-        dir = MakeTempFolder();
-        app = std::make_unique<COrvantaApp>();
-        app->Frame()->resize(1200, 900);
-        app->Frame()->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(app->Frame()));
-        ASSERT_TRUE(app->NewDocument());
-        Settle();
-    }
-    void TearDown() override {
-        app.reset();
-        SetSettingsStore(nullptr);
-        RemoveTree(dir);
-        ModelTest::TearDown();
-    }
+    // waits longer than the fixture's Settle
     void Settle() {
         for (int i = 0; i < 10; ++i) {
             QApplication::processEvents();

@@ -10,7 +10,7 @@
 #include "document/orvanta_doc.h"
 #include "model/pov_object.h"
 #include "resources/command_ids.h"
-#include "tests/app/first_hour_fixture.h"
+#include "tests/app/desktop_fixture.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "model/environment/pov_background.h"
 #include "model/pov_object.h"
 #include "resources/command_ids.h"
-#include "tests/app/first_hour_fixture.h"
+#include "tests/app/desktop_fixture.h"
 #include "view/qt/widgets/camera_canvas.h"
 
 namespace {

@@ -1,4 +1,4 @@
-// A desktop application with a new document for the first-hour tests, and the little helpers
+// A desktop application with a new document for the desktop tests, and the little helpers
 // they share: settling the event loop, a view of a kind, commands as the menus run them, and
 // screenshots for review.
 #pragma once
@@ -22,7 +22,7 @@
 #include "tests/support/model_test.h"
 #include "view/qt/widgets/view_widget.h"
 
-class FirstHourTest : public ModelTest {
+class DesktopTest : public ModelTest {
   protected:
     MemorySettingsStore settings;
     ScopedRecordingPrompts prompts;
@@ -77,3 +77,5 @@ class FirstHourTest : public ModelTest {
         widget->grab().save(QStringLiteral(ORVANTA_SCREENSHOT_DIR "/%1.png").arg(name));
     }
 };
+
+class FirstHourTest : public DesktopTest {};
