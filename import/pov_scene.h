@@ -44,6 +44,9 @@ struct Statement {
 struct Declaration {
     std::string name;
     uint32_t file = 0;
+    // Held, so that no other statement takes its address while the scene is written: a block
+    // declared with #local in an include file, or declared over, goes once its name does.
+    std::shared_ptr<const Block> block;
 };
 
 struct EvaluatedScene {
