@@ -136,12 +136,29 @@ std::optional<KeptCameraSight> ReadKeptCamera(std::string_view text) {
 }
 
 std::optional<KeptCameraSight> KeptCameraOf(const COrvantaDoc& doc) {
-    std::optional<KeptCameraSight> sight;
+    const CPovRaw* camera = nullptr;
     for (const CPovObject* o = doc.Objects; o; o = o->NextSibling)
-        if (o->GetType() == kKindRaw && o->IsPresent()) {
-            const auto& raw = static_cast<const CPovRaw&>(*o);
-            if (raw.Keyword == "camera")
-                sight = ReadKeptCamera(raw.Text);
+        if (o->GetType() == kKindRaw && o->IsPresent() &&
+            static_cast<const CPovRaw*>(o)->Keyword == "camera")
+            camera = static_cast<const CPovRaw*>(o);
+    if (!camera)
+        return std::nullopt;
+    if (std::optional<KeptCameraSight> sight = ReadKeptCamera(camera->Text))
+        return sight;
+    // "camera { Name }": the camera declared under that name, kept as text as well
+    CameraText t(camera->Text);
+    if (t.Word() != "camera" || !t.Take('{'))
+        return std::nullopt;
+    const std::string_view name = t.Word();
+    if (name.empty() || !t.Take('}'))
+        return std::nullopt;
+    const std::string declared = "#declare " + std::string(name) + " =";
+    for (const CPovObject* o = doc.Objects; o; o = o->NextSibling)
+        if (o->GetType() == kKindRaw && o != camera) {
+            const std::string& text = static_cast<const CPovRaw*>(o)->Text;
+            const size_t at = text.find(declared);
+            if (at != std::string::npos)
+                return ReadKeptCamera(std::string_view(text).substr(at + declared.size()));
         }
-    return sight;
+    return std::nullopt;
 }

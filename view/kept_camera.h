@@ -23,5 +23,5 @@ struct KeptCameraSight {
 std::optional<KeptCameraSight> ReadKeptCamera(std::string_view text);
 
 // The sight of the document's last present top-level camera kept as POV-Ray text, which is the
-// camera POV-Ray renders with.
+// camera POV-Ray renders with; "camera { Name }" is looked up in the kept declarations.
 std::optional<KeptCameraSight> KeptCameraOf(const COrvantaDoc& doc);

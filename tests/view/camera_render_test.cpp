@@ -158,13 +158,26 @@ TEST_F(CameraRenderTest, ACameraKeptAsTextIsTheViewsCamera) {
     EXPECT_LT(last, kWidth / 2);
     EXPECT_GT(last - first, 0);
 
+    // a camera declared under a name, the declaration kept as text too
+    auto* declared = new CPovRaw();
+    declared->Keyword = "#declare";
+    declared->Text =
+        "#declare Cam_1 =\r\ncamera {\r\n  perspective angle 30 location <9,0,-10> "
+        "look_at <9,0,0>\r\n}\r\n#declare Cam =\r\ncamera {\r\n  perspective "
+        "angle 30 location <2,0,-10> look_at <2,0,0>\r\n}\r\n";
+    doc->InsertObject(declared);
+    kept->Text = "camera { Cam }\r\n";
+    Render(v);
+    EXPECT_EQ(litColumns(), std::pair(first, last));
+
     // what the view cannot show as POV-Ray does leaves the default eye, which sees the box
     // in the middle of the picture
-    for (const char* other : {"camera { orthographic location <6,0,-10> look_at <6,0,0> }",
-                              "camera { location <6,0,-10> look_at <6,0,0> rotate y*30 }",
-                              "camera { location <6,0,-10> look_at <6,0,0> sky <1,0,0> }",
-                              "camera { location <6,0,-10> look_at <6,0,0> right <-1.3333,0,0> }",
-                              "camera { location <6,0,-10 look_at <6,0,0> }"}) {
+    for (const char* other :
+         {"camera { orthographic location <6,0,-10> look_at <6,0,0> }",
+          "camera { location <6,0,-10> look_at <6,0,0> rotate y*30 }",
+          "camera { location <6,0,-10> look_at <6,0,0> sky <1,0,0> }",
+          "camera { location <6,0,-10> look_at <6,0,0> right <-1.3333,0,0> }",
+          "camera { location <6,0,-10 look_at <6,0,0> }", "camera { Unknown }"}) {
         kept->Text = other;
         Render(v);
         EXPECT_TRUE(Lit(kWidth / 2, kHeight / 2)) << other;
