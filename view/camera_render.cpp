@@ -50,9 +50,14 @@ CameraRenderResult RenderCameraScene(const CameraScene& scene, SolidPainter& pai
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
+    // a picture seen the other way round turns the faces' winding round as well, which the
+    // lighting of their two sides goes by
+    if (scene.mirrored)
+        glScaled(-1.0, 1.0, 1.0);
+    glFrontFace(scene.mirrored ? GL_CW : GL_CCW);
     gluPerspective(scene.fieldOfView, aspect, kNearPlane, scene.farPlane);
     gluLookAt(scene.eye[0], scene.eye[1], scene.eye[2], scene.centre[0], scene.centre[1],
-              scene.centre[2], 0, 1, 0);
+              scene.centre[2], scene.up[0], scene.up[1], scene.up[2]);
 
     if (scene.filled) {
         glEnable(GL_DEPTH_TEST);
@@ -93,7 +98,7 @@ CameraRenderResult RenderCameraScene(const CameraScene& scene, SolidPainter& pai
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, white);
 
     const CameraSight sight(scene.eye, scene.centre, scene.fieldOfView, aspect, kNearPlane,
-                            scene.farPlane, frame.width, frame.height);
+                            scene.farPlane, frame.width, frame.height, scene.up);
     painter.SetWireframe(!scene.filled);
     painter.BeginItems();
     const std::vector<SolidItem>& items = scene.preview.items;

@@ -36,6 +36,8 @@ CameraScene DescribeCameraScene(const COrvantaDoc& doc, const CameraSceneOptions
         scene.centre = {-kept->lookAt[0], kept->lookAt[1], kept->lookAt[2]};
         scene.farPlane = 4000.0;
         scene.fieldOfView = kept->fieldOfView;
+        scene.up = {-kept->up[0], kept->up[1], kept->up[2]};
+        scene.mirrored = kept->mirrored;
     }
 
     const auto* background = dynamic_cast<const CPovBackground*>(doc.Background);

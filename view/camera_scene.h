@@ -29,6 +29,10 @@ struct CameraScene {
     // the picture's height as an angle, in degrees: the modeller's camera sees 45 degrees, a
     // camera kept as POV-Ray text what POV-Ray's picture shows
     double fieldOfView = 45.0;
+    // the picture's up direction (OpenGL's coordinates), and whether the picture is seen the
+    // other way round (a camera kept as text whose right vector points to the other side)
+    std::array<double, 3> up{0, 1, 0};
+    bool mirrored = false;
     bool filled = true;
     // wire frame only: depth test and lighting
     bool depthTest = false;

@@ -40,7 +40,7 @@ SolidDetail DetailForSize(double pixels) {
 }
 
 CameraSight::CameraSight(const Vec3& eye, const Vec3& centre, double fovY, double aspect,
-                         double nearPlane, double farPlane, int width, int height)
+                         double nearPlane, double farPlane, int width, int height, const Vec3& up)
     : nearPlane_(nearPlane) {
     const double f = 1.0 / std::tan(fovY * std::acos(-1.0) / 360.0);
     pixelsPerUnitX_ = f / aspect * width / 2.0;
@@ -49,19 +49,19 @@ CameraSight::CameraSight(const Vec3& eye, const Vec3& centre, double fovY, doubl
     Vec3 forward{centre[0] - eye[0], centre[1] - eye[1], centre[2] - eye[2]};
     Vec3 side{};
     if (Normalise(forward)) {
-        side = Cross(forward, {0, 1, 0});
+        side = Cross(forward, up);
         if (!Normalise(side))
             side = {};
     }
     if (side == Vec3{}) {
-        // looking straight up or down (or nowhere): gluLookAt has no sound frame then, so
+        // looking along the up vector (or nowhere): gluLookAt has no sound frame then, so
         // nothing is left out and everything is drawn in full
         valid_ = false;
         return;
     }
-    const Vec3 up = Cross(side, forward);
+    const Vec3 screenUp = Cross(side, forward);
     const std::array<double, 4> viewX{side[0], side[1], side[2], -Dot(side, eye)};
-    const std::array<double, 4> viewY{up[0], up[1], up[2], -Dot(up, eye)};
+    const std::array<double, 4> viewY{screenUp[0], screenUp[1], screenUp[2], -Dot(screenUp, eye)};
     const std::array<double, 4> viewZ{-forward[0], -forward[1], -forward[2], Dot(forward, eye)};
     const double a = (farPlane + nearPlane) / (nearPlane - farPlane);
     const double b = 2.0 * farPlane * nearPlane / (nearPlane - farPlane);

@@ -13,10 +13,11 @@ SolidDetail DetailForSize(double pixels);
 
 class CameraSight {
   public:
-    // gluPerspective(fovY, aspect, near, far) and gluLookAt(eye, centre, up (0, 1, 0)) into a
-    // picture of width x height pixels
+    // gluPerspective(fovY, aspect, near, far) and gluLookAt(eye, centre, up) into a picture of
+    // width x height pixels
     CameraSight(const std::array<double, 3>& eye, const std::array<double, 3>& centre, double fovY,
-                double aspect, double nearPlane, double farPlane, int width, int height);
+                double aspect, double nearPlane, double farPlane, int width, int height,
+                const std::array<double, 3>& up = {0, 1, 0});
 
     // false when the sphere lies wholly outside the view volume
     bool Sees(const std::array<double, 3>& centre, double radius) const;

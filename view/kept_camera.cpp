@@ -12,8 +12,31 @@ namespace {
 
 using Vec3 = std::array<double, 3>;
 
+double Dot(const Vec3& a, const Vec3& b) {
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
 double Length(const Vec3& v) {
-    return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    return std::sqrt(Dot(v, v));
+}
+
+Vec3 Cross(const Vec3& a, const Vec3& b) {
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+
+Vec3 Sub(const Vec3& a, const Vec3& b) {
+    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
+
+Vec3 Scale(const Vec3& v, double s) {
+    return {v[0] * s, v[1] * s, v[2] * s};
+}
+
+std::optional<Vec3> Unit(const Vec3& v) {
+    const double length = Length(v);
+    if (!(length > 0.0) || !std::isfinite(length))
+        return std::nullopt;
+    return Scale(v, 1.0 / length);
 }
 
 // The statement's words and values in order; a number is a vector of one component.
@@ -83,8 +106,7 @@ std::optional<KeptCameraSight> ReadKeptCamera(std::string_view text) {
     if (t.Word() != "camera" || !t.Take('{'))
         return std::nullopt;
     // POV-Ray's defaults
-    Vec3 location{0, 0, 0}, direction{0, 0, 1}, right{4.0 / 3.0, 0, 0}, up{0, 1, 0};
-    std::optional<Vec3> lookAt;
+    Vec3 location{0, 0, 0}, direction{0, 0, 1}, right{4.0 / 3.0, 0, 0}, up{0, 1, 0}, sky{0, 1, 0};
     std::optional<double> angle;
     while (!t.Take('}')) {
         if (t.AtEnd())
@@ -101,37 +123,49 @@ std::optional<KeptCameraSight> ReadKeptCamera(std::string_view text) {
         const std::optional<Vec3> v = t.Vector();
         if (!v)
             return std::nullopt;
-        if (word == "location")
+        if (word == "location") {
             location = *v;
-        else if (word == "look_at")
-            lookAt = *v;
-        else if (word == "direction")
+        } else if (word == "direction") {
             direction = *v;
-        else if (word == "right" && (*v)[0] > 0.0)
-            right = *v;  // a right vector along -x mirrors the picture: not this view's
-        else if (word == "up")
+        } else if (word == "right") {
+            right = *v;
+        } else if (word == "up") {
             up = *v;
-        else if (word != "sky" || (*v)[0] != 0.0 || (*v)[2] != 0.0 || !((*v)[1] > 0.0))
-            return std::nullopt;  // a sky other than y turns the picture: not this view's
+        } else if (word == "sky") {
+            sky = *v;
+        } else if (word == "look_at") {
+            // turns the camera towards the point, the sky up, keeping the vectors' lengths; the
+            // right vector keeps its side of up and direction only when it clearly had it
+            const double handedness = Dot(Cross(up, direction), right);
+            const std::optional<Vec3> forward = Unit(Sub(*v, location));
+            const std::optional<Vec3> side = forward ? Unit(Cross(sky, *forward)) : std::nullopt;
+            if (!side)
+                return std::nullopt;
+            const Vec3 upward = Cross(*forward, *side);
+            direction = Scale(*forward, Length(direction));
+            right = Scale(*side, handedness > 0.0 ? Length(right) : -Length(right));
+            up = Scale(upward, Length(up));
+        } else {
+            return std::nullopt;
+        }
     }
     // the angle sets how far the picture stands before the eye, for the width of the picture
     double depth = Length(direction);
     if (angle)
         depth = 0.5 * Length(right) / std::tan(*angle * std::acos(-1.0) / 360.0);
-    if (!(depth > 0.0) || !(Length(up) > 0.0))
+    const std::optional<Vec3> forward = Unit(direction);
+    const std::optional<Vec3> upward = Unit(up);
+    if (!(depth > 0.0) || !forward || !upward)
         return std::nullopt;
     KeptCameraSight sight;
     sight.location = location;
-    if (lookAt) {
-        sight.lookAt = *lookAt;
-    } else {
-        const double scale = 1.0 / Length(direction);
-        if (!std::isfinite(scale))
-            return std::nullopt;
-        for (size_t i = 0; i < 3; ++i)
-            sight.lookAt[i] = location[i] + direction[i] * scale;
-    }
+    sight.lookAt = {location[0] + (*forward)[0], location[1] + (*forward)[1],
+                    location[2] + (*forward)[2]};
+    sight.up = *upward;
     sight.fieldOfView = std::atan(0.5 * Length(up) / depth) * 360.0 / std::acos(-1.0);
+    // POV-Ray's right vector lies along up x direction; one the other way turns the picture
+    // round
+    sight.mirrored = Dot(Cross(up, direction), right) < 0.0;
     return sight;
 }
 

@@ -13,13 +13,18 @@ struct KeptCameraSight {
     // in the scene's coordinates
     std::array<double, 3> location{0, 0, 0};
     std::array<double, 3> lookAt{0, 0, 1};
+    // the picture's up direction
+    std::array<double, 3> up{0, 1, 0};
     // the picture's height as an angle, in degrees
     double fieldOfView = 0;
+    // the right vector points to the other side than POV-Ray's x does (a right-handed scene
+    // written with "right -x"): the picture is seen the other way round
+    bool mirrored = false;
 };
 
 // What a perspective camera statement written out in plain numbers ("camera { location <..>
 // look_at <..> angle 42 }") sees; nothing for any other camera (another lens, transformations,
-// a sky other than y, expressions).
+// expressions).
 std::optional<KeptCameraSight> ReadKeptCamera(std::string_view text);
 
 // The sight of the document's last present top-level camera kept as POV-Ray text, which is the

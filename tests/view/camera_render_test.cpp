@@ -129,7 +129,7 @@ TEST_F(CameraRenderTest, TheCameraLooksAtItsLookAtPoint) {
 // and sees as wide as POV-Ray's picture.
 TEST_F(CameraRenderTest, ACameraKeptAsTextIsTheViewsCamera) {
     TestView& v = CameraView();
-    AddBox(Vector(0, 0, 0));  // -1 to 1
+    CPovCubic* box = AddBox(Vector(0, 0, 0));  // -1 to 1
     auto* kept = new CPovRaw();
     kept->Keyword = "camera";
     kept->Text = "camera { location <0,0,-10> right <1.3333333333333333,0,0> angle 30 }\r\n";
@@ -175,16 +175,33 @@ TEST_F(CameraRenderTest, ACameraKeptAsTextIsTheViewsCamera) {
     for (const char* other :
          {"camera { orthographic location <6,0,-10> look_at <6,0,0> }",
           "camera { location <6,0,-10> look_at <6,0,0> rotate y*30 }",
-          "camera { location <6,0,-10> look_at <6,0,0> sky <1,0,0> }",
-          "camera { location <6,0,-10> look_at <6,0,0> right <-1.3333,0,0> }",
           "camera { location <6,0,-10 look_at <6,0,0> }", "camera { Unknown }"}) {
         kept->Text = other;
         Render(v);
         EXPECT_TRUE(Lit(kWidth / 2, kHeight / 2)) << other;
     }
+
+    // A right vector along -x (a right-handed scene) turns POV-Ray's picture round; with a z
+    // sky and the default direction it does not, as POV-Ray's look_at keeps the right
+    // vector's side only when up and direction gave it one. The box moves to x = 3.
+    box->SetPosition(Vector(3, 0, 0));
+    kept->Text = "camera { location <0,0,-10> right <-1.3333,0,0> look_at <0,0,0> angle 40 }";
+    Render(v);
+    EXPECT_GT(CountLit(0, kWidth / 2), 0);
+    EXPECT_EQ(CountLit(kWidth / 2, kWidth), 0);
+    for (const char* zUp : {"camera { location <0,-10,0> sky <0,0,1> up <0,0,1> right "
+                            "<-1.3333,0,0> look_at <0,0,0> angle 40 }",
+                            "camera { location <0,-10,0> sky <0,0,1> up <0,0,1> right "
+                            "<1.3333,0,0> look_at <0,0,0> angle 40 }"}) {
+        kept->Text = zUp;
+        Render(v);
+        EXPECT_EQ(CountLit(0, kWidth / 2), 0) << zUp;
+        EXPECT_GT(CountLit(kWidth / 2, kWidth), 0) << zUp;
+    }
+
     // the modeller's own camera comes first
     kept->Text = "camera { location <6,0,-10> look_at <6,0,0> }";
-    AddCamera(Vector(0, 0, -10), Vector(0, 0, 0));
+    AddCamera(Vector(3, 0, -10), Vector(3, 0, 0));
     Render(v);
     EXPECT_TRUE(Lit(kWidth / 2, kHeight / 2));
 }
