@@ -40,17 +40,20 @@ struct Statement {
     SourceLoc loc;
 };
 
-// The name under which a statement's evaluated text was declared.
+// The name under which a statement's evaluated text was declared. The declaration holds the
+// block: blocks are known by address, and a block freed while the scene is evaluated (a
+// macro's local, a redeclared name) must not leave its name to a later block at that address.
 struct Declaration {
     std::string name;
     uint32_t file = 0;
+    std::shared_ptr<const Block> block;
 };
 
 struct EvaluatedScene {
     std::vector<SourceFile> files;
     std::vector<Statement> statements;
     std::vector<Problem> problems;
-    // every declared statement by identity: the last name it was declared under
+    // every declared statement by identity: the first name it was declared under
     std::unordered_map<const Block*, Declaration> declarations;
     // the installed include files the scene file itself included, in order, once each
     std::vector<std::string> installedIncludes;
