@@ -40,13 +40,16 @@ struct Statement {
     SourceLoc loc;
 };
 
-// The name under which a statement's evaluated text was declared. The declaration holds the
-// block: blocks are known by address, and a block freed while the scene is evaluated (a
-// macro's local, a redeclared name) must not leave its name to a later block at that address.
+// The name under which a statement's evaluated text was declared. Blocks are known by address,
+// so a declaration watches its block: a block freed while the scene is evaluated (a macro's
+// local, a redeclared name) is no longer declared, and since blocks are made together with
+// their counts, its address is not given to another block while the declaration watches it.
 struct Declaration {
     std::string name;
     uint32_t file = 0;
-    std::shared_ptr<const Block> block;
+    std::weak_ptr<const Block> block;
+
+    bool Alive() const { return !block.expired(); }
 };
 
 struct EvaluatedScene {

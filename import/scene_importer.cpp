@@ -59,7 +59,7 @@ void NameFilesByPath(pov::EvaluatedScene& scene) {
 
 // A mapped statement of plain values that nothing else holds is freed at once, so that the
 // objects made from a large scene reuse its memory. Statements with nested blocks stay: the
-// declarations know blocks by address, and a freed one must not be mistaken for a new one.
+// mapping knows the blocks it has named by address.
 void ReleaseIfAlone(pov::Statement& s, const pov::EvaluatedScene& scene) {
     if (!s.block || s.block.use_count() != 1 || scene.declarations.count(s.block.get()) != 0) {
         return;
