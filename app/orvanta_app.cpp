@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/child_frame.h"
@@ -30,6 +31,7 @@
 #include "resources/string_table.h"
 #include "resources/ui_text.h"
 #include "view/orvanta_view.h"
+#include "view/qt/widgets/offscreen_camera_target.h"
 
 namespace {
 
@@ -128,6 +130,8 @@ COrvantaApp::COrvantaApp() : previewAddOns_(ScanPreviewAddOns(PreviewFolder())) 
     PreviewService::Instance();
     frame_ = std::make_unique<CMainFrame>(*this);
     render_ = std::make_unique<RenderController>(*this, *frame_);
+    // once the window is up and idle, so that the first scene opens without that wait
+    QTimer::singleShot(0, frame_.get(), [] { OffscreenCameraTarget::Prepare(); });
 }
 
 COrvantaApp::~COrvantaApp() {

@@ -61,7 +61,7 @@ SceneProgress ReadingProgress::Callback() {
 
 void ReadingProgress::Report(const std::string& text) {
     const ReadProgressPacer::Step step = pacer_.Report(ReadProgressPacer::Clock::now());
-    if (step.show)
+    if (step.show && !text.empty())
         frame_.statusBar()->showMessage(QString::fromStdString(orv::Cp1252ToUtf8(text)));
     if (step.breathe)
         QCoreApplication::processEvents();

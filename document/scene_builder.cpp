@@ -303,9 +303,15 @@ void SceneBuilder::Finish() {
     ResetStatement();
     // Each tree once, from its top: a member placed with its group, and a chain of groups
     // not placed again at every level.
-    for (CPovObject* object : finished_)
-        if (!object->Parent)
-            object->UpdateGeometry();
+    // A large scene has many trees: now and then the window gets its turn (an empty text is
+    // no news for the status bar).
+    constexpr size_t kTreesBetweenBreaths = 1024;
+    for (size_t i = 0; i < finished_.size(); ++i) {
+        if (!finished_[i]->Parent)
+            finished_[i]->UpdateGeometry();
+        if (progress_ && *progress_ && (i + 1) % kTreesBetweenBreaths == 0)
+            (*progress_)(std::string());
+    }
     finished_.clear();
     guarded_.clear();
 }

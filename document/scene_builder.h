@@ -65,7 +65,8 @@ enum class SceneLightKind { Point, Spot, Cylinder };
 enum class SceneColorForm { Rgb, Rgbt, Rgbft };
 enum class SceneAxis { Front, Right, Top };
 
-// Status text while reading ("Lade Objekt %ld, Name: %s", "Verschiebe %s").
+// Status text while reading ("Lade Objekt %ld, Name: %s", "Verschiebe %s"); an empty text
+// brings no news: the reader is busy and the window may take its turn.
 using SceneProgress = std::function<void(const std::string&)>;
 
 // A name the scene refers to, for the check that every one is declared.

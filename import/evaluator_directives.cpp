@@ -462,11 +462,7 @@ bool Evaluator::Undefine(std::string_view name) {
 
 void Evaluator::RecordDeclaration(const std::string& name, const Value& value, uint32_t file) {
     if (value.kind == Value::Kind::Block && value.block) {
-        auto [it, added] =
-            out_.declarations.try_emplace(value.block.get(), Declaration{name, file, value.block});
-        if (!added && !it->second.Alive()) {
-            it->second = Declaration{name, file, value.block};
-        }
+        out_.declarations.try_emplace(value.block.get(), Declaration{name, file, value.block});
     }
 }
 

@@ -40,23 +40,20 @@ struct Statement {
     SourceLoc loc;
 };
 
-// The name under which a statement's evaluated text was declared. Blocks are known by address,
-// so a declaration watches its block: a block freed while the scene is evaluated (a macro's
-// local, a redeclared name) is no longer declared, and since blocks are made together with
-// their counts, its address is not given to another block while the declaration watches it.
+// The name under which a statement's evaluated text was declared.
 struct Declaration {
     std::string name;
     uint32_t file = 0;
-    std::weak_ptr<const Block> block;
-
-    bool Alive() const { return !block.expired(); }
+    // Held, so that no other statement takes its address while the scene is written: a block
+    // declared with #local in an include file, or declared over, goes once its name does.
+    std::shared_ptr<const Block> block;
 };
 
 struct EvaluatedScene {
     std::vector<SourceFile> files;
     std::vector<Statement> statements;
     std::vector<Problem> problems;
-    // every declared statement by identity: the first name it was declared under
+    // every declared statement by identity: the last name it was declared under
     std::unordered_map<const Block*, Declaration> declarations;
     // the installed include files the scene file itself included, in order, once each
     std::vector<std::string> installedIncludes;

@@ -7,7 +7,7 @@ namespace pov {
 TextWriter::TextWriter(const EvaluatedScene& scene) : scene_(scene) {
     // names declared by the installed include files stay theirs
     for (const auto& [block, decl] : scene.declarations) {
-        if (decl.Alive() && decl.file < scene.files.size() && scene.files[decl.file].installed) {
+        if (decl.file < scene.files.size() && scene.files[decl.file].installed) {
             taken_.insert(decl.name);
             names_.emplace(block, decl.name);
         }
@@ -16,8 +16,8 @@ TextWriter::TextWriter(const EvaluatedScene& scene) : scene_(scene) {
 
 bool TextWriter::IsInstalled(const Block* block) const {
     auto it = scene_.declarations.find(block);
-    return it != scene_.declarations.end() && it->second.Alive() &&
-           it->second.file < scene_.files.size() && scene_.files[it->second.file].installed;
+    return it != scene_.declarations.end() && it->second.file < scene_.files.size() &&
+           scene_.files[it->second.file].installed;
 }
 
 void TextWriter::DeclareReferences(const Block& block, std::string& declarations, int depth) {

@@ -15,8 +15,7 @@
 
 namespace {
 
-// the camera's lens: 45 degrees up the picture, near plane 1
-constexpr double kFieldOfView = 45.0;
+// the camera's near plane (its field of view comes with the scene)
 constexpr double kNearPlane = 1.0;
 // at most seven OpenGL lights are switched on
 constexpr int kMaxLights = 7;
@@ -51,7 +50,7 @@ CameraRenderResult RenderCameraScene(const CameraScene& scene, SolidPainter& pai
 
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(kFieldOfView, aspect, kNearPlane, scene.farPlane);
+    gluPerspective(scene.fieldOfView, aspect, kNearPlane, scene.farPlane);
     gluLookAt(scene.eye[0], scene.eye[1], scene.eye[2], scene.centre[0], scene.centre[1],
               scene.centre[2], 0, 1, 0);
 
@@ -93,7 +92,7 @@ CameraRenderResult RenderCameraScene(const CameraScene& scene, SolidPainter& pai
     const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, white);
 
-    const CameraSight sight(scene.eye, scene.centre, kFieldOfView, aspect, kNearPlane,
+    const CameraSight sight(scene.eye, scene.centre, scene.fieldOfView, aspect, kNearPlane,
                             scene.farPlane, frame.width, frame.height);
     painter.SetWireframe(!scene.filled);
     painter.BeginItems();

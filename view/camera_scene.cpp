@@ -3,6 +3,7 @@
 #include "document/orvanta_doc.h"
 #include "model/environment/pov_background.h"
 #include "model/pov_object.h"
+#include "view/kept_camera.h"
 
 CameraScene DescribeCameraScene(const COrvantaDoc& doc, const CameraSceneOptions& options) {
     CameraScene scene;
@@ -29,6 +30,12 @@ CameraScene DescribeCameraScene(const COrvantaDoc& doc, const CameraSceneOptions
         scene.eye = {-eye.X, eye.Y, eye.Z};
         scene.centre = {-centre.X, centre.Y, centre.Z};
         scene.farPlane = 4000.0;
+    } else if (const std::optional<KeptCameraSight> kept = KeptCameraOf(doc)) {
+        // the camera POV-Ray renders with is kept as text: the view looks through it
+        scene.eye = {-kept->location[0], kept->location[1], kept->location[2]};
+        scene.centre = {-kept->lookAt[0], kept->lookAt[1], kept->lookAt[2]};
+        scene.farPlane = 4000.0;
+        scene.fieldOfView = kept->fieldOfView;
     }
 
     const auto* background = dynamic_cast<const CPovBackground*>(doc.Background);

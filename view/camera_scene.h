@@ -26,6 +26,9 @@ struct CameraScene {
     std::array<double, 3> eye{0, 0, -20};
     std::array<double, 3> centre{0, 0, 0};
     double farPlane = 200.0;
+    // the picture's height as an angle, in degrees: the modeller's camera sees 45 degrees, a
+    // camera kept as POV-Ray text what POV-Ray's picture shows
+    double fieldOfView = 45.0;
     bool filled = true;
     // wire frame only: depth test and lighting
     bool depthTest = false;

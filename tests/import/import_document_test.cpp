@@ -135,3 +135,32 @@ TEST_F(ImportDocument, GroupsDeeperThanTheModellerHoldsStayPovRayText) {
 }
 
 }  // namespace
+
+// The installed include files declare blocks that go again (with #local, or declared over);
+// a texture made afterwards at the same address must not be written under such a name.
+TEST_F(ImportDocument, EveryTextureNameTheImportWritesIsDeclaredInTheFile) {
+    if (!fs::exists("/usr/share/povray-3.7/include/shapes2.inc")) {
+        GTEST_SKIP() << "POV-Ray's include files are not installed";
+    }
+    const std::string scene = dir + "/includes.pov";
+    std::ofstream out(scene);
+    for (const char* inc : {"colors", "textures", "glass", "metals", "golds", "stones", "woods",
+                            "shapes", "shapes2", "functions", "math", "transforms"}) {
+        out << "#include \"" << inc << ".inc\"\n";
+    }
+    out << "#for (I, 0, 40)\n  sphere { <I, 0, 0>, 1 texture { pigment { checker color rgb 1.2 "
+           "color rgb <0.2, 0, I / 100> } finish { phong 0.1 } } }\n#end\n";
+    out.close();
+    COrvantaDoc doc;
+    ImportPovScene(scene, doc);
+    const std::string text = Written(doc);
+    size_t named = 0;
+    for (const CPovObject* o = doc.Objects; o; o = o->NextSibling) {
+        if (o->UseOwnTexture && !o->TextureName.empty()) {
+            ++named;
+            EXPECT_NE(text.find("#declare " + o->TextureName + " ="), std::string::npos)
+                << o->GetName() << " wears " << o->TextureName;
+        }
+    }
+    EXPECT_EQ(named, 41u);
+}

@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "model/environment/pov_background.h"
 #include "model/lights/pov_camera.h"
 #include "model/lights/pov_light.h"
+#include "model/raw/pov_raw.h"
 #include "model/solids/pov_cubic.h"
 #include "platform/headless_gl.h"
 #include "tests/support/gl_test.h"
@@ -120,6 +123,70 @@ TEST_F(CameraRenderTest, TheCameraLooksAtItsLookAtPoint) {
     Render(v);
     EXPECT_GT(CountLit(0, kWidth / 2), 0);
     EXPECT_EQ(CountLit(kWidth / 2, kWidth), 0);
+}
+
+// An imported scene's camera with an angle is kept as POV-Ray text; the view looks through it
+// and sees as wide as POV-Ray's picture.
+TEST_F(CameraRenderTest, ACameraKeptAsTextIsTheViewsCamera) {
+    TestView& v = CameraView();
+    AddBox(Vector(0, 0, 0));  // -1 to 1
+    auto* kept = new CPovRaw();
+    kept->Keyword = "camera";
+    kept->Text = "camera { location <0,0,-10> right <1.3333333333333333,0,0> angle 30 }\r\n";
+    doc->InsertObject(kept);
+    // without look_at it looks along its direction, +z; the box's front (9 units away) is
+    // 2 / (2 * 9 * tan 15) of the picture's width wide, as in POV-Ray's picture
+    auto litColumns = [this] {
+        int first = kWidth, last = -1;
+        for (int x = 0; x < kWidth; ++x)
+            if (CountLit(x, x + 1) > 0) {
+                first = std::min(first, x);
+                last = x;
+            }
+        return std::pair(first, last);
+    };
+    Render(v);
+    auto [first, last] = litColumns();
+    const double wide = kWidth * 2.0 / (2.0 * 9.0 * std::tan(std::acos(-1.0) / 12.0));
+    EXPECT_NEAR(last - first + 1, wide, 2.0);
+    EXPECT_NEAR((first + last) / 2.0, kWidth / 2.0, 1.5);
+
+    // looking at a point beside the box from beside it, x growing to the right as in POV-Ray
+    kept->Text = "camera {\r\n  location <2,0,-10>\r\n  angle 30\r\n  look_at <2,0,0>\r\n}\r\n";
+    Render(v);
+    std::tie(first, last) = litColumns();
+    EXPECT_LT(last, kWidth / 2);
+    EXPECT_GT(last - first, 0);
+
+    // a camera declared under a name, the declaration kept as text too
+    auto* declared = new CPovRaw();
+    declared->Keyword = "#declare";
+    declared->Text =
+        "#declare Cam_1 =\r\ncamera {\r\n  perspective angle 30 location <9,0,-10> "
+        "look_at <9,0,0>\r\n}\r\n#declare Cam =\r\ncamera {\r\n  perspective "
+        "angle 30 location <2,0,-10> look_at <2,0,0>\r\n}\r\n";
+    doc->InsertObject(declared);
+    kept->Text = "camera { Cam }\r\n";
+    Render(v);
+    EXPECT_EQ(litColumns(), std::pair(first, last));
+
+    // what the view cannot show as POV-Ray does leaves the default eye, which sees the box
+    // in the middle of the picture
+    for (const char* other :
+         {"camera { orthographic location <6,0,-10> look_at <6,0,0> }",
+          "camera { location <6,0,-10> look_at <6,0,0> rotate y*30 }",
+          "camera { location <6,0,-10> look_at <6,0,0> sky <1,0,0> }",
+          "camera { location <6,0,-10> look_at <6,0,0> right <-1.3333,0,0> }",
+          "camera { location <6,0,-10 look_at <6,0,0> }", "camera { Unknown }"}) {
+        kept->Text = other;
+        Render(v);
+        EXPECT_TRUE(Lit(kWidth / 2, kHeight / 2)) << other;
+    }
+    // the modeller's own camera comes first
+    kept->Text = "camera { location <6,0,-10> look_at <6,0,0> }";
+    AddCamera(Vector(0, 0, -10), Vector(0, 0, 0));
+    Render(v);
+    EXPECT_TRUE(Lit(kWidth / 2, kHeight / 2));
 }
 
 TEST_F(CameraRenderTest, DeletedCameraLeavesTheViewEmpty) {

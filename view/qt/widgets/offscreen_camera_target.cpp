@@ -2,23 +2,74 @@
 
 #include <GL/gl.h>
 
+#include <QCoreApplication>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
+#include <QPointer>
 #include <algorithm>
+#include <vector>
 
 #include "model/solid_painter.h"
 
-OffscreenCameraTarget::OffscreenCameraTarget() {
-    surface_ = std::make_unique<QOffscreenSurface>();
-    surface_->setFormat(QSurfaceFormat::defaultFormat());
-    surface_->create();
+namespace {
+
+// Surfaces of camera views that closed, kept for the next camera view (a scene opened after
+// another gets new views). Goes with the application object, before the platform does.
+class SurfacePool : public QObject {
+  public:
+    using QObject::QObject;
+    static constexpr size_t kKept = 2;
+    std::vector<std::unique_ptr<QOffscreenSurface>> spare;
+};
+
+SurfacePool& Pool() {
+    static QPointer<SurfacePool> pool;
+    if (!pool)
+        pool = new SurfacePool(QCoreApplication::instance());
+    return *pool;
 }
 
-OffscreenCameraTarget::~OffscreenCameraTarget() = default;
+std::unique_ptr<QOffscreenSurface> MakeSurface() {
+    auto surface = std::make_unique<QOffscreenSurface>();
+    surface->setFormat(QSurfaceFormat::defaultFormat());
+    surface->create();
+    return surface;
+}
+
+}  // namespace
+
+OffscreenCameraTarget::OffscreenCameraTarget() {
+    std::vector<std::unique_ptr<QOffscreenSurface>>& spare = Pool().spare;
+    if (spare.empty()) {
+        surface_ = MakeSurface();
+    } else {
+        surface_ = std::move(spare.back());
+        spare.pop_back();
+    }
+}
+
+OffscreenCameraTarget::~OffscreenCameraTarget() {
+    // the context is gone (Release); the surface serves the next camera view
+    std::vector<std::unique_ptr<QOffscreenSurface>>& spare = Pool().spare;
+    if (!context_ && surface_ && surface_->isValid() && spare.size() < SurfacePool::kKept)
+        spare.push_back(std::move(surface_));
+}
 
 bool OffscreenCameraTarget::CanRenderOnAThread() {
-    return QOpenGLContext::supportsThreadedOpenGL();
+    // the answer makes a context; it does not change while the program runs
+    static const bool threaded = QOpenGLContext::supportsThreadedOpenGL();
+    return threaded;
+}
+
+void OffscreenCameraTarget::Prepare() {
+    CanRenderOnAThread();
+    std::vector<std::unique_ptr<QOffscreenSurface>>& spare = Pool().spare;
+    if (spare.empty()) {
+        std::unique_ptr<QOffscreenSurface> surface = MakeSurface();
+        if (surface->isValid())
+            spare.push_back(std::move(surface));
+    }
 }
 
 std::optional<CameraPicture> OffscreenCameraTarget::Render(const CameraScene& scene,

@@ -24,6 +24,10 @@ class OffscreenCameraTarget {
 
     // whether this platform's OpenGL can render on a thread of its own
     static bool CanRenderOnAThread();
+    // Makes a surface and answers CanRenderOnAThread ahead of the first camera view, while the
+    // program is idle: both ask the X server and take tens of milliseconds, which would
+    // otherwise fall into the opening of a scene. On the user-interface thread.
+    static void Prepare();
 
     // Renders the scene and reads the picture back; nothing when stop() said yes or OpenGL
     // failed. On the render thread.
