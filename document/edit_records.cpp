@@ -287,6 +287,11 @@ class ListsRecord : public EditRecord {
             list.before.shrink_to_fit();
             list.after.shrink_to_fit();
             changed = changed || !list.before.empty() || !list.after.empty();
+            if (list.before.empty()) {
+                // only added (an import into an empty list): no sets of many objects to build
+                added_.insert(added_.end(), list.after.begin(), list.after.end());
+                continue;
+            }
 
             const std::unordered_set<CPovObject*> before(list.before.begin(), list.before.end());
             const std::unordered_set<CPovObject*> after(list.after.begin(), list.after.end());

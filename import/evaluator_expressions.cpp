@@ -356,6 +356,7 @@ Value Evaluator::ParsePostfix(Value v) {
 
 Value Evaluator::ParseVectorLiteral(const Token& open) {
     std::vector<double> c;
+    c.reserve(5);
     for (;;) {
         Value v = ParseAdditive(nullptr);
         if (v.kind != Value::Kind::Float) {

@@ -2,7 +2,6 @@
 // one token of look-ahead, and the directives run as the stream passes them.
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "import/evaluator_internal.h"
 
@@ -28,9 +27,14 @@ bool ReadWholeFile(const std::string& path, size_t limit, std::string& text, std
         why = "cannot be opened";
         return false;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
+    // read in one piece; a file that grew meanwhile is read to its end all the same
+    text.resize(static_cast<size_t>(size));
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(in.gcount()));
+    char chunk[4096];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        text.append(chunk, static_cast<size_t>(in.gcount()));
+    }
     return true;
 }
 

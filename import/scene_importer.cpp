@@ -20,7 +20,11 @@ namespace fs = std::filesystem;
 // named by its full path in the imported scene, which may be saved in another folder.
 void NameFilesByPath(pov::Block& block, const fs::path& folder,
                      std::unordered_set<const pov::Block*>& seen) {
-    if (!seen.insert(&block).second) {
+    // most statements of a large scene hold only numbers: nothing to name, nothing to remember
+    const bool names = std::any_of(block.items.begin(), block.items.end(), [](const pov::Item& i) {
+        return i.value.block || i.value.kind == pov::Value::Kind::String;
+    });
+    if (!names || !seen.insert(&block).second) {
         return;
     }
     for (pov::Item& item : block.items) {
@@ -53,6 +57,21 @@ void NameFilesByPath(pov::EvaluatedScene& scene) {
     }
 }
 
+// A mapped statement of plain values that nothing else holds is freed at once, so that the
+// objects made from a large scene reuse its memory. Statements with nested blocks stay: the
+// mapping knows the blocks it has named by address.
+void ReleaseIfAlone(pov::Statement& s, const pov::EvaluatedScene& scene) {
+    if (!s.block || s.block.use_count() != 1 || scene.declarations.count(s.block.get()) != 0) {
+        return;
+    }
+    for (const pov::Item& item : s.block->items) {
+        if (item.value.block || item.value.array) {
+            return;
+        }
+    }
+    s.block.reset();
+}
+
 ImportReport MapScene(pov::EvaluatedScene scene, COrvantaDoc& doc) {
     NameFilesByPath(scene);
     // the whole import is one step: one undo takes every object, declaration and setting of
@@ -64,6 +83,7 @@ ImportReport MapScene(pov::EvaluatedScene scene, COrvantaDoc& doc) {
     doc.History().RecordSettings();
     ImportReport report;
     report.stopped = scene.stopped;
+    report.entries.reserve(scene.statements.size() + scene.problems.size());
     for (const pov::Problem& p : scene.problems) {
         if (p.error) {
             report.Add(ImportReportEntry::Outcome::Problem,
@@ -78,8 +98,9 @@ ImportReport MapScene(pov::EvaluatedScene scene, COrvantaDoc& doc) {
     LoadingScene = true;
     {
         pov::ObjectMapper mapper(scene, doc, report);
-        for (const pov::Statement& s : scene.statements) {
+        for (pov::Statement& s : scene.statements) {
             mapper.MapStatement(s);
+            ReleaseIfAlone(s, scene);
         }
         std::vector<CPovObject*> objects = mapper.TakeObjects();
         // the document's list is newest first; the scene's first statement is written first

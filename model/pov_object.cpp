@@ -112,7 +112,7 @@ CPovObject* CPovObject::LastChild() const {
 }
 
 void CPovObject::InstallSteps(std::initializer_list<Vector> steps) {
-    SetTransformSteps(std::vector<Vector>(steps));
+    Steps.assign(steps.begin(), steps.end());
 }
 
 void CPovObject::SetTransformSteps(const std::vector<Vector>& steps) {

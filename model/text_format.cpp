@@ -1,5 +1,6 @@
 #include "model/text_format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -58,34 +59,75 @@ std::string IntegerBody(bool negative, unsigned long long magnitude, const Conve
     return body;
 }
 
-std::string DoubleBody(double v, const Conversion& field, char conv) {
-    std::string body;
-    if (std::isnan(v)) {
-        body = std::signbit(v) ? "-nan" : "nan";
-        return body;
+// Fixed-point text of v with up to nine decimals by integer arithmetic, the common case of
+// scene text; 0 when v is too large or lies too near a rounding boundary to be sure, and
+// std::to_chars must decide. v * 10^decimals is then below 2^40, so the product is off by at
+// most 2^-14 and cannot cross a halfway point that lies further away than that.
+size_t QuickFixed(double v, int decimals, char* out) {
+    static const double kScale[10] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    if (decimals < 0 || decimals > 9)
+        return 0;
+    const double scaled = std::fabs(v) * kScale[decimals];
+    if (!(scaled < 1e12))
+        return 0;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) < 1e-3)
+        return 0;
+    const auto units = static_cast<unsigned long long>(whole) + (fraction > 0.5 ? 1 : 0);
+    // the digits, with zeros in front so that one stands before the point
+    char padded[32];
+    size_t length = 0;
+    char digits[24];
+    const auto res = std::to_chars(digits, digits + sizeof digits, units);
+    const size_t count = static_cast<size_t>(res.ptr - digits);
+    for (size_t pad = count; pad < static_cast<size_t>(decimals) + 1; ++pad)
+        padded[length++] = '0';
+    for (size_t i = 0; i < count; ++i)
+        padded[length++] = digits[i];
+    const size_t wholeDigits = length - static_cast<size_t>(decimals);
+    size_t n = 0;
+    if (std::signbit(v))
+        out[n++] = '-';
+    for (size_t i = 0; i < wholeDigits; ++i)
+        out[n++] = padded[i];
+    if (decimals > 0) {
+        out[n++] = '.';
+        for (size_t i = wholeDigits; i < length; ++i)
+            out[n++] = padded[i];
     }
-    if (std::isinf(v)) {
-        body = v < 0 ? "-inf" : (field.plus ? "+inf" : "inf");
-        return body;
-    }
+    return n;
+}
+
+// The text of a floating-point conversion in buf (sized for any double): the returned view
+// points into buf or at a constant.
+std::string_view DoubleBody(double v, const Conversion& field, char conv, char (&buf)[401]) {
+    if (std::isnan(v))
+        return std::signbit(v) ? "-nan" : "nan";
+    if (std::isinf(v))
+        return v < 0 ? "-inf" : (field.plus ? "+inf" : "inf");
     const int precision = field.precision < 0 ? 6 : field.precision;
-    std::chars_format format = std::chars_format::fixed;
-    if (conv == 'e' || conv == 'E')
-        format = std::chars_format::scientific;
-    if (conv == 'g' || conv == 'G')
-        format = std::chars_format::general;
-    char buf[400];
-    auto res = std::to_chars(buf, buf + sizeof buf, v, format, precision);
-    if (res.ec != std::errc())
-        return "0";
-    body.assign(buf, res.ptr);
-    if (!std::signbit(v)) {
-        if (field.plus)
-            body.insert(body.begin(), '+');
-        else if (field.space)
-            body.insert(body.begin(), ' ');
+    // one place for a sign in front
+    char* const text = buf + 1;
+    size_t length = 0;
+    if (conv == 'f' || conv == 'F')
+        length = QuickFixed(v, precision, text);
+    if (length == 0) {
+        std::chars_format format = std::chars_format::fixed;
+        if (conv == 'e' || conv == 'E')
+            format = std::chars_format::scientific;
+        if (conv == 'g' || conv == 'G')
+            format = std::chars_format::general;
+        auto res = std::to_chars(text, text + 400, v, format, precision);
+        if (res.ec != std::errc())
+            return "0";
+        length = static_cast<size_t>(res.ptr - text);
     }
-    return body;
+    if (!std::signbit(v) && (field.plus || field.space)) {
+        buf[0] = field.plus ? '+' : ' ';
+        return std::string_view(buf, length + 1);
+    }
+    return std::string_view(text, length);
 }
 
 }  // namespace
@@ -93,15 +135,18 @@ std::string DoubleBody(double v, const Conversion& field, char conv) {
 void AppendFixed(std::string& out, double v, int decimals) {
     Conversion field;
     field.precision = decimals;
-    out += DoubleBody(v, field, 'f');
+    char buf[401];
+    out += DoubleBody(v, field, 'f', buf);
 }
 
 void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, size_t count) {
     size_t next = 0;
     for (size_t p = 0; p < fmt.size(); ++p) {
-        const char c = fmt[p];
-        if (c != '%') {
-            out += c;
+        if (fmt[p] != '%') {
+            // the text up to the next conversion in one piece
+            const size_t end = std::min(fmt.find('%', p), fmt.size());
+            out.append(fmt.substr(p, end - p));
+            p = end - 1;
             continue;
         }
         if (++p >= fmt.size())
@@ -195,9 +240,11 @@ void AppendFormatV(std::string& out, std::string_view fmt, const FmtArg* args, s
             case 'e':
             case 'E':
             case 'g':
-            case 'G':
-                Pad(out, DoubleBody(asDouble(), field, conv), field, true);
+            case 'G': {
+                char buf[401];
+                Pad(out, DoubleBody(asDouble(), field, conv, buf), field, true);
                 break;
+            }
             case 'c': {
                 const char ch = static_cast<char>(asInt());
                 Pad(out, std::string_view(&ch, 1), field, false);

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
+#include <random>
+#include <string>
 
 #include "model/cp1252.h"
 #include "model/text_format.h"
@@ -25,6 +28,29 @@ TEST(TextFormat, MatchesPrintfForTheSceneFormats) {
         char expected[128];
         std::snprintf(expected, sizeof expected, c.format, c.value);
         EXPECT_EQ(Format(c.format, c.value), expected) << c.format << " " << c.value;
+    }
+}
+
+TEST(TextFormat, FixedPointMatchesPrintfForRandomNumbers) {
+    // numbers of every size, with flags and widths, and many that lie on or next to a
+    // rounding boundary of their precision (x.xxxx5 is rarely exact in binary)
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> unit(-1.0, 1.0);
+    std::uniform_int_distribution<int> decimals(0, 11), power(-12, 16), kind(0, 3);
+    const char* const flags[] = {"", "+", " ", "-12", "012", "+9"};
+    for (int i = 0; i < 200000; ++i) {
+        const int d = decimals(random);
+        double v = unit(random) * std::pow(10.0, power(random));
+        if (kind(random) == 0) {
+            // halfway between two values of the precision, as written in decimal
+            v = (std::round(v * std::pow(10.0, d)) + 0.5) / std::pow(10.0, d);
+        } else if (kind(random) == 1) {
+            v = std::nextafter(v, kind(random) < 2 ? 0.0 : 1e300);
+        }
+        const std::string format = std::string("%") + flags[i % 6] + "." + std::to_string(d) + "f";
+        char expected[512];
+        std::snprintf(expected, sizeof expected, format.c_str(), v);
+        ASSERT_EQ(Format(format, v), expected) << format << " " << v;
     }
 }
 
