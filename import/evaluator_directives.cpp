@@ -1,5 +1,6 @@
 // Directives: conditionals, loops, #switch, macros, declarations, #include, #version,
 // #default and the message directives. They run as the token stream passes them.
+#include <algorithm>
 #include <cmath>
 
 #include "import/evaluator_internal.h"
@@ -427,12 +428,13 @@ Symbol* Evaluator::Lookup(std::string_view name) {
     return nullptr;
 }
 
-Symbol& Evaluator::Assign(const std::string& name, bool local) {
+Symbol& Evaluator::Assign(const std::string& name, bool local, size_t scopes) {
+    const size_t open = scopes == 0 ? scopes_.size() : std::min(scopes, scopes_.size());
     Symbol* target = nullptr;
     if (local) {
-        target = &scopes_.back()[name];
+        target = &scopes_[open - 1][name];
     } else {
-        for (size_t i = scopes_.size(); i-- > 0 && !target;) {
+        for (size_t i = open; i-- > 0 && !target;) {
             auto it = scopes_[i].find(name);
             if (it != scopes_[i].end()) {
                 target = &it->second;
@@ -501,13 +503,14 @@ void Evaluator::DirectiveDeclare(const Token& t, bool local) {
         }
     }
     Expect('=', "'=' in the declaration");
+    const size_t scopes = scopes_.size();
     Token first = Next();
     Value v = ParseRValue(first);
     // the identifier exists before the look-ahead for ';' runs any directive that follows
     if (element) {
         *element = std::move(v);
     } else {
-        Symbol& s = Assign(id, local);
+        Symbol& s = Assign(id, local, scopes);
         RecordDeclaration(id, v, s.file);
         *s.value = std::move(v);
     }

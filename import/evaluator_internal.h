@@ -112,7 +112,10 @@ class Evaluator {
     // ---- symbols ----
     Symbol* Lookup(std::string_view name);
     // #declare: the most local existing symbol, else a new global one; #local: current level
-    Symbol& Assign(const std::string& name, bool local);
+    // Declares in the innermost of the first `scopes` scopes (all when 0) or, not local, where
+    // the name already is; a value from a macro call is declared where the directive stood,
+    // not in the called macro's scope, which is still open when the value has been read.
+    Symbol& Assign(const std::string& name, bool local, size_t scopes = 0);
     bool Undefine(std::string_view name);
     void RecordDeclaration(const std::string& name, const Value& value, uint32_t file);
 

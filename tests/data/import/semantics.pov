@@ -111,4 +111,12 @@ F("for", S + J * 100)
 F("function", Fn(2, 3) + Fxyz(1, 2, 3) * 100)
 #declare Sp = spline { linear_spline 0, <0,0,0>, 1, <2,4,6>, 3, <2,0,6> }
 W("spline", Sp(0.5) + Sp(2))
+// a #local whose value comes from a macro call is declared in the macro that declares it
+#macro Shift_Trans(A) transform { translate A } #end
+#macro Shifted(P)
+  #local Shift = Shift_Trans(P)
+  #ifdef (Shift) #declare Seen = 1; #else #declare Seen = 0; #end
+#end
+Shifted(<1, 2, 3>)
+F("local from a macro", Seen)
 sphere { 0, 1 }
