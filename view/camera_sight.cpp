@@ -4,25 +4,17 @@
 #include <cmath>
 #include <limits>
 
+#include "view/vec3.h"
+
 namespace {
 
-using Vec3 = std::array<double, 3>;
-
-Vec3 Cross(const Vec3& a, const Vec3& b) {
-    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-}
-
-double Dot(const Vec3& a, const Vec3& b) {
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
+using namespace vec3;
 
 bool Normalise(Vec3& v) {
-    const double length = std::sqrt(Dot(v, v));
-    if (!(length > 0.0) || !std::isfinite(length))
-        return false;
-    for (double& c : v)
-        c /= length;
-    return true;
+    const std::optional<Vec3> unit = Unit(v);
+    if (unit)
+        v = *unit;
+    return unit.has_value();
 }
 
 double Apply(const std::array<double, 4>& row, const Vec3& p) {

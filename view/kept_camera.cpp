@@ -7,37 +7,11 @@
 #include "document/orvanta_doc.h"
 #include "model/raw/pov_raw.h"
 #include "model/text_format.h"
+#include "view/vec3.h"
 
 namespace {
 
-using Vec3 = std::array<double, 3>;
-
-double Dot(const Vec3& a, const Vec3& b) {
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
-double Length(const Vec3& v) {
-    return std::sqrt(Dot(v, v));
-}
-
-Vec3 Cross(const Vec3& a, const Vec3& b) {
-    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-}
-
-Vec3 Sub(const Vec3& a, const Vec3& b) {
-    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
-}
-
-Vec3 Scale(const Vec3& v, double s) {
-    return {v[0] * s, v[1] * s, v[2] * s};
-}
-
-std::optional<Vec3> Unit(const Vec3& v) {
-    const double length = Length(v);
-    if (!(length > 0.0) || !std::isfinite(length))
-        return std::nullopt;
-    return Scale(v, 1.0 / length);
-}
+using namespace vec3;
 
 // The statement's words and values in order; a number is a vector of one component.
 class CameraText {
