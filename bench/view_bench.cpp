@@ -81,16 +81,26 @@ void BM_Pick(benchmark::State& state) {
 }
 BENCHMARK(BM_Pick)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-void BM_CameraRender(benchmark::State& state) {
-    ResetModelGlobals();
+// the camera benchmarks' 640 x 480 OpenGL context, made once: Mesa's driver lives as long as
+// the program; nothing when it cannot be made (the benchmark is skipped)
+HeadlessGl* CameraGl(benchmark::State& state) {
     static HeadlessGl* gl = nullptr;
     if (!gl) {
-        gl = new HeadlessGl();  // kept: Mesa's driver lives as long as the program
+        gl = new HeadlessGl();
         if (!gl->Create(640, 480)) {
             state.SkipWithError(gl->Error().c_str());
-            return;
+            delete gl;
+            gl = nullptr;
         }
     }
+    return gl;
+}
+
+void BM_CameraRender(benchmark::State& state) {
+    ResetModelGlobals();
+    HeadlessGl* gl = CameraGl(state);
+    if (!gl)
+        return;
     COrvantaDoc doc;
     doc.Settings->Modeller.OpenGL = 1;
     doc.Settings->Modeller.Wireframe = 0;
@@ -111,14 +121,9 @@ BENCHMARK(BM_CameraRender)
 // 0: every shape drawn afresh; 1: unit shapes in display lists; 2: the whole scene in one list
 void BM_CameraGeometry(benchmark::State& state) {
     ResetModelGlobals();
-    static HeadlessGl* gl = nullptr;
-    if (!gl) {
-        gl = new HeadlessGl();
-        if (!gl->Create(640, 480)) {
-            state.SkipWithError(gl->Error().c_str());
-            return;
-        }
-    }
+    HeadlessGl* gl = CameraGl(state);
+    if (!gl)
+        return;
     COrvantaDoc doc;
     doc.Settings->Modeller.OpenGL = 1;
     doc.Settings->Modeller.Wireframe = 0;
