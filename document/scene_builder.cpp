@@ -41,6 +41,8 @@ namespace {
 
 std::unique_ptr<CPovObject> Make(SceneObjectKind kind) {
     using K = SceneObjectKind;
+    // the read places each finished tree once at its end (Finish)
+    const GeometryDeferral deferral;
     switch (kind) {
         case K::Box:
             return std::make_unique<CPovCubic>();
