@@ -668,6 +668,7 @@ void SceneBuilder::EndObject() {
     if (list_ == &doc_.Objects && indexBuilt_)
         IndexName(object);
     doc_.CurrentObject = object;
+    notInstanced_ = list_ == &doc_.Objects ? object : nullptr;
     ++objectCount_;
     if (progress_ && *progress_)
         Progress(LoadString(IDS_STATUS_LOADING_OBJECT).c_str(), objectCount_, object->GetName());
@@ -704,6 +705,14 @@ void SceneBuilder::BeginInstance(std::string_view name) {
     // The declared object is in the scene already; its first instance may move it, a second
     // one would be a copy, which the scene cannot hold.
     frames_.clear();
+    if (found == notInstanced_) {
+        notInstanced_ = nullptr;
+        instancedUnhashed_.push_back(found);
+        Push(Block::Instance, found);
+        return;
+    }
+    instanced_.insert(instancedUnhashed_.begin(), instancedUnhashed_.end());
+    instancedUnhashed_.clear();
     if (instanced_.insert(found).second) {
         Push(Block::Instance, found);
         return;
