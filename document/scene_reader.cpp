@@ -9,6 +9,7 @@
 #include "document/atomic_file.h"
 #include "document/orvanta_doc.h"
 #include "document/scene_scanner_state.h"
+#include "document/scene_token_stream.h"
 #include "model/pov_object.h"
 #include "model/scene_host.h"
 #include "model/text_format.h"
@@ -86,7 +87,7 @@ void ReverseList(CPovObject*& head) {
 }
 
 SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool restoreOrder,
-                                const SceneProgress& progress) {
+                                const SceneProgress& progress, SceneScanning scanning) {
     SceneReadResult result;
     if (buffer.size() < 2 || buffer[buffer.size() - 1] != '\0' ||
         buffer[buffer.size() - 2] != '\0') {
@@ -98,27 +99,36 @@ SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool rest
     SceneScannerState state;
     state.problems = &result.problems;
     {
+        // the parser's scanner only carries the state it consults; the stream scans
         Scanner scanner(state);
         if (!scanner.Ok()) {
             result.problems.push_back({0, "No space for scanner!"});
             return result;
         }
+        constexpr std::size_t kScanAheadBytes = std::size_t{1} << 20;
+        const bool ahead =
+            scanning == SceneScanning::Ahead ||
+            (scanning == SceneScanning::Automatic && buffer.size() >= kScanAheadBytes);
+        SceneTokenStream stream(buffer, ahead);
         SceneBuilder builder(doc, result.problems, &state, progress ? &progress : nullptr);
         try {
-            if (!StartBuffer(buffer, state, scanner.Get()))
-                result.problems.push_back({0, "The scene is too large to read"});
-            else
+            if (!stream.Ok()) {
+                result.problems.push_back({0, stream.Error()});
+            } else {
+                state.base = buffer.data();
+                state.stream = &stream;
                 scene_yyparse(scanner.Get(), builder);
+            }
         } catch (const SceneScanError& e) {
             result.problems.push_back({state.Line(), e.what()});
         } catch (const std::bad_alloc&) {
             result.problems.push_back({state.Line(), "Not enough memory to read the scene"});
         }
+        result.output = stream.TakeOutput();
         builder.Finish();
         result.objects = builder.ObjectCount();
         result.references = builder.References();
     }
-    result.output = std::move(state.output);
     if (restoreOrder) {
         ReverseList(doc.Objects);
         ReverseList(doc.Textures);

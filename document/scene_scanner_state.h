@@ -11,6 +11,8 @@
 #include "document/read_problem.h"
 #include "model/text_format.h"
 
+class SceneTokenStream;
+
 struct SceneScannerState {
     // the text being scanned and where the text matched last starts in it
     const char* base = nullptr;
@@ -19,6 +21,8 @@ struct SceneScannerState {
     std::string output;
     // where the scanner's problems go; none are kept without it
     ReadProblems* problems = nullptr;
+    // when set, the tokens come from there (scanned ahead) instead of this scanner
+    SceneTokenStream* stream = nullptr;
 
     // braces opened and not yet closed by the tokens handed to the parser
     int depth = 0;

@@ -654,3 +654,59 @@ TEST_F(RoundTripTest, GroupsWithRepeatedPartNamesKeepTheirPartsInOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+// Scanning ahead on a thread of its own must read exactly what scanning in turn reads: the same
+// objects with the same geometry, the same problems in the same order, the same output log,
+// also for damaged text and for a read that stops early. The geometry each object got while
+// reading must be what building it again gives.
+TEST_F(RoundTripTest, ScanningAheadReadsWhatScanningInTurnReads) {
+    std::string clean;
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        ResetModelGlobals();
+        COrvantaDoc doc;
+        LoadingScene = true;
+        RandomScene(doc, seed).Build();
+        LoadingScene = false;
+        clean += Write(doc);
+    }
+    clean += scene_generator::MixedScene(300);
+    static const char* const kDamage[] = {"@",        "\x81\x82", "}",        "{",
+                                          "sphere {", "<1,",      "#while 1", "/* x */",
+                                          "\"open",   ",,",       "1e999",    "object { Nowhere }"};
+    std::mt19937 rng(7);
+    auto damaged = [&](int places) {
+        std::string text = clean;
+        for (int i = 0; i < places; ++i) {
+            const size_t at = std::uniform_int_distribution<size_t>(0, text.size())(rng);
+            text.insert(at, kDamage[std::uniform_int_distribution<size_t>(0, 11)(rng)]);
+        }
+        return text;
+    };
+    const std::string deep(400, '{');
+    const std::vector<std::string> texts = {clean, damaged(40), damaged(400),
+                                            damaged(20) + "\r\n/* never closed",
+                                            clean.substr(0, clean.size() / 2) + deep + "@ \x90"};
+    for (size_t t = 0; t < texts.size(); ++t) {
+        std::string results[2];
+        for (SceneScanning scanning : {SceneScanning::OnCallingThread, SceneScanning::Ahead}) {
+            ResetModelGlobals();
+            COrvantaDoc doc;
+            std::string buffer = texts[t];
+            buffer.append(2, '\0');
+            const SceneReadResult r = ReadSceneBuffer(doc, buffer, true, {}, scanning);
+            const nlohmann::ordered_json read = DocumentToJson(doc, r.problems);
+            for (CPovObject* o = doc.Objects; o; o = o->NextSibling)
+                o->UpdateGeometry();
+            EXPECT_EQ(DocumentToJson(doc, r.problems), read)
+                << "text " << t << ": the geometry built while reading is not the object's";
+            results[scanning == SceneScanning::Ahead] =
+                read.dump(1) + "\n--- output\n" + r.output + "\n--- scene\n" + Write(doc);
+            EXPECT_EQ(r.problems.empty(), t == 0) << "text " << t;
+        }
+        EXPECT_EQ(results[1], results[0]) << "text " << t;
+    }
+}
+
+}  // namespace
