@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <optional>
 
 #include "document/atomic_file.h"
 #include "document/orvanta_doc.h"
@@ -99,32 +100,37 @@ SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool rest
     SceneScannerState state;
     state.problems = &result.problems;
     {
-        // the parser's scanner only carries the state it consults; the stream scans
         Scanner scanner(state);
         if (!scanner.Ok()) {
             result.problems.push_back({0, "No space for scanner!"});
             return result;
         }
+        // A large text is scanned ahead on a thread of its own; the parser's scanner then only
+        // carries the state that the parser consults.
         constexpr std::size_t kScanAheadBytes = std::size_t{1} << 20;
-        const bool ahead =
-            scanning == SceneScanning::Ahead ||
-            (scanning == SceneScanning::Automatic && buffer.size() >= kScanAheadBytes);
-        SceneTokenStream stream(buffer, ahead);
+        std::optional<SceneTokenStream> stream;
+        if (scanning == SceneScanning::Ahead ||
+            (scanning == SceneScanning::Automatic && buffer.size() >= kScanAheadBytes)) {
+            stream.emplace(buffer);
+            if (stream->Ok()) {
+                state.base = buffer.data();
+                state.stream = &*stream;
+            } else {
+                stream.reset();
+            }
+        }
         SceneBuilder builder(doc, result.problems, &state, progress ? &progress : nullptr);
         try {
-            if (!stream.Ok()) {
-                result.problems.push_back({0, stream.Error()});
-            } else {
-                state.base = buffer.data();
-                state.stream = &stream;
+            if (!stream && !StartBuffer(buffer, state, scanner.Get()))
+                result.problems.push_back({0, "The scene is too large to read"});
+            else
                 scene_yyparse(scanner.Get(), builder);
-            }
         } catch (const SceneScanError& e) {
             result.problems.push_back({state.Line(), e.what()});
         } catch (const std::bad_alloc&) {
             result.problems.push_back({state.Line(), "Not enough memory to read the scene"});
         }
-        result.output = stream.TakeOutput();
+        result.output = stream ? stream->TakeOutput() : std::move(state.output);
         builder.Finish();
         result.objects = builder.ObjectCount();
         result.references = builder.References();

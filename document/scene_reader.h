@@ -41,8 +41,8 @@ SceneReadResult ReadSceneText(COrvantaDoc& doc, std::string_view text, bool rest
                               const SceneProgress& progress = {});
 
 // Where the scanner runs: a large text (a megabyte or more) is scanned ahead of the parser on
-// a thread of its own, a small one on the calling thread. The result is the same.
-enum class SceneScanning { Automatic, OnCallingThread, Ahead };
+// a thread of its own, a small one in turn with the parser. The result is the same.
+enum class SceneScanning { Automatic, InTurn, Ahead };
 
 // The same for a buffer that the reader may use in place: it must end with two zero bytes,
 // which are not part of the text.

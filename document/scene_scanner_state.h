@@ -30,8 +30,10 @@ struct SceneScannerState {
     bool skipping = false;
     // the parser's lookahead at the error belongs to the statement being dropped
     bool lookaheadInStatement = false;
-    // the token handed to the parser last (its lookahead when it meets an error)
+    // the token handed to the parser last (its lookahead when it meets an error), and the
+    // length of its text
     int lastToken = 0;
+    std::size_t lastLength = 0;
 
     // block comments, which nest
     std::size_t commentStart = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <new>
+#include <system_error>
 #include <utility>
 
 // generated: the parser's tokens, then the scanner's interface
@@ -22,27 +23,25 @@ constexpr std::size_t kChunksAhead = 4;
 
 }  // namespace
 
-SceneTokenStream::SceneTokenStream(std::string& buffer, bool ahead)
-    : buffer_(buffer), ahead_(ahead) {
+SceneTokenStream::SceneTokenStream(std::string& buffer) {
     // the scanner counts a buffer's length in an int
-    if (buffer.size() < 2 || buffer.size() > static_cast<std::size_t>(INT_MAX) - 2) {
-        error_ = "The scene is too large to read";
+    if (buffer.size() < 2 || buffer.size() > static_cast<std::size_t>(INT_MAX) - 2)
         return;
-    }
     if (scene_yylex_init_extra(&scanning_, &scanner_) != 0) {
         scanner_ = nullptr;
-        error_ = "No space for scanner!";
         return;
     }
-    if (!scene_yy_scan_buffer(buffer.data(), buffer.size(), scanner_)) {
-        error_ = "The scene is too large to read";
+    if (!scene_yy_scan_buffer(buffer.data(), buffer.size(), scanner_))
         return;
-    }
     scene_yyset_lineno(1, scanner_);
     scene_yyset_column(0, scanner_);
     scanning_.base = buffer.data();
-    if (ahead_)
+    try {
         thread_ = std::thread([this] { Run(); });
+    } catch (const std::system_error&) {
+        return;
+    }
+    ok_ = true;
 }
 
 SceneTokenStream::~SceneTokenStream() {
@@ -134,11 +133,6 @@ void SceneTokenStream::Run() {
 }
 
 std::unique_ptr<SceneTokenStream::Chunk> SceneTokenStream::Take() {
-    if (!ahead_) {
-        std::unique_ptr<Chunk> chunk = current_ ? std::move(current_) : std::make_unique<Chunk>();
-        Produce(*chunk);
-        return chunk;
-    }
     std::unique_lock<std::mutex> lock(mutex_);
     if (current_) {
         spare_.push_back(std::move(current_));
@@ -155,7 +149,7 @@ std::unique_ptr<SceneTokenStream::Chunk> SceneTokenStream::Take() {
 }
 
 int SceneTokenStream::Next(SceneToken& value, SceneLocation& location, SceneScannerState& state) {
-    if (ended_ || !scanner_) {
+    if (ended_ || !ok_) {
         value = SceneToken{};
         return 0;
     }

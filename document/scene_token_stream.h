@@ -1,9 +1,7 @@
-// The scene scanner run ahead of the parser. A large text is scanned on a thread of its own,
-// which hands the tokens over in chunks through a short queue, while the parser and the
-// builder work on the calling thread; a small one is scanned in the same chunks on the calling
-// thread, when the parser asks for them. Either way the parser gets the same tokens, and the
-// scanner's problems land in the read's list just before the token after them, where reading
-// on one thread puts them.
+// The scene scanner run ahead of the parser, on a thread of its own: it hands the tokens over
+// in chunks through a short queue, while the parser and the builder work on the calling thread.
+// The parser gets the tokens that scanning in turn gives it, and the scanner's problems land in
+// the read's list just before the token after them, where scanning in turn puts them.
 #pragma once
 
 #include <condition_variable>
@@ -23,14 +21,13 @@
 class SceneTokenStream {
   public:
     // buffer ends with two zero bytes and outlives the stream
-    SceneTokenStream(std::string& buffer, bool ahead);
+    explicit SceneTokenStream(std::string& buffer);
     ~SceneTokenStream();
     SceneTokenStream(const SceneTokenStream&) = delete;
     SceneTokenStream& operator=(const SceneTokenStream&) = delete;
 
-    // false when the scanner could not start; error says why
-    bool Ok() const { return error_.empty(); }
-    const std::string& Error() const { return error_; }
+    // false when the scanner or its thread could not start
+    bool Ok() const { return ok_; }
 
     // The next token, as the scanner returns it; state.offset becomes its offset, and the
     // scanner's problems met before it go to state.problems. A fatal scanner error is thrown
@@ -73,8 +70,7 @@ class SceneTokenStream {
     void Run();
     std::unique_ptr<Chunk> Take();
 
-    std::string& buffer_;
-    std::string error_;
+    bool ok_ = false;
     SceneScannerState scanning_;
     void* scanner_ = nullptr;
     bool ended_ = false;
@@ -84,8 +80,7 @@ class SceneTokenStream {
     std::size_t problem_ = 0;
     std::size_t output_ = 0;
 
-    // the scanning thread and its queue (ahead only)
-    bool ahead_ = false;
+    // the scanning thread and its queue
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<std::unique_ptr<Chunk>> ready_;
