@@ -9,6 +9,7 @@
 
 #include "document/orvanta_doc.h"
 #include "document/scene_scanner_state.h"
+#include "document/tree_placement.h"
 #include "model/environment/pov_background.h"
 #include "model/environment/pov_fog.h"
 #include "model/environment/pov_halo.h"
@@ -304,16 +305,12 @@ void SceneBuilder::Finish() {
     Discard();
     ResetStatement();
     // Each tree once, from its top: a member placed with its group, and a chain of groups
-    // not placed again at every level.
-    // A large scene has many trees: now and then the window gets its turn (an empty text is
-    // no news for the status bar).
-    constexpr size_t kTreesBetweenBreaths = 1024;
-    for (size_t i = 0; i < finished_.size(); ++i) {
-        if (!finished_[i]->Parent)
-            finished_[i]->UpdateGeometry();
-        if (progress_ && *progress_ && (i + 1) % kTreesBetweenBreaths == 0)
-            (*progress_)(std::string());
-    }
+    // not placed again at every level. A large scene has many trees: now and then the window
+    // gets its turn (an empty text is no news for the status bar).
+    std::function<void()> breathe;
+    if (progress_ && *progress_)
+        breathe = [this] { (*progress_)(std::string()); };
+    PlaceFinishedTrees(finished_, breathe);
     finished_.clear();
     guarded_.clear();
 }

@@ -8,6 +8,7 @@
 #include <random>
 
 #include "bench/scene_generator.h"
+#include "document/tree_placement.h"
 #include "model/environment/pov_background.h"
 #include "model/environment/pov_fog.h"
 #include "model/environment/pov_halo.h"
@@ -661,7 +662,7 @@ namespace {
 // Scanning ahead on a thread of its own must read exactly what scanning in turn reads: the same
 // objects with the same geometry, the same problems in the same order, the same output log,
 // also for damaged text and for a read that stops early. The geometry each object got while
-// reading must be what building it again gives.
+// reading must be what building it again gives, also where two threads place the trees.
 TEST_F(RoundTripTest, ScanningAheadReadsWhatScanningInTurnReads) {
     std::string clean;
     for (unsigned seed = 1; seed <= 25; ++seed) {
@@ -698,13 +699,27 @@ TEST_F(RoundTripTest, ScanningAheadReadsWhatScanningInTurnReads) {
             buffer.append(2, '\0');
             const SceneReadResult r = ReadSceneBuffer(doc, buffer, true, {}, scanning);
             const nlohmann::ordered_json read = DocumentToJson(doc, r.problems);
-            for (CPovObject* o = doc.Objects; o; o = o->NextSibling)
+            std::vector<CPovObject*> trees;
+            for (CPovObject* o = doc.Objects; o; o = o->NextSibling) {
                 o->UpdateGeometry();
+                trees.push_back(o);
+            }
             EXPECT_EQ(DocumentToJson(doc, r.problems), read)
                 << "text " << t << ": the geometry built while reading is not the object's";
             results[scanning == SceneScanning::Ahead] =
                 read.dump(1) + "\n--- output\n" + r.output + "\n--- scene\n" + Write(doc);
             EXPECT_EQ(r.problems.empty(), t == 0) << "text " << t;
+            if (t == 0 && scanning == SceneScanning::Ahead) {
+                // two threads place the moved trees as one does
+                for (CPovObject* o : trees)
+                    o->Steps[kStepTranslate].X += 1.0;
+                PlaceFinishedTrees(trees, {}, 2);
+                const nlohmann::ordered_json shared = DocumentToJson(doc, r.problems);
+                for (CPovObject* o : trees)
+                    o->UpdateGeometry();
+                EXPECT_EQ(DocumentToJson(doc, r.problems), shared);
+                EXPECT_NE(shared, read);
+            }
         }
         // the first difference, not a diff of the whole (too long for one)
         const auto [ahead, inTurn] = std::mismatch(results[1].begin(), results[1].end(),
