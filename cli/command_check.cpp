@@ -14,7 +14,7 @@ int RunCheck(const CommandArgs& argv) {
                               : args.Error());
         return 2;
     }
-    COrvantaDoc doc;
+    COrvantaDoc& doc = BatchDocument();
     SceneReadResult result;
     const std::string& path = args.Positional()[0];
     if (!OpenScene(doc, path, args, result))

@@ -24,7 +24,7 @@ int RunConvert(const CommandArgs& argv) {
     }
     const std::string& in = args.Positional()[0];
     const std::string& out = args.Positional()[1];
-    COrvantaDoc doc;
+    COrvantaDoc& doc = BatchDocument();
     SceneReadResult result;
     if (!OpenScene(doc, in, args, result))
         return 1;

@@ -11,7 +11,7 @@ int RunDump(const CommandArgs& argv) {
         ReportError(args.Ok() ? "usage: orvanta-cli dump FILE [--logs DIR]" : args.Error());
         return 2;
     }
-    COrvantaDoc doc;
+    COrvantaDoc& doc = BatchDocument();
     SceneReadResult result;
     if (!OpenScene(doc, args.Positional()[0], args, result))
         return 1;

@@ -4,6 +4,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/read_scene.h"
 #include "document/orvanta_doc.h"
 #include "import/scene_importer.h"
 
@@ -13,7 +14,7 @@ int RunImport(const CommandArgs& argv) {
         ReportError(args.Ok() ? "usage: orvanta-cli import IN.pov OUT.om" : args.Error());
         return 2;
     }
-    COrvantaDoc doc;
+    COrvantaDoc& doc = BatchDocument();
     const ImportReport report = ImportPovScene(args.Positional()[0], doc);
     std::fputs(report.Text().c_str(), stdout);
     FileResult saved = doc.OnSaveDocument(args.Positional()[1]);

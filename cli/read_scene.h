@@ -8,6 +8,11 @@
 #include "cli/arguments.h"
 #include "document/orvanta_doc.h"
 
+// The document a batch command reads into. It is not freed piece by piece when the command
+// ends: the process ends right after, and the system takes back all its memory at once (freeing
+// a large scene object by object would take a good part of the command's time).
+COrvantaDoc& BatchDocument();
+
 // "--logs DIR": write the reader's logs "error.txt" and "out.txt" into DIR. Without it the
 // batch tool writes no log files; the problems are printed instead.
 SceneReadOptions ReadOptionsFrom(const Arguments& args);

@@ -162,7 +162,8 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes, std::size_
             ::close(fd);
             return Failure("Cannot read", path, EFBIG);
         }
-        bytes.reserve(static_cast<size_t>(st.st_size));
+        // room for the two zero bytes that the scene reader puts after a text: no second copy
+        bytes.reserve(static_cast<size_t>(st.st_size) + 2);
     }
     char buffer[1 << 16];
     for (;;) {

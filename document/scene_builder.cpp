@@ -9,6 +9,7 @@
 
 #include "document/orvanta_doc.h"
 #include "document/scene_scanner_state.h"
+#include "document/tree_placement.h"
 #include "model/environment/pov_background.h"
 #include "model/environment/pov_fog.h"
 #include "model/environment/pov_halo.h"
@@ -41,6 +42,8 @@ namespace {
 
 std::unique_ptr<CPovObject> Make(SceneObjectKind kind) {
     using K = SceneObjectKind;
+    // the read places each finished tree once at its end (Finish)
+    const GeometryDeferral deferral;
     switch (kind) {
         case K::Box:
             return std::make_unique<CPovCubic>();
@@ -302,16 +305,12 @@ void SceneBuilder::Finish() {
     Discard();
     ResetStatement();
     // Each tree once, from its top: a member placed with its group, and a chain of groups
-    // not placed again at every level.
-    // A large scene has many trees: now and then the window gets its turn (an empty text is
-    // no news for the status bar).
-    constexpr size_t kTreesBetweenBreaths = 1024;
-    for (size_t i = 0; i < finished_.size(); ++i) {
-        if (!finished_[i]->Parent)
-            finished_[i]->UpdateGeometry();
-        if (progress_ && *progress_ && (i + 1) % kTreesBetweenBreaths == 0)
-            (*progress_)(std::string());
-    }
+    // not placed again at every level. A large scene has many trees: now and then the window
+    // gets its turn (an empty text is no news for the status bar).
+    std::function<void()> breathe;
+    if (progress_ && *progress_)
+        breathe = [this] { (*progress_)(std::string()); };
+    PlaceFinishedTrees(finished_, breathe);
     finished_.clear();
     guarded_.clear();
 }
@@ -666,6 +665,7 @@ void SceneBuilder::EndObject() {
     if (list_ == &doc_.Objects && indexBuilt_)
         IndexName(object);
     doc_.CurrentObject = object;
+    notInstanced_ = list_ == &doc_.Objects ? object : nullptr;
     ++objectCount_;
     if (progress_ && *progress_)
         Progress(LoadString(IDS_STATUS_LOADING_OBJECT).c_str(), objectCount_, object->GetName());
@@ -702,6 +702,14 @@ void SceneBuilder::BeginInstance(std::string_view name) {
     // The declared object is in the scene already; its first instance may move it, a second
     // one would be a copy, which the scene cannot hold.
     frames_.clear();
+    if (found == notInstanced_) {
+        notInstanced_ = nullptr;
+        instancedUnhashed_.push_back(found);
+        Push(Block::Instance, found);
+        return;
+    }
+    instanced_.insert(instancedUnhashed_.begin(), instancedUnhashed_.end());
+    instancedUnhashed_.clear();
     if (instanced_.insert(found).second) {
         Push(Block::Instance, found);
         return;

@@ -408,6 +408,11 @@ class SceneBuilder : private ITopLevelNames {
     // their entries come from one buffer that the read gives back at its end in one piece
     std::pmr::monotonic_buffer_resource instancedMemory_;
     std::pmr::unordered_set<const CPovObject*> instanced_{&instancedMemory_};
+    // The instance mostly follows its object's declaration at once: that object is known not
+    // to be instanced yet, and is listed here instead of the set, which takes the listed ones
+    // only when an instance elsewhere needs it.
+    CPovObject* notInstanced_ = nullptr;
+    std::vector<const CPovObject*> instancedUnhashed_;
     std::vector<SceneNameReference> references_;
 
     // values

@@ -640,8 +640,10 @@ std::string Describe(yysymbol_kind_t kind, const SceneScannerState* state, std::
     std::string text;
     if (state && state->base && (kind == YYSYMBOL_T_NAME || kind == YYSYMBOL_T_NUMBER ||
                                  kind == YYSYMBOL_T_DIRECTIVE)) {
+        // the token's own text: the parser's lookahead is the token handed out last
         const char* p = state->base + offset;
-        while (*p && text.size() < 40 && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n' &&
+        const char* end = p + state->lastLength;
+        while (p < end && *p && text.size() < 40 && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n' &&
                *p != ',' && *p != '{' && *p != '}' && *p != '<' && *p != '>' && *p != ';' &&
                *p != '(' && *p != ')')
             text += *p++;

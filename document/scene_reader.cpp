@@ -5,10 +5,12 @@
 #include <cstdio>
 #include <memory>
 #include <new>
+#include <optional>
 
 #include "document/atomic_file.h"
 #include "document/orvanta_doc.h"
 #include "document/scene_scanner_state.h"
+#include "document/scene_token_stream.h"
 #include "model/pov_object.h"
 #include "model/scene_host.h"
 #include "model/text_format.h"
@@ -86,7 +88,7 @@ void ReverseList(CPovObject*& head) {
 }
 
 SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool restoreOrder,
-                                const SceneProgress& progress) {
+                                const SceneProgress& progress, SceneScanning scanning) {
     SceneReadResult result;
     if (buffer.size() < 2 || buffer[buffer.size() - 1] != '\0' ||
         buffer[buffer.size() - 2] != '\0') {
@@ -103,9 +105,23 @@ SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool rest
             result.problems.push_back({0, "No space for scanner!"});
             return result;
         }
+        // A large text is scanned ahead on a thread of its own; the parser's scanner then only
+        // carries the state that the parser consults.
+        constexpr std::size_t kScanAheadBytes = std::size_t{1} << 20;
+        std::optional<SceneTokenStream> stream;
+        if (scanning == SceneScanning::Ahead ||
+            (scanning == SceneScanning::Automatic && buffer.size() >= kScanAheadBytes)) {
+            stream.emplace(buffer);
+            if (stream->Ok()) {
+                state.base = buffer.data();
+                state.stream = &*stream;
+            } else {
+                stream.reset();
+            }
+        }
         SceneBuilder builder(doc, result.problems, &state, progress ? &progress : nullptr);
         try {
-            if (!StartBuffer(buffer, state, scanner.Get()))
+            if (!stream && !StartBuffer(buffer, state, scanner.Get()))
                 result.problems.push_back({0, "The scene is too large to read"});
             else
                 scene_yyparse(scanner.Get(), builder);
@@ -114,11 +130,11 @@ SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool rest
         } catch (const std::bad_alloc&) {
             result.problems.push_back({state.Line(), "Not enough memory to read the scene"});
         }
+        result.output = stream ? stream->TakeOutput() : std::move(state.output);
         builder.Finish();
         result.objects = builder.ObjectCount();
         result.references = builder.References();
     }
-    result.output = std::move(state.output);
     if (restoreOrder) {
         ReverseList(doc.Objects);
         ReverseList(doc.Textures);

@@ -40,10 +40,15 @@ struct SceneReadResult {
 SceneReadResult ReadSceneText(COrvantaDoc& doc, std::string_view text, bool restoreOrder,
                               const SceneProgress& progress = {});
 
+// Where the scanner runs: a large text (a megabyte or more) is scanned ahead of the parser on
+// a thread of its own, a small one in turn with the parser. The result is the same.
+enum class SceneScanning { Automatic, InTurn, Ahead };
+
 // The same for a buffer that the reader may use in place: it must end with two zero bytes,
 // which are not part of the text.
 SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool restoreOrder,
-                                const SceneProgress& progress = {});
+                                const SceneProgress& progress = {},
+                                SceneScanning scanning = SceneScanning::Automatic);
 
 // Reads a whole file into buffer followed by two zero bytes.
 bool LoadSceneFile(const std::string& path, std::string& buffer, std::string& error);

@@ -11,6 +11,8 @@
 #include "document/read_problem.h"
 #include "model/text_format.h"
 
+class SceneTokenStream;
+
 struct SceneScannerState {
     // the text being scanned and where the text matched last starts in it
     const char* base = nullptr;
@@ -19,6 +21,8 @@ struct SceneScannerState {
     std::string output;
     // where the scanner's problems go; none are kept without it
     ReadProblems* problems = nullptr;
+    // when set, the tokens come from there (scanned ahead) instead of this scanner
+    SceneTokenStream* stream = nullptr;
 
     // braces opened and not yet closed by the tokens handed to the parser
     int depth = 0;
@@ -26,8 +30,10 @@ struct SceneScannerState {
     bool skipping = false;
     // the parser's lookahead at the error belongs to the statement being dropped
     bool lookaheadInStatement = false;
-    // the token handed to the parser last (its lookahead when it meets an error)
+    // the token handed to the parser last (its lookahead when it meets an error), and the
+    // length of its text
     int lastToken = 0;
+    std::size_t lastLength = 0;
 
     // block comments, which nest
     std::size_t commentStart = 0;
@@ -47,9 +53,12 @@ struct SceneScannerState {
             countedOffset_ = 0;
             countedLine_ = 1;
         }
-        for (; countedOffset_ < position; ++countedOffset_)
-            if (base[countedOffset_] == '\n')
-                ++countedLine_;
+        // without a branch per byte, which line feeds every few bytes would mispredict
+        int lines = 0;
+        for (const char* p = base + countedOffset_; p < base + position; ++p)
+            lines += *p == '\n';
+        countedLine_ += lines;
+        countedOffset_ = position;
         return countedLine_;
     }
     // line of the text matched last

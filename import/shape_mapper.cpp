@@ -277,6 +277,8 @@ CPovObject* ObjectMapper::MapTriangle(const Block& statement, std::string& why,
     if (!CollectParts(statement, end, parts, why)) {
         return nullptr;
     }
+    // its outline is built once, when its corners are in place
+    const GeometryDeferral deferral;
     CPovPolygon* triangle = smooth ? static_cast<CPovPolygon*>(new CPovSmoothTriangle())
                                    : static_cast<CPovPolygon*>(new CPovTriangle());
     // a triangle writes no steps: its transformation goes into its corners
@@ -338,7 +340,12 @@ CPovObject* ObjectMapper::MapShape(const Block& statement, std::string& why, boo
     Affine form;
     double extent = 1.0;
     size_t headEnd = 0;
-    CPovObject* object = MakeShape(*shape, headEnd, form, extent, why);
+    CPovObject* object = nullptr;
+    {
+        // its outline is built once, when it is placed
+        const GeometryDeferral deferral;
+        object = MakeShape(*shape, headEnd, form, extent, why);
+    }
     if (!object) {
         return nullptr;
     }

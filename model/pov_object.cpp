@@ -200,6 +200,26 @@ void CPovObject::VisitFields(FieldSink&) const {}
 // ---------------------------------------------------------------------------------------------
 // geometry
 
+namespace {
+thread_local int g_geometryDeferrals = 0;
+}
+
+GeometryDeferral::GeometryDeferral() {
+    ++g_geometryDeferrals;
+}
+GeometryDeferral::~GeometryDeferral() {
+    --g_geometryDeferrals;
+}
+bool GeometryDeferral::Active() {
+    return g_geometryDeferrals > 0;
+}
+
+void CPovObject::FirstGeometry() {
+    // called from a constructor: UpdateGeometry is the constructing kind's own
+    if (!GeometryDeferral::Active())
+        UpdateGeometry();
+}
+
 void CPovObject::ResetGeometry() {
     MarkProjectionStale(true);
     Outline.clear();
@@ -229,24 +249,26 @@ void CPovObject::PlaceOutline() {
 void CPovObject::BoundOutline() {
     if (Outline.empty())
         return;
-    MinX = MaxX = Outline[0].X;
-    MinY = MaxY = Outline[0].Y;
-    MinZ = MaxZ = Outline[0].Z;
+    // std::min and std::max compile without branches, which the scattered points of a large
+    // scene would mispredict
+    double minX = Outline[0].X, maxX = minX;
+    double minY = Outline[0].Y, maxY = minY;
+    double minZ = Outline[0].Z, maxZ = minZ;
     for (size_t i = 1; i < Outline.size(); ++i) {
         const Point3& p = Outline[i];
-        if (p.X < MinX)
-            MinX = p.X;
-        if (p.X > MaxX)
-            MaxX = p.X;
-        if (p.Y < MinY)
-            MinY = p.Y;
-        if (p.Y > MaxY)
-            MaxY = p.Y;
-        if (p.Z < MinZ)
-            MinZ = p.Z;
-        if (p.Z > MaxZ)
-            MaxZ = p.Z;
+        minX = std::min(minX, p.X);
+        maxX = std::max(maxX, p.X);
+        minY = std::min(minY, p.Y);
+        maxY = std::max(maxY, p.Y);
+        minZ = std::min(minZ, p.Z);
+        maxZ = std::max(maxZ, p.Z);
     }
+    MinX = minX;
+    MaxX = maxX;
+    MinY = minY;
+    MaxY = maxY;
+    MinZ = minZ;
+    MaxZ = maxZ;
 }
 
 void CPovObject::ProjectForCamera(const Vector& translation, const Vector& rotation1,

@@ -28,6 +28,18 @@ enum StepIndex { kStepTranslate = 0, kStepScale = 1, kStepRotate = 2, kStepExtra
 // editing commands) keeps within this.
 inline constexpr int kMaxGroupDepth = 24;
 
+// While one lives on its thread, the objects made there leave their outline unbuilt: a reader
+// that makes many objects builds the geometry of each finished tree once, when it has read
+// them all, instead of once when an object is made and again when it is placed.
+class GeometryDeferral {
+  public:
+    GeometryDeferral();
+    ~GeometryDeferral();
+    GeometryDeferral(const GeometryDeferral&) = delete;
+    GeometryDeferral& operator=(const GeometryDeferral&) = delete;
+    static bool Active();
+};
+
 class CPovObject {
   public:
     explicit CPovObject(CPovObject* parent = nullptr);
@@ -147,6 +159,8 @@ class CPovObject {
     std::vector<Point3> Projected;
 
   protected:
+    // A new object's UpdateGeometry, left out while a GeometryDeferral lives.
+    void FirstGeometry();
     // Common part of every kind's UpdateGeometry: stale marks, outline cleared.
     void ResetGeometry();
     // Model matrix from the scale, rotate and translate steps, then the parent's matrix.

@@ -9,7 +9,7 @@ CPovBlob::CPovBlob() {
     // its own and gives the CSG number back.
     Operation = "blob";
     InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
-    UpdateGeometry();
+    FirstGeometry();
     Threshold = 1.0;
     AssignDefaultName(IDS_PREFIX_BLOB, g_NameCounters.Blob);
     --g_NameCounters.CSG;

@@ -9,7 +9,7 @@
 CPovCSG::CPovCSG() {
     Operation = "union";
     InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_CSG, g_NameCounters.CSG);
 }
 

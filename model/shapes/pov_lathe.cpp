@@ -24,7 +24,7 @@ CPovLathe::CPovLathe() {
     Points[4] = {0.0, 1.0};
     for (int i = 5; i < kMaxShapePoints; ++i)
         Points[i] = {0.05 * i, 1.0};
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_LATHE, g_NameCounters.Lathe);
 }
 

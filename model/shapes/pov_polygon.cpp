@@ -13,7 +13,7 @@ CPovPolygon::CPovPolygon() {
     Points[3] = {-0.75, 0.75};
     for (int i = 4; i < kMaxShapePoints; ++i)
         Points[i] = {0.05 * i, 0.75};
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_POLYGON, g_NameCounters.Polygon);
 }
 

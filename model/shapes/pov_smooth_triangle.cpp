@@ -7,7 +7,7 @@ CPovSmoothTriangle::CPovSmoothTriangle() {
     // the polygon's constructor took a polygon name; give that number back
     --g_NameCounters.Polygon;
     PointCount = 3;
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_SMOOTH_TRIANGLE, g_NameCounters.SmoothTriangle);
 }
 

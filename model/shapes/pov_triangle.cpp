@@ -7,7 +7,7 @@ CPovTriangle::CPovTriangle() {
     // the polygon's constructor took a polygon name; give that number back
     --g_NameCounters.Polygon;
     PointCount = 3;
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_TRIANGLE, g_NameCounters.Triangle);
 }
 

@@ -73,7 +73,7 @@ _GLUfuncptr Callback(F* f) {
 
 CPovTTF::CPovTTF() {
     InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_TEXT, g_NameCounters.TTF);
 }
 

@@ -7,7 +7,7 @@
 
 CPovCone::CPovCone() {
     InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_CONE, g_NameCounters.Cone);
 }
 

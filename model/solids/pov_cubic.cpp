@@ -6,7 +6,7 @@
 
 CPovCubic::CPovCubic() {
     InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_BOX, g_NameCounters.Cubic);
 }
 

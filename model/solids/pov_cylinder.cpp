@@ -9,7 +9,7 @@
 CPovCylinder::CPovCylinder() {
     InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
     Strength = 1.0;
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_CYLINDER, g_NameCounters.Cylinder);
 }
 

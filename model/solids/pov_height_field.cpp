@@ -27,7 +27,7 @@ CPovHeightField::CPovHeightField() {
     InstallSteps({Vector(0, 0, 0), Vector(1, 0.5, 1), Vector(0, 0, 0), Vector(0, 0, 0)});
     ImageFile.clear();
     Smooth = 0;
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_HEIGHTFIELD, g_NameCounters.HeightField);
 }
 

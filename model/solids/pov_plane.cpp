@@ -6,7 +6,7 @@
 
 CPovPlane::CPovPlane() {
     InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_PLANE, g_NameCounters.Plane);
 }
 

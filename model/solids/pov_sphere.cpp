@@ -9,7 +9,7 @@
 CPovSphere::CPovSphere() {
     InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0)});
     Strength = 10.0;
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_SPHERE, g_NameCounters.Sphere);
 }
 

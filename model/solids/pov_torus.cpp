@@ -7,7 +7,7 @@
 
 CPovTorus::CPovTorus() {
     InstallSteps({Vector(0, 0, 0), Vector(1, 1, 1), Vector(0, 0, 0), Vector(0.5, 0, 0)});
-    UpdateGeometry();
+    FirstGeometry();
     AssignDefaultName(IDS_PREFIX_TORUS, g_NameCounters.Torus);
 }
 

@@ -4,9 +4,11 @@
 // carry (four decimals for coordinates, the decimals each field is written with).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "bench/scene_generator.h"
+#include "document/tree_placement.h"
 #include "model/environment/pov_background.h"
 #include "model/environment/pov_fog.h"
 #include "model/environment/pov_halo.h"
@@ -649,6 +651,85 @@ TEST_F(RoundTripTest, GroupsWithRepeatedPartNamesKeepTheirPartsInOrder) {
                     << (predefined ? "predefined" : "csg") << " round " << round;
             current = Write(read);
             EXPECT_EQ(current, text);
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Scanning ahead on a thread of its own must read exactly what scanning in turn reads: the same
+// objects with the same geometry, the same problems in the same order, the same output log,
+// also for damaged text and for a read that stops early. The geometry each object got while
+// reading must be what building it again gives, also where two threads place the trees.
+TEST_F(RoundTripTest, ScanningAheadReadsWhatScanningInTurnReads) {
+    std::string clean;
+    for (unsigned seed = 1; seed <= 25; ++seed) {
+        ResetModelGlobals();
+        COrvantaDoc doc;
+        LoadingScene = true;
+        RandomScene(doc, seed).Build();
+        LoadingScene = false;
+        clean += Write(doc);
+    }
+    clean += scene_generator::MixedScene(100);
+    static const char* const kDamage[] = {"@",        "\x81\x82", "}",        "{",
+                                          "sphere {", "<1,",      "#while 1", "/* x */",
+                                          "\"open",   ",,",       "1e999",    "object { Nowhere }"};
+    std::mt19937 rng(7);
+    auto damaged = [&](int places) {
+        std::string text = clean;
+        for (int i = 0; i < places; ++i) {
+            const size_t at = std::uniform_int_distribution<size_t>(0, text.size())(rng);
+            text.insert(at, kDamage[std::uniform_int_distribution<size_t>(0, 11)(rng)]);
+        }
+        return text;
+    };
+    const std::string deep(400, '{');
+    const std::vector<std::string> texts = {clean, damaged(20), damaged(200),
+                                            damaged(20) + "\r\n/* never closed",
+                                            clean.substr(0, clean.size() / 2) + deep + "@ \x90"};
+    for (size_t t = 0; t < texts.size(); ++t) {
+        std::string results[2];
+        for (SceneScanning scanning : {SceneScanning::InTurn, SceneScanning::Ahead}) {
+            ResetModelGlobals();
+            COrvantaDoc doc;
+            std::string buffer = texts[t];
+            buffer.append(2, '\0');
+            const SceneReadResult r = ReadSceneBuffer(doc, buffer, true, {}, scanning);
+            const nlohmann::ordered_json read = DocumentToJson(doc, r.problems);
+            std::vector<CPovObject*> trees;
+            for (CPovObject* o = doc.Objects; o; o = o->NextSibling) {
+                o->UpdateGeometry();
+                trees.push_back(o);
+            }
+            EXPECT_EQ(DocumentToJson(doc, r.problems), read)
+                << "text " << t << ": the geometry built while reading is not the object's";
+            results[scanning == SceneScanning::Ahead] =
+                read.dump(1) + "\n--- output\n" + r.output + "\n--- scene\n" + Write(doc);
+            EXPECT_EQ(r.problems.empty(), t == 0) << "text " << t;
+            if (t == 0 && scanning == SceneScanning::Ahead) {
+                // two threads place the moved trees as one does
+                for (CPovObject* o : trees)
+                    o->Steps[kStepTranslate].X += 1.0;
+                PlaceFinishedTrees(trees, {}, 2);
+                const nlohmann::ordered_json shared = DocumentToJson(doc, r.problems);
+                for (CPovObject* o : trees)
+                    o->UpdateGeometry();
+                EXPECT_EQ(DocumentToJson(doc, r.problems), shared);
+                EXPECT_NE(shared, read);
+            }
+        }
+        // the first difference, not a diff of the whole (too long for one)
+        const auto [ahead, inTurn] = std::mismatch(results[1].begin(), results[1].end(),
+                                                   results[0].begin(), results[0].end());
+        if (ahead != results[1].end() || inTurn != results[0].end()) {
+            const size_t at = static_cast<size_t>(ahead - results[1].begin());
+            const size_t from = at < 300 ? 0 : at - 300;
+            ADD_FAILURE() << "text " << t << ": scanning ahead reads\n"
+                          << results[1].substr(from, 600) << "\nscanning in turn reads\n"
+                          << results[0].substr(from, 600);
         }
     }
 }
