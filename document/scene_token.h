@@ -5,10 +5,25 @@
 #include <cstddef>
 #include <string_view>
 
-// Plain data: the parser keeps these on its value stack.
+// The parser keeps these on its value stack and copies one at nearly every step: a copy takes
+// the components in use only (count of them, at most kMaxComponents), which nothing reads
+// beyond.
 struct SceneToken {
     // enough for POV-Ray's "matrix <...>" of twelve values
     static constexpr int kMaxComponents = 12;
+
+    SceneToken() = default;
+    SceneToken(const SceneToken& other) { *this = other; }
+    SceneToken& operator=(const SceneToken& other) {
+        text = other.text;
+        length = other.length;
+        number = other.number;
+        count = other.count;
+        const int used = count < 0 ? 0 : count < kMaxComponents ? count : kMaxComponents;
+        for (int i = 0; i < used; ++i)
+            components[i] = other.components[i];
+        return *this;
+    }
 
     const char* text;
     std::size_t length;
