@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <memory>
+#include <optional>
 
 #include "document/orvanta_doc.h"
 #include "document/scene_scanner_state.h"
@@ -42,8 +43,12 @@ namespace {
 
 std::unique_ptr<CPovObject> Make(SceneObjectKind kind) {
     using K = SceneObjectKind;
-    // the read places each finished tree once at its end (Finish)
-    const GeometryDeferral deferral;
+    // The read places each finished tree once at its end (Finish). A mesh's triangles still
+    // build their small outline when made: a mesh is one tree, placed in one step of the
+    // window, which should not also allocate a hundred thousand outlines.
+    std::optional<GeometryDeferral> deferral;
+    if (kind != K::Triangle && kind != K::SmoothTriangle)
+        deferral.emplace();
     switch (kind) {
         case K::Box:
             return std::make_unique<CPovCubic>();
