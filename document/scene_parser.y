@@ -643,9 +643,9 @@ std::string Describe(yysymbol_kind_t kind, const SceneScannerState* state, std::
         // the token's own text: the parser's lookahead is the token handed out last
         const char* p = state->base + offset;
         const char* end = p + state->lastLength;
-        while (p < end && *p && text.size() < 40 && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n' &&
-               *p != ',' && *p != '{' && *p != '}' && *p != '<' && *p != '>' && *p != ';' &&
-               *p != '(' && *p != ')')
+        while (p < end && *p && text.size() < 40 && *p != ' ' && *p != '\t' && *p != '\r' &&
+               *p != '\n' && *p != ',' && *p != '{' && *p != '}' && *p != '<' && *p != '>' &&
+               *p != ';' && *p != '(' && *p != ')')
             text += *p++;
         if (kind == YYSYMBOL_T_NAME)
             return "the name \"" + text + "\"";

@@ -63,19 +63,6 @@ class Scanner {
     bool ok_ = false;
 };
 
-// Scans buffer in place (it ends with two zero bytes). flex leaves the line number of such a
-// buffer unset, so it starts at 1 here; flex counts the buffer's length in an int.
-bool StartBuffer(std::string& buffer, SceneScannerState& state, yyscan_t scanner) {
-    if (buffer.size() > static_cast<size_t>(INT_MAX) - 2)
-        return false;
-    if (!scene_yy_scan_buffer(buffer.data(), buffer.size(), scanner))
-        return false;
-    scene_yyset_lineno(1, scanner);
-    scene_yyset_column(0, scanner);
-    state.base = buffer.data();
-    return true;
-}
-
 }  // namespace
 
 void ReverseList(CPovObject*& head) {
@@ -121,7 +108,7 @@ SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool rest
         }
         SceneBuilder builder(doc, result.problems, &state, progress ? &progress : nullptr);
         try {
-            if (!stream && !StartBuffer(buffer, state, scanner.Get()))
+            if (!stream && !StartSceneBuffer(buffer, state, scanner.Get()))
                 result.problems.push_back({0, "The scene is too large to read"});
             else
                 scene_yyparse(scanner.Get(), builder);
@@ -150,7 +137,7 @@ std::vector<ScannedToken> ScanSceneTokens(std::string_view text, std::string* ou
     buffer.append(2, '\0');
     SceneScannerState state;
     Scanner scanner(state);
-    if (!scanner.Ok() || !StartBuffer(buffer, state, scanner.Get()))
+    if (!scanner.Ok() || !StartSceneBuffer(buffer, state, scanner.Get()))
         return tokens;
     SCENE_YYSTYPE value{};
     SCENE_YYLTYPE location{};

@@ -23,19 +23,24 @@ constexpr std::size_t kChunksAhead = 4;
 
 }  // namespace
 
+bool StartSceneBuffer(std::string& buffer, SceneScannerState& state, void* scanner) {
+    if (buffer.size() > static_cast<std::size_t>(INT_MAX) - 2)
+        return false;
+    if (!scene_yy_scan_buffer(buffer.data(), buffer.size(), scanner))
+        return false;
+    scene_yyset_lineno(1, scanner);
+    scene_yyset_column(0, scanner);
+    state.base = buffer.data();
+    return true;
+}
+
 SceneTokenStream::SceneTokenStream(std::string& buffer) {
-    // the scanner counts a buffer's length in an int
-    if (buffer.size() < 2 || buffer.size() > static_cast<std::size_t>(INT_MAX) - 2)
-        return;
     if (scene_yylex_init_extra(&scanning_, &scanner_) != 0) {
         scanner_ = nullptr;
         return;
     }
-    if (!scene_yy_scan_buffer(buffer.data(), buffer.size(), scanner_))
+    if (!StartSceneBuffer(buffer, scanning_, scanner_))
         return;
-    scene_yyset_lineno(1, scanner_);
-    scene_yyset_column(0, scanner_);
-    scanning_.base = buffer.data();
     try {
         thread_ = std::thread([this] { Run(); });
     } catch (const std::system_error&) {
@@ -45,16 +50,20 @@ SceneTokenStream::SceneTokenStream(std::string& buffer) {
 }
 
 SceneTokenStream::~SceneTokenStream() {
-    if (thread_.joinable()) {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            stop_ = true;
-        }
-        changed_.notify_all();
-        thread_.join();
-    }
+    Stop();
     if (scanner_)
         scene_yylex_destroy(scanner_);
+}
+
+void SceneTokenStream::Stop() {
+    if (!thread_.joinable())
+        return;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stop_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
 }
 
 void SceneTokenStream::Produce(Chunk& chunk) {
@@ -128,8 +137,6 @@ void SceneTokenStream::Run() {
         if (end)
             break;
     }
-    std::lock_guard<std::mutex> lock(mutex_);
-    producerDone_ = true;
 }
 
 std::unique_ptr<SceneTokenStream::Chunk> SceneTokenStream::Take() {
@@ -183,14 +190,7 @@ int SceneTokenStream::Next(SceneToken& value, SceneLocation& location, SceneScan
 }
 
 std::string SceneTokenStream::TakeOutput() {
-    if (thread_.joinable()) {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            stop_ = true;
-        }
-        changed_.notify_all();
-        thread_.join();
-    }
+    Stop();
     // a read that stopped early leaves what was scanned beyond it out
     scanning_.output.resize(std::min(output_, scanning_.output.size()));
     return std::move(scanning_.output);

@@ -18,6 +18,11 @@
 #include "document/scene_scanner_state.h"
 #include "document/scene_token.h"
 
+// Starts scanner on buffer in place (it ends with two zero bytes) and points state at it. flex
+// leaves the line number of such a buffer unset, so it starts at 1 here; flex counts the
+// buffer's length in an int, so a larger buffer is refused.
+bool StartSceneBuffer(std::string& buffer, SceneScannerState& state, void* scanner);
+
 class SceneTokenStream {
   public:
     // buffer ends with two zero bytes and outlives the stream
@@ -68,6 +73,8 @@ class SceneTokenStream {
 
     void Produce(Chunk& chunk);
     void Run();
+    // ends the scanning thread, wherever it is
+    void Stop();
     std::unique_ptr<Chunk> Take();
 
     bool ok_ = false;
@@ -86,6 +93,5 @@ class SceneTokenStream {
     std::deque<std::unique_ptr<Chunk>> ready_;
     std::vector<std::unique_ptr<Chunk>> spare_;
     bool stop_ = false;
-    bool producerDone_ = false;
     std::thread thread_;
 };

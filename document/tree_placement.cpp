@@ -1,6 +1,7 @@
 #include "document/tree_placement.h"
 
 #include <algorithm>
+#include <functional>
 #include <system_error>
 #include <thread>
 
@@ -43,37 +44,33 @@ bool Plain(const CPovObject& object) {
 
 void PlaceFinishedTrees(const std::vector<CPovObject*>& trees, const std::function<void()>& breathe,
                         size_t twoThreadsFrom) {
-    // The second half's plain trees go to a second thread, when nobody looks at the document
-    // until all are placed.
-    std::vector<CPovObject*> shared;
-    size_t own = trees.size();
-    // (below kTreesForTwoThreads a second thread costs more than it saves)
-    if (!breathe && trees.size() >= std::max<size_t>(twoThreadsFrom, 2)) {
-        own = trees.size() / 2;
-        for (size_t i = own; i < trees.size(); ++i)
-            if (!trees[i]->Parent && Plain(*trees[i]))
-                shared.push_back(trees[i]);
-    }
-    std::thread helper;
-    if (!shared.empty()) {
-        try {
-            helper = std::thread([&shared] {
-                for (CPovObject* tree : shared)
-                    tree->UpdateGeometry();
-            });
-        } catch (const std::system_error&) {
-            for (CPovObject* tree : shared)
-                tree->UpdateGeometry();
+    // a member is placed with its group
+    if (breathe || trees.size() < std::max<size_t>(twoThreadsFrom, 2)) {
+        for (size_t i = 0; i < trees.size(); ++i) {
+            if (!trees[i]->Parent)
+                trees[i]->UpdateGeometry();
+            if (breathe && (i + 1) % kTreesBetweenBreaths == 0)
+                breathe();
         }
+        return;
     }
-    for (size_t i = 0; i < trees.size(); ++i) {
-        CPovObject* tree = trees[i];
-        // a member is placed with its group; the shared trees are the helper's
-        if (!tree->Parent && (i < own || !Plain(*tree)))
+    // Nobody looks at the document until all are placed: the second half's plain trees go to
+    // a second thread (below kTreesForTwoThreads it costs more than it saves).
+    std::vector<CPovObject*> own, shared;
+    for (size_t i = 0; i < trees.size(); ++i)
+        if (!trees[i]->Parent)
+            (i >= trees.size() / 2 && Plain(*trees[i]) ? shared : own).push_back(trees[i]);
+    auto place = [](const std::vector<CPovObject*>& list) {
+        for (CPovObject* tree : list)
             tree->UpdateGeometry();
-        if (breathe && (i + 1) % kTreesBetweenBreaths == 0)
-            breathe();
+    };
+    std::thread helper;
+    try {
+        helper = std::thread(place, std::cref(shared));
+    } catch (const std::system_error&) {
+        place(shared);
     }
+    place(own);
     if (helper.joinable())
         helper.join();
 }
