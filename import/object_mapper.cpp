@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "document/orvanta_doc.h"
+#include "document/tree_placement.h"
 #include "import/placement.h"
 #include "import/pov_bounds.h"
 #include "import/pov_object_items.h"
@@ -32,6 +33,10 @@ ObjectMapper::~ObjectMapper() {
 }
 
 std::vector<CPovObject*> ObjectMapper::TakeObjects() {
+    // nothing of the mapping reads a shape's geometry: a large scene's shapes are placed on
+    // two threads
+    PlaceFinishedTrees(unplaced_, nullptr);
+    unplaced_.clear();
     std::vector<CPovObject*> out;
     out.swap(objects_);
     return out;
@@ -320,6 +325,7 @@ void ObjectMapper::MapStatement(const Statement& statement) {
     } else if (isObject) {
         object = MapShape(b, why, approximated, 0);
         if (object) {
+            unplaced_.push_back(object);
             CountObject(*object);
         } else {
             CountShape(b);
