@@ -13,9 +13,9 @@ namespace {
 
 constexpr size_t kTreesBetweenBreaths = 1024;
 
-// A tree whose geometry depends on nothing but its own values: no font or image to load,
-// which go through shared caches.
-bool Plain(const CPovObject& object) {
+}  // namespace
+
+bool IsPlainTree(const CPovObject& object) {
     switch (object.GetType()) {
         case kKindCubic:
         case kKindCone:
@@ -32,15 +32,13 @@ bool Plain(const CPovObject& object) {
         case kKindUserObject:
         case kKindBlob:
             for (const CPovObject* c = object.FirstChild; c; c = c->NextSibling)
-                if (!Plain(*c))
+                if (!IsPlainTree(*c))
                     return false;
             return true;
         default:
             return false;
     }
 }
-
-}  // namespace
 
 void PlaceFinishedTrees(const std::vector<CPovObject*>& trees, const std::function<void()>& breathe,
                         size_t twoThreadsFrom) {
@@ -59,7 +57,7 @@ void PlaceFinishedTrees(const std::vector<CPovObject*>& trees, const std::functi
     std::vector<CPovObject*> own, shared;
     for (size_t i = 0; i < trees.size(); ++i)
         if (!trees[i]->Parent)
-            (i >= trees.size() / 2 && Plain(*trees[i]) ? shared : own).push_back(trees[i]);
+            (i >= trees.size() / 2 && IsPlainTree(*trees[i]) ? shared : own).push_back(trees[i]);
     auto place = [](const std::vector<CPovObject*>& list) {
         for (CPovObject* tree : list)
             tree->UpdateGeometry();

@@ -24,19 +24,23 @@ bool IsSurfaceKeyword(const std::string& k) {
 }  // namespace
 
 ObjectMapper::ObjectMapper(const EvaluatedScene& scene, COrvantaDoc& doc, ImportReport& report)
-    : scene_(scene), doc_(doc), report_(report), writer_(scene), surfaces_(doc, writer_) {}
+    : scene_(scene),
+      doc_(doc),
+      report_(report),
+      writer_(scene),
+      surfaces_(doc, writer_),
+      placer_(scene.statements.size() >= kTreesForTwoThreads) {}
 
 ObjectMapper::~ObjectMapper() {
+    placer_.Stop();
     for (CPovObject* o : objects_) {
         delete o;
     }
 }
 
 std::vector<CPovObject*> ObjectMapper::TakeObjects() {
-    // nothing of the mapping reads a shape's geometry: a large scene's shapes are placed on
-    // two threads
-    PlaceFinishedTrees(unplaced_, nullptr);
-    unplaced_.clear();
+    // nothing of the mapping reads a shape's geometry
+    placer_.Finish();
     std::vector<CPovObject*> out;
     out.swap(objects_);
     return out;
@@ -325,7 +329,7 @@ void ObjectMapper::MapStatement(const Statement& statement) {
     } else if (isObject) {
         object = MapShape(b, why, approximated, 0);
         if (object) {
-            unplaced_.push_back(object);
+            placer_.Add(object);
             CountObject(*object);
         } else {
             CountShape(b);

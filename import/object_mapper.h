@@ -11,6 +11,7 @@
 #include "import/pov_scene.h"
 #include "import/pov_text_writer.h"
 #include "import/pov_transform.h"
+#include "import/shape_placer.h"
 #include "import/surface_mapper.h"
 
 class COrvantaDoc;
@@ -88,8 +89,8 @@ class ObjectMapper {
     TextWriter writer_;
     SurfaceMapper surfaces_;
     std::vector<CPovObject*> objects_;
-    // the top-level shapes and groups, whose geometry is built once all are mapped
-    std::vector<CPovObject*> unplaced_;
+    // builds the geometry of the top-level shapes and groups
+    ShapePlacer placer_;
     // declarations the statement being mapped needs, written before it
     std::string declarations_;
     long rawCounter_ = 0;

@@ -61,16 +61,23 @@ Fit FitSteps(const Affine& m, Steps& out, double extent) {
     // how far the written steps put the shape's corners from where POV-Ray puts them, against
     // the shape's size
     const Affine written = StepsTransform(out);
-    double size = 0.0, error = 0.0;
+    // the largest squares first: the root of the largest is the largest root
+    double sizeSquared = 0.0, errorSquared = 0.0;
     for (int c = 0; c < 8; ++c) {
         const Vec3 p = {(c & 1) ? extent : -extent, (c & 2) ? extent : -extent,
                         (c & 4) ? extent : -extent};
         const Vec3 a = m.Apply(p), b = written.Apply(p), d = m.ApplyLinear(p);
-        size = std::fmax(size, std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]));
-        error = std::fmax(error,
-                          std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
-                                    (a[2] - b[2]) * (a[2] - b[2])));
+        const double ds = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
+        const double es = (a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
+                          (a[2] - b[2]) * (a[2] - b[2]);
+        if (ds > sizeSquared) {
+            sizeSquared = ds;
+        }
+        if (es > errorSquared) {
+            errorSquared = es;
+        }
     }
+    const double size = std::sqrt(sizeSquared), error = std::sqrt(errorSquared);
     if (error <= 1e-3 * size || error < 1e-6) {
         return Fit::Exact;
     }
