@@ -16,9 +16,15 @@ constexpr size_t kTreesBetweenBreaths = 1024;
 // trees handed over or taken at a time: fewer turns of the lock
 constexpr size_t kBatch = 64;
 
-// A tree whose geometry depends on nothing but its own values: no font or image to load,
-// which go through shared caches.
-bool Plain(const CPovObject& object) {
+void PlaceTops(const std::vector<CPovObject*>& trees) {
+    for (CPovObject* tree : trees)
+        if (tree && !tree->Parent)
+            tree->UpdateGeometry();
+}
+
+}  // namespace
+
+bool IsPlainTree(const CPovObject& object) {
     switch (object.GetType()) {
         case kKindCubic:
         case kKindCone:
@@ -35,21 +41,13 @@ bool Plain(const CPovObject& object) {
         case kKindUserObject:
         case kKindBlob:
             for (const CPovObject* c = object.FirstChild; c; c = c->NextSibling)
-                if (!Plain(*c))
+                if (!IsPlainTree(*c))
                     return false;
             return true;
         default:
             return false;
     }
 }
-
-void PlaceTops(const std::vector<CPovObject*>& trees) {
-    for (CPovObject* tree : trees)
-        if (tree && !tree->Parent)
-            tree->UpdateGeometry();
-}
-
-}  // namespace
 
 void PlaceFinishedTrees(const std::vector<CPovObject*>& trees, const std::function<void()>& breathe,
                         size_t twoThreadsFrom) {
@@ -68,7 +66,7 @@ void PlaceFinishedTrees(const std::vector<CPovObject*>& trees, const std::functi
     std::vector<CPovObject*> own, shared;
     for (size_t i = 0; i < trees.size(); ++i)
         if (!trees[i]->Parent)
-            (i >= trees.size() / 2 && Plain(*trees[i]) ? shared : own).push_back(trees[i]);
+            (i >= trees.size() / 2 && IsPlainTree(*trees[i]) ? shared : own).push_back(trees[i]);
     std::thread helper;
     try {
         helper = std::thread(PlaceTops, std::cref(shared));
@@ -94,7 +92,7 @@ void TreePlacer::Finished(CPovObject* tree) {
     all_.push_back(tree);
     if (!background_)
         return;
-    if (!Plain(*tree)) {
+    if (!IsPlainTree(*tree)) {
         own_.push_back(tree);
         return;
     }
@@ -142,12 +140,12 @@ void TreePlacer::Claim(CPovObject* tree) {
         }
     // taken or never handed over: whatever is taken is placed first
     done_.wait(lock, [this] { return placed_ == taken_; });
-    if (Plain(*tree))
+    if (IsPlainTree(*tree))
         own_.push_back(tree);
 }
 
 void TreePlacer::Settled(CPovObject* tree) {
-    if (!background_ || tree->Parent || own_.empty() || own_.back() != tree || !Plain(*tree))
+    if (!background_ || tree->Parent || own_.empty() || own_.back() != tree || !IsPlainTree(*tree))
         return;
     own_.pop_back();
     held_.push_back(tree);

@@ -13,6 +13,10 @@
 
 class CPovObject;
 
+// Whether a tree's geometry depends on nothing but its own values (no font or image to load,
+// which go through shared caches), so that any thread may build it.
+bool IsPlainTree(const CPovObject& tree);
+
 // trees: the finished objects in reading order (members of groups are placed with their group);
 // breathe, when set, is called every so many trees on the calling thread. Two threads share
 // the work from twoThreadsFrom trees on.

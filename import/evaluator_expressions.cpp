@@ -355,14 +355,24 @@ Value Evaluator::ParsePostfix(Value v) {
 }
 
 Value Evaluator::ParseVectorLiteral(const Token& open) {
-    std::vector<double> c;
-    c.reserve(5);
+    // a vector's components without an allocation; a longer list (a matrix) goes to the heap
+    std::array<double, 5> first{};
+    std::vector<double> all;
+    size_t count = 0;
     for (;;) {
         Value v = ParseAdditive(nullptr);
         if (v.kind != Value::Kind::Float) {
             Problem(Loc(open), "a vector's components must be numbers");
         }
-        c.push_back(v.v[0]);
+        if (count < first.size()) {
+            first[count] = v.v[0];
+        } else {
+            if (all.empty()) {
+                all.assign(first.begin(), first.end());
+            }
+            all.push_back(v.v[0]);
+        }
+        ++count;
         const Token& p = Peek();
         if (p.Is(',')) {
             Next();
@@ -380,18 +390,18 @@ Value Evaluator::ParseVectorLiteral(const Token& open) {
         Problem(Loc(p), "',' or '>' expected in the vector, found " + Describe(p));
         break;
     }
-    if (c.size() >= 2 && c.size() <= 5) {
-        return Value::VectorN(c.data(), static_cast<int>(c.size()));
+    if (count >= 2 && count <= first.size()) {
+        return Value::VectorN(first.data(), static_cast<int>(count));
     }
-    if (c.size() > 5) {
+    if (count > first.size()) {
         // a matrix's twelve numbers or the coefficients of a polynomial shape
         Value m;
         m.kind = Value::Kind::Matrix;
-        m.matrix = std::make_shared<const std::vector<double>>(c);
+        m.matrix = std::make_shared<const std::vector<double>>(std::move(all));
         return m;
     }
     Problem(Loc(open), "a vector has at least 2 components");
-    return Value::Float(c.empty() ? 0.0 : c[0]);
+    return Value::Float(first[0]);
 }
 
 Value Evaluator::ParseArrayElement(const Token& t, Value& arrayValue, Value** slot) {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "document/orvanta_doc.h"
+#include "document/tree_placement.h"
 #include "import/placement.h"
 #include "import/pov_bounds.h"
 #include "import/pov_object_items.h"
@@ -23,15 +24,23 @@ bool IsSurfaceKeyword(const std::string& k) {
 }  // namespace
 
 ObjectMapper::ObjectMapper(const EvaluatedScene& scene, COrvantaDoc& doc, ImportReport& report)
-    : scene_(scene), doc_(doc), report_(report), writer_(scene), surfaces_(doc, writer_) {}
+    : scene_(scene),
+      doc_(doc),
+      report_(report),
+      writer_(scene),
+      surfaces_(doc, writer_),
+      placer_(scene.statements.size() >= kTreesForTwoThreads) {}
 
 ObjectMapper::~ObjectMapper() {
+    placer_.Stop();
     for (CPovObject* o : objects_) {
         delete o;
     }
 }
 
 std::vector<CPovObject*> ObjectMapper::TakeObjects() {
+    // nothing of the mapping reads a shape's geometry
+    placer_.Finish();
     std::vector<CPovObject*> out;
     out.swap(objects_);
     return out;
@@ -320,6 +329,7 @@ void ObjectMapper::MapStatement(const Statement& statement) {
     } else if (isObject) {
         object = MapShape(b, why, approximated, 0);
         if (object) {
+            placer_.Add(object);
             CountObject(*object);
         } else {
             CountShape(b);

@@ -11,6 +11,7 @@
 #include "import/pov_scene.h"
 #include "import/pov_text_writer.h"
 #include "import/pov_transform.h"
+#include "import/shape_placer.h"
 #include "import/surface_mapper.h"
 
 class COrvantaDoc;
@@ -25,7 +26,8 @@ class ObjectMapper {
     ~ObjectMapper();
 
     void MapStatement(const Statement& statement);
-    // the top-level objects made so far, in the scene's order (the caller links them)
+    // the top-level objects made so far, in the scene's order (the caller links them), their
+    // geometry built
     std::vector<CPovObject*> TakeObjects();
 
     // An object statement as it is built: the statement with the geometry, its head (the
@@ -40,8 +42,9 @@ class ObjectMapper {
 
   private:
     // ---- shapes (shape_mapper.cpp) ----
-    // The object for one shape statement, placed in its parent's frame; nullptr with why when
-    // it must stay text. approximated is set when a value had to be rounded.
+    // The object for one shape statement, placed in its parent's frame, its geometry not yet
+    // built; nullptr with why when it must stay text. approximated is set when a value had to
+    // be rounded.
     CPovObject* MapShape(const Block& statement, std::string& why, bool& approximated, int depth);
     // The object of a primitive shape with its own fields, the transformation that puts the
     // modeller's unit shape where the statement's head puts POV-Ray's (form) and the unit
@@ -86,6 +89,8 @@ class ObjectMapper {
     TextWriter writer_;
     SurfaceMapper surfaces_;
     std::vector<CPovObject*> objects_;
+    // builds the geometry of the top-level shapes and groups
+    ShapePlacer placer_;
     // declarations the statement being mapped needs, written before it
     std::string declarations_;
     long rawCounter_ = 0;

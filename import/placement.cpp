@@ -11,17 +11,45 @@ double Printed(double v) {
     return std::round(v * 1e4) / 1e4;
 }
 
+// A transformation without rotation: positive scales on the diagonal of its linear part and
+// exact zeros elsewhere.
+bool IsPlainScale(const Affine& m) {
+    return m.m[0][0] > 0.0 && m.m[1][1] > 0.0 && m.m[2][2] > 0.0 && m.m[0][1] == 0.0 &&
+           m.m[0][2] == 0.0 && m.m[1][0] == 0.0 && m.m[1][2] == 0.0 && m.m[2][0] == 0.0 &&
+           m.m[2][1] == 0.0;
+}
+
+// The steps of a plain scale and translation, without trigonometry: the same numbers, bit for
+// bit, that the general decomposition finds for it, and false where it fails.
+bool DecomposePlainScale(const Affine& m, Vec3& scale, Vec3& rotate, Vec3& translate) {
+    for (int k = 0; k < 3; ++k) {
+        scale[k] = std::sqrt(m.m[k][k] * m.m[k][k]);
+        if (!(scale[k] > 0.0) || !std::isfinite(scale[k]) ||
+            std::fabs(1.0 - m.m[k][k] / scale[k]) > 1e-6) {
+            return false;
+        }
+        translate[k] = m.m[k][3];
+    }
+    rotate = {0.0, 0.0, 0.0};
+    return true;
+}
+
 }  // namespace
 
 Affine StepsTransform(const Steps& s) {
-    return Affine::Scale({s.scale.X, s.scale.Y, s.scale.Z})
-        .Then(Affine::Rotate({s.rotate.X, s.rotate.Y, s.rotate.Z}))
-        .Then(Affine::Translate({s.translate.X, s.translate.Y, s.translate.Z}));
+    const Affine scale = Affine::Scale({s.scale.X, s.scale.Y, s.scale.Z});
+    const Affine translate = Affine::Translate({s.translate.X, s.translate.Y, s.translate.Z});
+    // no rotation is the identity exactly (cosines of one, sines of zero)
+    if (s.rotate.X == 0.0 && s.rotate.Y == 0.0 && s.rotate.Z == 0.0) {
+        return scale.Then(translate);
+    }
+    return scale.Then(Affine::Rotate({s.rotate.X, s.rotate.Y, s.rotate.Z})).Then(translate);
 }
 
 Fit FitSteps(const Affine& m, Steps& out, double extent) {
     Vec3 scale, rotate, translate;
-    if (!DecomposeScaleRotateTranslate(m, scale, rotate, translate)) {
+    if (IsPlainScale(m) ? !DecomposePlainScale(m, scale, rotate, translate)
+                        : !DecomposeScaleRotateTranslate(m, scale, rotate, translate)) {
         return Fit::None;
     }
     out.scale = Vector(Printed(scale[0]), Printed(scale[1]), Printed(scale[2]));
@@ -33,16 +61,23 @@ Fit FitSteps(const Affine& m, Steps& out, double extent) {
     // how far the written steps put the shape's corners from where POV-Ray puts them, against
     // the shape's size
     const Affine written = StepsTransform(out);
-    double size = 0.0, error = 0.0;
+    // the largest squares first: the root of the largest is the largest root
+    double sizeSquared = 0.0, errorSquared = 0.0;
     for (int c = 0; c < 8; ++c) {
         const Vec3 p = {(c & 1) ? extent : -extent, (c & 2) ? extent : -extent,
                         (c & 4) ? extent : -extent};
         const Vec3 a = m.Apply(p), b = written.Apply(p), d = m.ApplyLinear(p);
-        size = std::fmax(size, std::sqrt(d[0] * d[0] + d[1] * d[1] + d[2] * d[2]));
-        error = std::fmax(error,
-                          std::sqrt((a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
-                                    (a[2] - b[2]) * (a[2] - b[2])));
+        const double ds = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
+        const double es = (a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
+                          (a[2] - b[2]) * (a[2] - b[2]);
+        if (ds > sizeSquared) {
+            sizeSquared = ds;
+        }
+        if (es > errorSquared) {
+            errorSquared = es;
+        }
     }
+    const double size = std::sqrt(sizeSquared), error = std::sqrt(errorSquared);
     if (error <= 1e-3 * size || error < 1e-6) {
         return Fit::Exact;
     }

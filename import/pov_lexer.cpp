@@ -1,6 +1,7 @@
 #include "import/pov_lexer.h"
 
 #include <charconv>
+#include <cstdint>
 
 namespace pov {
 
@@ -14,6 +15,64 @@ bool IsWordChar(char c) {
 }
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+bool IsPunctuation(char c) {
+    switch (c) {
+        case '{':
+        case '}':
+        case '(':
+        case ')':
+        case '[':
+        case ']':
+        case '<':
+        case '>':
+        case ',':
+        case ';':
+        case '=':
+        case '+':
+        case '-':
+        case '*':
+        case '/':
+        case '.':
+        case '!':
+        case '?':
+        case ':':
+        case '&':
+        case '|':
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Digits with at most one point and no more than fifteen digits in all: their integer and a
+// power of ten hold exactly, so that one division rounds as a full conversion does.
+bool ShortDecimal(std::string_view text, double& value) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    uint64_t digits = 0;
+    int count = 0, decimals = 0;
+    bool point = false;
+    for (const char c : text) {
+        if (c == '.') {
+            if (point) {
+                return false;
+            }
+            point = true;
+            continue;
+        }
+        if (!IsDigit(c) || ++count > 15) {
+            return false;
+        }
+        digits = digits * 10 + static_cast<uint64_t>(c - '0');
+        decimals += point ? 1 : 0;
+    }
+    if (count == 0) {
+        return false;
+    }
+    value = static_cast<double>(digits) / kPowers[decimals];
+    return true;
 }
 
 }  // namespace
@@ -105,6 +164,9 @@ Token Lexer::Next() {
         t.kind = Token::Kind::Number;
         t.text = text_.substr(start, pos_ - start);
         std::string_view digits = t.text;
+        if (ShortDecimal(digits, t.number)) {
+            return t;
+        }
         auto res = std::from_chars(digits.data(), digits.data() + digits.size(), t.number);
         if (res.ec == std::errc::result_out_of_range) {
             t.kind = Token::Kind::Bad;
@@ -164,8 +226,7 @@ Token Lexer::Next() {
             ++pos_;
         }
     }
-    const bool known = std::string_view("{}()[]<>,;=+-*/.!?:&|").find(c) != std::string_view::npos;
-    if (!known) {
+    if (!IsPunctuation(c)) {
         t.kind = Token::Kind::Bad;
         t.text = text_.substr(t.offset, 1);
     }

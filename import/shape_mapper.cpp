@@ -277,7 +277,7 @@ CPovObject* ObjectMapper::MapTriangle(const Block& statement, std::string& why,
     if (!CollectParts(statement, end, parts, why)) {
         return nullptr;
     }
-    // its outline is built once, when its corners are in place
+    // its outline is built when the mapping has placed every object
     const GeometryDeferral deferral;
     CPovPolygon* triangle = smooth ? static_cast<CPovPolygon*>(new CPovSmoothTriangle())
                                    : static_cast<CPovPolygon*>(new CPovTriangle());
@@ -305,7 +305,6 @@ CPovObject* ObjectMapper::MapTriangle(const Block& statement, std::string& why,
             triangle->SetTriangleNormal(c, Vector(t[0], t[1], t[2]));
         }
     }
-    triangle->UpdateGeometry();
     return triangle;
 }
 
@@ -342,7 +341,7 @@ CPovObject* ObjectMapper::MapShape(const Block& statement, std::string& why, boo
     size_t headEnd = 0;
     CPovObject* object = nullptr;
     {
-        // its outline is built once, when it is placed
+        // its outline is built when the mapping has placed every object
         const GeometryDeferral deferral;
         object = MakeShape(*shape, headEnd, form, extent, why);
     }
@@ -363,14 +362,17 @@ CPovObject* ObjectMapper::MapShape(const Block& statement, std::string& why, boo
         delete object;
         return nullptr;
     }
-    object->UpdateGeometry();
     return object;
 }
 
 CPovObject* ObjectMapper::MapGroup(const Block& shape, const Parts& parts, std::string& why,
                                    bool& approximated, int depth) {
     const bool blob = shape.keyword == "blob";
-    CPovCSG* group = blob ? new CPovBlob() : new CPovCSG();
+    CPovCSG* group = nullptr;
+    {
+        const GeometryDeferral deferral;
+        group = blob ? new CPovBlob() : new CPovCSG();
+    }
     if (!blob) {
         group->Operation = shape.keyword;
     }
@@ -467,7 +469,6 @@ CPovObject* ObjectMapper::MapGroup(const Block& shape, const Parts& parts, std::
         mapped->SetDocument(&doc_);
         last = mapped;
     }
-    group->UpdateGeometry();
     return group;
 }
 

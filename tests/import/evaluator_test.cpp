@@ -2,11 +2,14 @@
 // output, the evaluated statements, the text written back, and the limits on runaway input.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "import/pov_evaluator.h"
+#include "import/pov_lexer.h"
 #include "import/pov_text_writer.h"
 #include "tests/support/cli_runner.h"
 
@@ -98,6 +101,31 @@ difference {
     EXPECT_EQ(object.items[0].value.text, "Hole");
     EXPECT_EQ(object.items[0].value.block->keyword, "box");
     EXPECT_EQ(s.declarations.at(object.items[0].value.block.get()).name, "Hole");
+}
+
+TEST(Evaluator, NumbersReadAsTheNearestDouble) {
+    // digits of every length around the short form's limit, points anywhere, exponents
+    std::mt19937_64 random(19);
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        const int digits = 1 + static_cast<int>(random() % 19);
+        const int point = static_cast<int>(random() % (digits + 2)) - 1;
+        for (int d = 0; d < digits; ++d) {
+            text += d == point ? "." : "";
+            text += static_cast<char>('0' + random() % 10);
+        }
+        text += point == digits ? "." : "";
+        if (random() % 8 == 0) {
+            text += "e-" + std::to_string(random() % 30);
+        }
+        pov::Lexer lexer(text);
+        const pov::Token t = lexer.Next();
+        const std::string full = text[0] == '.' ? "0" + text : text;
+        double expected = 0.0;
+        std::from_chars(full.data(), full.data() + full.size(), expected);
+        ASSERT_EQ(t.kind, pov::Token::Kind::Number) << text;
+        ASSERT_EQ(t.number, expected) << text;
+    }
 }
 
 TEST(Evaluator, InstalledIncludeFilesResolve) {

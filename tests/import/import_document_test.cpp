@@ -134,6 +134,46 @@ TEST_F(ImportDocument, GroupsDeeperThanTheModellerHoldsStayPovRayText) {
     EXPECT_NE(written.find("<39"), std::string::npos);
 }
 
+// a tree's geometry: bounds and outline of every object in it
+void Geometry(const CPovObject& o, std::vector<double>& out) {
+    out.insert(out.end(), {o.MinX, o.MinY, o.MinZ, o.MaxX, o.MaxY, o.MaxZ});
+    out.push_back(static_cast<double>(o.Outline.size()));
+    for (const Point3& p : o.Outline) {
+        out.insert(out.end(), {p.X, p.Y, p.Z});
+    }
+    for (const CPovObject* c = o.FirstChild; c; c = c->NextSibling) {
+        Geometry(*c, out);
+    }
+}
+
+TEST_F(ImportDocument, EveryObjectOfALargeSceneHasTheGeometryOfItsValues) {
+    // large enough for a second thread to build shapes while the mapping goes on; groups, and
+    // groups with a member kept as text, among them
+    const std::string scene = dir + "/large.pov";
+    std::ofstream(scene) << R"(#for (I, 0, 2999)
+  sphere { <I, 0, 0>, 0.5 }
+  box { <0, I, 0>, <1, I + 2, 1> rotate <0, I, 0> }
+  union { cylinder { 0, y, 0.2 } torus { 1, 0.1 } translate <0, 0, I> }
+  #if (mod(I, 100) = 0)
+    union { sphere { 0, 1 } isosurface { function { x } } translate <I, I, 0> }
+  #end
+#end
+)";
+    COrvantaDoc doc;
+    const ImportReport report = ImportPovScene(scene, doc);
+    EXPECT_EQ(report.editableShapes, 4u * 3000 + 30);
+    size_t trees = 0;
+    for (CPovObject* o = doc.Objects; o; o = o->NextSibling, ++trees) {
+        std::vector<double> imported, rebuilt;
+        Geometry(*o, imported);
+        ASSERT_FALSE(o->Outline.empty() && o->FirstChild == nullptr) << o->Name;
+        o->UpdateGeometry();
+        Geometry(*o, rebuilt);
+        ASSERT_EQ(imported, rebuilt) << o->Name;
+    }
+    EXPECT_EQ(trees, 3u * 3000 + 30);
+}
+
 }  // namespace
 
 // The installed include files declare blocks that go again (with #local, or declared over);
