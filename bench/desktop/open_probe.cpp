@@ -25,6 +25,7 @@
 #include "app/main_frame.h"
 #include "app/orvanta_app.h"
 #include "document/orvanta_doc.h"
+#include "platform/heap_growth.h"
 #include "view/orvanta_view.h"
 #include "view/qt/widgets/view_widget.h"
 
@@ -83,6 +84,8 @@ int main(int argc, char** argv) {
     format.setVersion(2, 1);
     format.setDepthBufferSize(24);
     QSurfaceFormat::setDefaultFormat(format);
+    // as the desktop does
+    GrowHeapInLargeSteps();
     QApplication qtApp(argc, argv);
 
     QStringList args = QApplication::arguments();
