@@ -41,6 +41,9 @@ void ShapePlacer::Add(CPovObject* tree) {
         own_.push_back(tree);
         return;
     }
+    if (filling_.capacity() == 0) {
+        filling_.reserve(kBatch);
+    }
     filling_.push_back(tree);
     if (filling_.size() >= kBatch) {
         Hand(std::exchange(filling_, {}));
