@@ -164,8 +164,12 @@ bool IsDegenerate(const CPovPolygon& t) {
 }  // namespace
 
 SceneBuilder::SceneBuilder(COrvantaDoc& doc, ReadProblems& problems, SceneScannerState* scanner,
-                           const SceneProgress* progress)
-    : doc_(doc), problems_(problems), scanner_(scanner), progress_(progress) {
+                           const SceneProgress* progress, const TreePlacement& placement)
+    : doc_(doc),
+      problems_(problems),
+      scanner_(scanner),
+      progress_(progress),
+      placer_(progress && *progress ? TreePlacement{false} : placement) {
     previousNames_ = doc_.TopLevelNames;
     doc_.TopLevelNames = this;
 }
@@ -315,8 +319,7 @@ void SceneBuilder::Finish() {
     std::function<void()> breathe;
     if (progress_ && *progress_)
         breathe = [this] { (*progress_)(std::string()); };
-    PlaceFinishedTrees(finished_, breathe);
-    finished_.clear();
+    placer_.PlaceAll(breathe);
     guarded_.clear();
 }
 
@@ -657,8 +660,8 @@ void SceneBuilder::EndObject() {
         object->Name = declaredName_;
     if (!frames_.empty() && frames_.front().block == Block::Object)
         ApplyChain(frames_.front());
-    // its geometry is built when the read ends (Finish)
-    finished_.push_back(object);
+    // its geometry is built when the read ends (Finish), or meanwhile on a second thread
+    placer_.Finished(object);
     if (guardDepth_ > 0 && list_ == &doc_.Objects)
         guarded_.push_back(object);
     if (object->FirstChild) {
@@ -710,12 +713,14 @@ void SceneBuilder::BeginInstance(std::string_view name) {
     if (found == notInstanced_) {
         notInstanced_ = nullptr;
         instancedUnhashed_.push_back(found);
+        placer_.Claim(found);
         Push(Block::Instance, found);
         return;
     }
     instanced_.insert(instancedUnhashed_.begin(), instancedUnhashed_.end());
     instancedUnhashed_.clear();
     if (instanced_.insert(found).second) {
+        placer_.Claim(found);
         Push(Block::Instance, found);
         return;
     }
@@ -737,6 +742,8 @@ void SceneBuilder::CloseBlock() {
     if (!frame.target)
         return;
     ApplyChain(frame);
+    if (frame.block == Block::Instance)
+        placer_.Settled(frame.target);
     if (frame.block == Block::TextureReference && frame.filled)
         frame.target->WriteTextureSteps = 1;
     if (frame.block == Block::Normal && !frame.filled && frame.target->GetType() == kKindTexture) {
@@ -786,6 +793,7 @@ void SceneBuilder::Reference(std::string_view name) {
     }
     if (progress_ && *progress_)
         Progress(LoadString(IDS_STATUS_MOVING_OBJECT).c_str(), 0, found->Name);
+    placer_.Claim(found);
     UnlinkFrom(doc_.Objects, found);
     AppendMember(object_, found);
     // transformations in the reference move the member within its group

@@ -29,6 +29,7 @@
 
 #include "document/read_problem.h"
 #include "document/scene_token.h"
+#include "document/tree_placement.h"
 #include "model/pov_level.h"
 #include "model/scene_host.h"
 #include "model/transform_chain.h"
@@ -79,9 +80,11 @@ struct SceneNameReference {
 
 class SceneBuilder : private ITopLevelNames {
   public:
-    // scanner: where the current line number comes from (for warnings); may be null.
+    // scanner: where the current line number comes from (for warnings); may be null. A read
+    // with progress lets the window look at the document between its steps: its trees are
+    // placed at its end, on the calling thread.
     SceneBuilder(COrvantaDoc& doc, ReadProblems& problems, SceneScannerState* scanner,
-                 const SceneProgress* progress);
+                 const SceneProgress* progress, const TreePlacement& placement = {});
     ~SceneBuilder() override;
     SceneBuilder(const SceneBuilder&) = delete;
     SceneBuilder& operator=(const SceneBuilder&) = delete;
@@ -89,7 +92,8 @@ class SceneBuilder : private ITopLevelNames {
     // objects finished in this read
     long ObjectCount() const { return objectCount_; }
     // the names of textures, pigments and halos the objects refer to, in the order met
-    const std::vector<SceneNameReference>& References() const { return references_; }
+    // the names the read referred to, handed over once at its end
+    std::vector<SceneNameReference> TakeReferences() { return std::move(references_); }
     // End of input: an object still under construction was not read completely and is
     // discarded; the geometry of the objects read is built.
     void Finish();
@@ -400,8 +404,9 @@ class SceneBuilder : private ITopLevelNames {
     // what the special pointers held before a camera, background or sky sphere statement
     CPovObject* previousSpecial_ = nullptr;
 
-    // objects finished in this read whose geometry waits for its end
-    std::vector<CPovObject*> finished_;
+    // builds the geometry of the objects this read finishes: at its end, or in a batch read
+    // partly on a second thread meanwhile
+    TreePlacer placer_;
     // group levels of the groups finished in this read
     std::unordered_map<const CPovObject*, int> heights_;
     // objects whose first instance was met: one per top-level object of a large scene, so

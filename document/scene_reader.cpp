@@ -75,7 +75,7 @@ void ReverseList(CPovObject*& head) {
 }
 
 SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool restoreOrder,
-                                const SceneProgress& progress, SceneScanning scanning) {
+                                const SceneProgress& progress, SceneReadThreads threads) {
     SceneReadResult result;
     if (buffer.size() < 2 || buffer[buffer.size() - 1] != '\0' ||
         buffer[buffer.size() - 2] != '\0') {
@@ -96,8 +96,8 @@ SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool rest
         // carries the state that the parser consults.
         constexpr std::size_t kScanAheadBytes = std::size_t{1} << 20;
         std::optional<SceneTokenStream> stream;
-        if (scanning == SceneScanning::Ahead ||
-            (scanning == SceneScanning::Automatic && buffer.size() >= kScanAheadBytes)) {
+        if (threads == SceneReadThreads::Helpers ||
+            (threads == SceneReadThreads::Automatic && buffer.size() >= kScanAheadBytes)) {
             stream.emplace(buffer);
             if (stream->Ok()) {
                 state.base = buffer.data();
@@ -106,7 +106,13 @@ SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool rest
                 stream.reset();
             }
         }
-        SceneBuilder builder(doc, result.problems, &state, progress ? &progress : nullptr);
+        TreePlacement placement;
+        if (threads == SceneReadThreads::One)
+            placement.background = false;
+        if (threads == SceneReadThreads::Helpers)
+            placement.backgroundFrom = placement.lag = placement.wakeAt = 1;
+        SceneBuilder builder(doc, result.problems, &state, progress ? &progress : nullptr,
+                             placement);
         try {
             if (!stream && !StartSceneBuffer(buffer, state, scanner.Get()))
                 result.problems.push_back({0, "The scene is too large to read"});
@@ -120,7 +126,7 @@ SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool rest
         result.output = stream ? stream->TakeOutput() : std::move(state.output);
         builder.Finish();
         result.objects = builder.ObjectCount();
-        result.references = builder.References();
+        result.references = builder.TakeReferences();
     }
     if (restoreOrder) {
         ReverseList(doc.Objects);

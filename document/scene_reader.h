@@ -40,15 +40,17 @@ struct SceneReadResult {
 SceneReadResult ReadSceneText(COrvantaDoc& doc, std::string_view text, bool restoreOrder,
                               const SceneProgress& progress = {});
 
-// Where the scanner runs: a large text (a megabyte or more) is scanned ahead of the parser on
-// a thread of its own, a small one in turn with the parser. The result is the same.
-enum class SceneScanning { Automatic, InTurn, Ahead };
+// Which threads help a read. Automatic: a large text (a megabyte or more) is scanned ahead of
+// the parser on a thread of its own, and a read without progress (a batch read) of many
+// objects places them on another while it goes on. One: all on the calling thread. Helpers:
+// both from the first token and the first object (for tests). The result is the same.
+enum class SceneReadThreads { Automatic, One, Helpers };
 
 // The same for a buffer that the reader may use in place: it must end with two zero bytes,
 // which are not part of the text.
 SceneReadResult ReadSceneBuffer(COrvantaDoc& doc, std::string& buffer, bool restoreOrder,
                                 const SceneProgress& progress = {},
-                                SceneScanning scanning = SceneScanning::Automatic);
+                                SceneReadThreads threads = SceneReadThreads::Automatic);
 
 // Reads a whole file into buffer followed by two zero bytes.
 bool LoadSceneFile(const std::string& path, std::string& buffer, std::string& error);

@@ -112,7 +112,10 @@ void SceneTokenStream::Run() {
         std::unique_ptr<Chunk> chunk;
         {
             std::unique_lock<std::mutex> lock(mutex_);
-            changed_.wait(lock, [this] { return stop_ || ready_.size() < kChunksAhead; });
+            // a full queue is refilled once the parser has nearly emptied it: the threads
+            // wake each other a few times, not at every chunk
+            if (ready_.size() >= kChunksAhead)
+                changed_.wait(lock, [this] { return stop_ || ready_.size() <= 1; });
             if (stop_)
                 break;
             if (!spare_.empty()) {
@@ -141,15 +144,15 @@ void SceneTokenStream::Run() {
 
 std::unique_ptr<SceneTokenStream::Chunk> SceneTokenStream::Take() {
     std::unique_lock<std::mutex> lock(mutex_);
-    if (current_) {
+    if (current_)
         spare_.push_back(std::move(current_));
-        changed_.notify_all();
-    }
     changed_.wait(lock, [this] { return !ready_.empty(); });
     std::unique_ptr<Chunk> chunk = std::move(ready_.front());
     ready_.pop_front();
+    const bool refill = ready_.size() <= 1;
     lock.unlock();
-    changed_.notify_all();
+    if (refill)
+        changed_.notify_all();
     if (!chunk)
         throw std::bad_alloc();
     return chunk;

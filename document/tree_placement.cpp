@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <iterator>
 #include <system_error>
 #include <thread>
 
@@ -12,6 +13,14 @@
 namespace {
 
 constexpr size_t kTreesBetweenBreaths = 1024;
+// trees handed over or taken at a time: fewer turns of the lock
+constexpr size_t kBatch = 64;
+
+void PlaceTops(const std::vector<CPovObject*>& trees) {
+    for (CPovObject* tree : trees)
+        if (tree && !tree->Parent)
+            tree->UpdateGeometry();
+}
 
 }  // namespace
 
@@ -58,17 +67,154 @@ void PlaceFinishedTrees(const std::vector<CPovObject*>& trees, const std::functi
     for (size_t i = 0; i < trees.size(); ++i)
         if (!trees[i]->Parent)
             (i >= trees.size() / 2 && IsPlainTree(*trees[i]) ? shared : own).push_back(trees[i]);
-    auto place = [](const std::vector<CPovObject*>& list) {
-        for (CPovObject* tree : list)
-            tree->UpdateGeometry();
-    };
     std::thread helper;
     try {
-        helper = std::thread(place, std::cref(shared));
+        helper = std::thread(PlaceTops, std::cref(shared));
     } catch (const std::system_error&) {
-        place(shared);
+        PlaceTops(shared);
     }
-    place(own);
+    PlaceTops(own);
     if (helper.joinable())
         helper.join();
+}
+
+TreePlacer::TreePlacer(const TreePlacement& placement)
+    : background_(placement.background),
+      backgroundFrom_(placement.backgroundFrom),
+      lag_(placement.lag),
+      wakeAt_(std::max<size_t>(placement.wakeAt, 1)) {}
+
+TreePlacer::~TreePlacer() {
+    Stop();
+}
+
+void TreePlacer::Finished(CPovObject* tree) {
+    all_.push_back(tree);
+    if (!background_)
+        return;
+    if (!IsPlainTree(*tree)) {
+        own_.push_back(tree);
+        return;
+    }
+    held_.push_back(tree);
+    const size_t batch = std::clamp<size_t>(lag_, 1, kBatch);
+    if (held_.size() >= lag_ + batch)
+        HandOver(batch);
+    if (all_.size() >= backgroundFrom_ && !worker_.joinable() && !closing_) {
+        try {
+            worker_ = std::thread(&TreePlacer::Work, this);
+        } catch (const std::system_error&) {
+            // no second thread: the end of the read places all
+            closing_ = true;
+        }
+    }
+}
+
+void TreePlacer::HandOver(size_t count) {
+    bool wake;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        handed_.insert(handed_.end(), held_.begin(), held_.begin() + count);
+        wake = handed_.size() - taken_ >= wakeAt_;
+    }
+    held_.erase(held_.begin(), held_.begin() + count);
+    if (wake)
+        work_.notify_one();
+}
+
+void TreePlacer::Claim(CPovObject* tree) {
+    if (!background_)
+        return;
+    // mostly the tree was finished just before: it is still held
+    if (auto it = std::find(held_.rbegin(), held_.rend(), tree); it != held_.rend()) {
+        held_.erase(std::next(it).base());
+        own_.push_back(tree);
+        return;
+    }
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (size_t i = handed_.size(); i > taken_; --i)
+        if (handed_[i - 1] == tree) {
+            handed_[i - 1] = nullptr;
+            own_.push_back(tree);
+            return;
+        }
+    // taken or never handed over: whatever is taken is placed first
+    done_.wait(lock, [this] { return placed_ == taken_; });
+    if (IsPlainTree(*tree))
+        own_.push_back(tree);
+}
+
+void TreePlacer::Settled(CPovObject* tree) {
+    if (!background_ || tree->Parent || own_.empty() || own_.back() != tree || !IsPlainTree(*tree))
+        return;
+    own_.pop_back();
+    held_.push_back(tree);
+}
+
+bool TreePlacer::TakeBatch(std::unique_lock<std::mutex>&, std::vector<CPovObject*>& batch) {
+    if (taken_ == handed_.size())
+        return false;
+    const size_t n = std::min(kBatch, handed_.size() - taken_);
+    batch.assign(handed_.begin() + static_cast<std::ptrdiff_t>(taken_),
+                 handed_.begin() + static_cast<std::ptrdiff_t>(taken_ + n));
+    taken_ += n;
+    return true;
+}
+
+void TreePlacer::Work() {
+    std::vector<CPovObject*> batch;
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+        if (taken_ == handed_.size())
+            work_.wait(lock, [this] { return handed_.size() - taken_ >= wakeAt_ || closing_; });
+        if (!TakeBatch(lock, batch)) {
+            if (closing_)
+                return;
+            continue;
+        }
+        lock.unlock();
+        PlaceTops(batch);
+        lock.lock();
+        placed_ += batch.size();
+        done_.notify_all();
+    }
+}
+
+void TreePlacer::PlaceAll(const std::function<void()>& breathe) {
+    if (!worker_.joinable()) {
+        PlaceFinishedTrees(all_, breathe);
+    } else {
+        HandOver(held_.size());
+        std::unique_lock<std::mutex> lock(mutex_);
+        closing_ = true;
+        work_.notify_all();
+        // the calling thread shares what the second thread has not taken yet
+        std::vector<CPovObject*> batch;
+        while (TakeBatch(lock, batch)) {
+            lock.unlock();
+            PlaceTops(batch);
+            lock.lock();
+            placed_ += batch.size();
+        }
+        lock.unlock();
+        worker_.join();
+        PlaceTops(own_);
+    }
+    all_.clear();
+    held_.clear();
+    own_.clear();
+    handed_.clear();
+    taken_ = placed_ = 0;
+    closing_ = false;
+}
+
+void TreePlacer::Stop() {
+    if (!worker_.joinable())
+        return;
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        closing_ = true;
+    }
+    work_.notify_all();
+    worker_.join();
 }

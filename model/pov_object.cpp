@@ -1,6 +1,7 @@
 #include "model/pov_object.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "model/name_counters.h"
@@ -68,6 +69,23 @@ void AddScreenDelta(Vector& v, double dx, double dy, int kind) {
             v.Y += dy;
             break;
     }
+}
+
+// prefix and counter with at least three digits ("Kugel007"), as "%s%.3ld" gives it; a read
+// names every object, so this is spelled out
+std::string NumberedName(const std::string& prefix, long counter) {
+    if (counter < 0)
+        return orv::Format("%s%.3ld", prefix, counter);
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, counter).ptr;
+    const size_t count = static_cast<size_t>(end - digits);
+    std::string name;
+    name.reserve(prefix.size() + std::max<size_t>(count, 3));
+    name += prefix;
+    if (count < 3)
+        name.append(3 - count, '0');
+    name.append(digits, count);
+    return name;
 }
 
 // A drag never makes a scale component zero or turns it over (the object would vanish or
@@ -142,7 +160,7 @@ void CPovObject::AssignDefaultName(int prefixStringId, long& counter) {
 }
 
 void CPovObject::AssignDefaultNameWithPrefix(const std::string& prefix, long& counter) {
-    std::string candidate = orv::Format("%s%.3ld", prefix, counter);
+    std::string candidate = NumberedName(prefix, counter);
     const bool isGroup =
         GetType() == kKindCSG || GetType() == kKindBlob || GetType() == kKindUserObject;
     // whether a present top-level object has the name: from the reader's index while it reads
@@ -154,7 +172,7 @@ void CPovObject::AssignDefaultNameWithPrefix(const std::string& prefix, long& co
     if ((!LoadingScene || isGroup) && CurrentDocument) {
         while (taken(candidate)) {
             ++counter;
-            candidate = orv::Format("%s%.3ld", prefix, counter);
+            candidate = NumberedName(prefix, counter);
         }
     }
     Name = std::move(candidate);

@@ -93,9 +93,15 @@ void TransformChain::Rotate(const Vector& degrees) {
     if (IsZero(degrees))
         return;
     if (exact_ && IsZero(placement_.rotate)) {
-        CMatrix3D r;
-        r.Rotate(degrees);
-        placement_.translate.Transform(r);
+        // the writer's order (scale, rotate, translate) has nothing to move yet; turning it
+        // would give 0 (never -0) too
+        if (IsZero(placement_.translate)) {
+            placement_.translate = Vector(0, 0, 0);
+        } else {
+            CMatrix3D r;
+            r.Rotate(degrees);
+            placement_.translate.Transform(r);
+        }
         placement_.rotate = Vector(degrees.X, degrees.Y, degrees.Z);
         return;
     }
