@@ -20,6 +20,11 @@ bool IsFunctionName(std::string_view w) {
     return false;
 }
 
+// a token after a value that makes the value part of a longer expression
+bool ContinuesExpression(const Token& t) {
+    return t.Is('+') || t.Is('-') || t.Is('*') || t.Is('/') || t.Is('.');
+}
+
 bool IsColorModifier(std::string_view w) {
     return w == "red" || w == "green" || w == "blue" || w == "filter" || w == "transmit";
 }
@@ -112,6 +117,19 @@ void Evaluator::ParseItems(Block& block, char closer) {
                                        " started here");
                 return;
             case Token::Kind::Number:
+                // a number alone, as most are, is its value (looked past as an expression
+                // would be, one level deeper)
+                if (blockDepth_ < options_.limits.blockDepth) {
+                    ++blockDepth_;
+                    const bool alone = !ContinuesExpression(Peek());
+                    --blockDepth_;
+                    if (alone) {
+                        addValue(Value::Float(t.number));
+                        continue;
+                    }
+                }
+                addValue(ParseExpressionFrom(t));
+                continue;
             case Token::Kind::String:
                 addValue(ParseExpressionFrom(t));
                 continue;

@@ -354,23 +354,38 @@ Value Evaluator::ParsePostfix(Value v) {
     return v;
 }
 
+double Evaluator::ComponentValue(const Value& v, const Token& open) {
+    if (v.kind != Value::Kind::Float) {
+        Problem(Loc(open), "a vector's components must be numbers");
+    }
+    return v.v[0];
+}
+
 Value Evaluator::ParseVectorLiteral(const Token& open) {
     // a vector's components without an allocation; a longer list (a matrix) goes to the heap
     std::array<double, 5> first{};
     std::vector<double> all;
     size_t count = 0;
     for (;;) {
-        Value v = ParseAdditive(nullptr);
-        if (v.kind != Value::Kind::Float) {
-            Problem(Loc(open), "a vector's components must be numbers");
+        double component = 0.0;
+        if (Peek().kind == Token::Kind::Number) {
+            // most components are a number alone
+            const Token number = Next();
+            if (Peek().Is(',') || Peek().Is('>')) {
+                component = number.number;
+            } else {
+                component = ComponentValue(ParseAdditive(&number), open);
+            }
+        } else {
+            component = ComponentValue(ParseAdditive(nullptr), open);
         }
         if (count < first.size()) {
-            first[count] = v.v[0];
+            first[count] = component;
         } else {
             if (all.empty()) {
                 all.assign(first.begin(), first.end());
             }
-            all.push_back(v.v[0]);
+            all.push_back(component);
         }
         ++count;
         const Token& p = Peek();

@@ -132,6 +132,8 @@ class Evaluator {
     Value ParsePrimary(const Token& t);
     Value ParsePostfix(Value v);
     Value ParseVectorLiteral(const Token& open);
+    // a vector component's number (a problem when it is not one)
+    double ComponentValue(const Value& v, const Token& open);
     Value ParseIdentifierValue(const Token& t, Symbol& symbol);
     Value ParseArrayElement(const Token& t, Value& arrayValue, Value** slot);
     Value ParseColorKeywords(Value start);

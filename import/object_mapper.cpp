@@ -24,23 +24,20 @@ bool IsSurfaceKeyword(const std::string& k) {
 }  // namespace
 
 ObjectMapper::ObjectMapper(const EvaluatedScene& scene, COrvantaDoc& doc, ImportReport& report)
-    : scene_(scene),
-      doc_(doc),
-      report_(report),
-      writer_(scene),
-      surfaces_(doc, writer_),
-      placer_(scene.statements.size() >= kTreesForTwoThreads) {}
+    : scene_(scene), doc_(doc), report_(report), writer_(scene), surfaces_(doc, writer_) {
+    placer_.emplace(TreePlacement{});
+}
 
 ObjectMapper::~ObjectMapper() {
-    placer_.Stop();
+    // the second thread lets go of the objects first
+    placer_.reset();
     for (CPovObject* o : objects_) {
         delete o;
     }
 }
 
 std::vector<CPovObject*> ObjectMapper::TakeObjects() {
-    // nothing of the mapping reads a shape's geometry
-    placer_.Finish();
+    placer_->PlaceAll(nullptr);
     std::vector<CPovObject*> out;
     out.swap(objects_);
     return out;
@@ -329,7 +326,7 @@ void ObjectMapper::MapStatement(const Statement& statement) {
     } else if (isObject) {
         object = MapShape(b, why, approximated, 0);
         if (object) {
-            placer_.Add(object);
+            placer_->Finished(object);
             CountObject(*object);
         } else {
             CountShape(b);

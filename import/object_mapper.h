@@ -4,14 +4,15 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "document/tree_placement.h"
 #include "import/import_report.h"
 #include "import/pov_scene.h"
 #include "import/pov_text_writer.h"
 #include "import/pov_transform.h"
-#include "import/shape_placer.h"
 #include "import/surface_mapper.h"
 
 class COrvantaDoc;
@@ -89,8 +90,9 @@ class ObjectMapper {
     TextWriter writer_;
     SurfaceMapper surfaces_;
     std::vector<CPovObject*> objects_;
-    // builds the geometry of the top-level shapes and groups
-    ShapePlacer placer_;
+    // builds the geometry of the top-level shapes and groups, in a large scene on a second
+    // thread while the mapping goes on (nothing of the mapping reads it)
+    std::optional<TreePlacer> placer_;
     // declarations the statement being mapped needs, written before it
     std::string declarations_;
     long rawCounter_ = 0;

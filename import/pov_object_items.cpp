@@ -6,6 +6,8 @@ namespace pov {
 
 std::vector<const Value*> LeadingValues(const Block& block, size_t* end) {
     std::vector<const Value*> values;
+    // one allocation: a statement's head is most of its items
+    values.reserve(block.items.size());
     size_t i = 0;
     for (; i < block.items.size(); ++i) {
         const Item& item = block.items[i];

@@ -69,22 +69,6 @@ Affine Affine::Then(const Affine& b) const {
     return r;
 }
 
-Vec3 Affine::Apply(const Vec3& p) const {
-    Vec3 r{};
-    for (int i = 0; i < 3; ++i) {
-        r[i] = m[i][0] * p[0] + m[i][1] * p[1] + m[i][2] * p[2] + m[i][3];
-    }
-    return r;
-}
-
-Vec3 Affine::ApplyLinear(const Vec3& d) const {
-    Vec3 r{};
-    for (int i = 0; i < 3; ++i) {
-        r[i] = m[i][0] * d[0] + m[i][1] * d[1] + m[i][2] * d[2];
-    }
-    return r;
-}
-
 double Affine::Determinant() const {
     return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
            m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +

@@ -21,8 +21,21 @@ struct Affine {
 
     // this transformation followed by b
     Affine Then(const Affine& b) const;
-    Vec3 Apply(const Vec3& p) const;
-    Vec3 ApplyLinear(const Vec3& d) const;
+    // inline: the fit of steps applies transformations to many corners
+    Vec3 Apply(const Vec3& p) const {
+        Vec3 r{};
+        for (int i = 0; i < 3; ++i) {
+            r[i] = m[i][0] * p[0] + m[i][1] * p[1] + m[i][2] * p[2] + m[i][3];
+        }
+        return r;
+    }
+    Vec3 ApplyLinear(const Vec3& d) const {
+        Vec3 r{};
+        for (int i = 0; i < 3; ++i) {
+            r[i] = m[i][0] * d[0] + m[i][1] * d[1] + m[i][2] * d[2];
+        }
+        return r;
+    }
     double Determinant() const;
     // false when the matrix is singular
     bool Inverse(Affine& out) const;
