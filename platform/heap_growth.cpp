@@ -1,5 +1,8 @@
 #include "platform/heap_growth.h"
 
+// any C library header tells which C library this is
+#include <cstdlib>
+
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
