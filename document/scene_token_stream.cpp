@@ -16,10 +16,12 @@ int scene_yylex_raw(SCENE_YYSTYPE* value, SCENE_YYLTYPE* location, yyscan_t scan
 
 namespace {
 
-// Tokens per chunk, and chunks the scanner may run ahead: enough to keep both threads busy,
-// little enough to stay in the caches.
+// Tokens per chunk, and chunks the scanner may run ahead: far enough that the parser does not
+// wait when the scanner's core is busy with other work for a while.
 constexpr std::size_t kChunkTokens = 2048;
-constexpr std::size_t kChunksAhead = 4;
+constexpr std::size_t kChunksAhead = 16;
+// the scanner starts again when this few are left
+constexpr std::size_t kRefillAt = kChunksAhead / 2;
 
 }  // namespace
 
@@ -115,7 +117,7 @@ void SceneTokenStream::Run() {
             // a full queue is refilled once the parser has nearly emptied it: the threads
             // wake each other a few times, not at every chunk
             if (ready_.size() >= kChunksAhead)
-                changed_.wait(lock, [this] { return stop_ || ready_.size() <= 1; });
+                changed_.wait(lock, [this] { return stop_ || ready_.size() <= kRefillAt; });
             if (stop_)
                 break;
             if (!spare_.empty()) {
@@ -149,7 +151,7 @@ std::unique_ptr<SceneTokenStream::Chunk> SceneTokenStream::Take() {
     changed_.wait(lock, [this] { return !ready_.empty(); });
     std::unique_ptr<Chunk> chunk = std::move(ready_.front());
     ready_.pop_front();
-    const bool refill = ready_.size() <= 1;
+    const bool refill = ready_.size() <= kRefillAt;
     lock.unlock();
     if (refill)
         changed_.notify_all();
