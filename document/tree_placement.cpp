@@ -1,5 +1,11 @@
 #include "document/tree_placement.h"
 
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 #include <algorithm>
 #include <functional>
 #include <iterator>
@@ -162,6 +168,10 @@ bool TreePlacer::TakeBatch(std::unique_lock<std::mutex>&, std::vector<CPovObject
 }
 
 void TreePlacer::Work() {
+#if defined(__linux__)
+    // the read itself waits for nobody: this thread takes what time the others leave
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
+#endif
     std::vector<CPovObject*> batch;
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
