@@ -56,32 +56,37 @@ CMatrix3D& CMatrix3D::Scale(const Vector& v) {
 }
 
 CMatrix3D& CMatrix3D::Rotate(const Vector& v) {
-    CMatrix t;
-    double a = DegreesToRadians(v.X);
-    double co = std::cos(a), si = std::sin(a);
-    t.m[1][1] = co;
-    t.m[1][2] = -si;
-    t.m[2][1] = si;
-    t.m[2][2] = co;
-    Multiply(t);
-
-    t.LoadIdentity();
-    a = DegreesToRadians(v.Y);
-    co = std::cos(a);
-    si = std::sin(a);
-    t.m[0][0] = co;
-    t.m[0][2] = si;
-    t.m[2][0] = -si;
-    t.m[2][2] = co;
-    Multiply(t);
-
-    t.LoadIdentity();
-    a = DegreesToRadians(v.Z);
-    co = std::cos(a);
-    si = std::sin(a);
-    t.m[0][0] = co;
-    t.m[0][1] = -si;
-    t.m[1][0] = si;
-    t.m[1][1] = co;
-    return Multiply(t);
+    // A turn by no angle is left out: multiplying by the identity changes no number (at most
+    // the sign of a zero, which nothing reads).
+    if (v.X != 0.0) {
+        CMatrix t;
+        const double a = DegreesToRadians(v.X);
+        const double co = std::cos(a), si = std::sin(a);
+        t.m[1][1] = co;
+        t.m[1][2] = -si;
+        t.m[2][1] = si;
+        t.m[2][2] = co;
+        Multiply(t);
+    }
+    if (v.Y != 0.0) {
+        CMatrix t;
+        const double a = DegreesToRadians(v.Y);
+        const double co = std::cos(a), si = std::sin(a);
+        t.m[0][0] = co;
+        t.m[0][2] = si;
+        t.m[2][0] = -si;
+        t.m[2][2] = co;
+        Multiply(t);
+    }
+    if (v.Z != 0.0) {
+        CMatrix t;
+        const double a = DegreesToRadians(v.Z);
+        const double co = std::cos(a), si = std::sin(a);
+        t.m[0][0] = co;
+        t.m[0][1] = -si;
+        t.m[1][0] = si;
+        t.m[1][1] = co;
+        Multiply(t);
+    }
+    return *this;
 }
