@@ -91,8 +91,8 @@ class SceneBuilder : private ITopLevelNames {
 
     // objects finished in this read
     long ObjectCount() const { return objectCount_; }
-    // the names of textures, pigments and halos the objects refer to, in the order met
-    // the names the read referred to, handed over once at its end
+    // the names of textures, pigments and halos the objects refer to, in the order met;
+    // handed over once, at the end of the read
     std::vector<SceneNameReference> TakeReferences() { return std::move(references_); }
     // End of input: an object still under construction was not read completely and is
     // discarded; the geometry of the objects read is built.

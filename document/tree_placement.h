@@ -26,11 +26,12 @@ void PlaceFinishedTrees(const std::vector<CPovObject*>& trees, const std::functi
 
 // Places the trees of a read while the read goes on, where nobody looks at the document until
 // the read ends (a batch read): from backgroundFrom finished trees on, a second thread places
-// the trees of plain shapes that the read has left behind. A tree stays with the read for a
-// while after it is finished (its instance follows it, a group takes it as a member) and goes
-// to the second thread only when lag further trees have followed, or when its instance has
-// ended. A read that changes a tree it has finished claims it first: it waits until the second
-// thread has let go of it, and the tree is placed again at the end.
+// the trees of plain shapes that the read has left behind, at a low priority (the read waits
+// for nobody; what is left at the end is shared). A tree stays with the read for a while after
+// it is finished (its instance follows it, a group takes it as a member) and goes to the
+// second thread once lag further trees have followed it or its instance. A read that changes a
+// tree it has finished claims it first: it waits until the second thread has let go of it, and
+// the tree is placed again at the end.
 struct TreePlacement {
     // whether the trees may be placed on a second thread
     bool background = true;
