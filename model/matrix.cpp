@@ -56,36 +56,21 @@ CMatrix3D& CMatrix3D::Scale(const Vector& v) {
 }
 
 CMatrix3D& CMatrix3D::Rotate(const Vector& v) {
-    // A turn by no angle is left out: multiplying by the identity changes no number (at most
-    // the sign of a zero, which nothing reads).
-    if (v.X != 0.0) {
-        CMatrix t;
-        const double a = DegreesToRadians(v.X);
+    const double degrees[3] = {v.X, v.Y, v.Z};
+    for (int axis = 0; axis < 3; ++axis) {
+        // A turn by no angle is left out: multiplying by the identity changes no number (at
+        // most the sign of a zero, which nothing reads).
+        if (degrees[axis] == 0.0)
+            continue;
+        // the turn in the plane of the two other axes, in the order that keeps it right-handed
+        const int i = (axis + 1) % 3, j = (axis + 2) % 3;
+        const double a = DegreesToRadians(degrees[axis]);
         const double co = std::cos(a), si = std::sin(a);
-        t.m[1][1] = co;
-        t.m[1][2] = -si;
-        t.m[2][1] = si;
-        t.m[2][2] = co;
-        Multiply(t);
-    }
-    if (v.Y != 0.0) {
         CMatrix t;
-        const double a = DegreesToRadians(v.Y);
-        const double co = std::cos(a), si = std::sin(a);
-        t.m[0][0] = co;
-        t.m[0][2] = si;
-        t.m[2][0] = -si;
-        t.m[2][2] = co;
-        Multiply(t);
-    }
-    if (v.Z != 0.0) {
-        CMatrix t;
-        const double a = DegreesToRadians(v.Z);
-        const double co = std::cos(a), si = std::sin(a);
-        t.m[0][0] = co;
-        t.m[0][1] = -si;
-        t.m[1][0] = si;
-        t.m[1][1] = co;
+        t.m[i][i] = co;
+        t.m[i][j] = -si;
+        t.m[j][i] = si;
+        t.m[j][j] = co;
         Multiply(t);
     }
     return *this;
