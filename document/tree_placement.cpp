@@ -157,13 +157,18 @@ void TreePlacer::Settled(CPovObject* tree) {
     held_.push_back(tree);
 }
 
-bool TreePlacer::TakeBatch(std::unique_lock<std::mutex>&, std::vector<CPovObject*>& batch) {
+bool TreePlacer::PlaceNextBatch(std::unique_lock<std::mutex>& lock) {
     if (taken_ == handed_.size())
         return false;
     const size_t n = std::min(kBatch, handed_.size() - taken_);
-    batch.assign(handed_.begin() + static_cast<std::ptrdiff_t>(taken_),
-                 handed_.begin() + static_cast<std::ptrdiff_t>(taken_ + n));
+    const std::vector<CPovObject*> batch(handed_.begin() + static_cast<std::ptrdiff_t>(taken_),
+                                         handed_.begin() + static_cast<std::ptrdiff_t>(taken_ + n));
     taken_ += n;
+    lock.unlock();
+    PlaceTops(batch);
+    lock.lock();
+    placed_ += n;
+    done_.notify_all();
     return true;
 }
 
@@ -172,21 +177,12 @@ void TreePlacer::Work() {
     // the read itself waits for nobody: this thread takes what time the others leave
     setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
 #endif
-    std::vector<CPovObject*> batch;
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
         if (taken_ == handed_.size())
             work_.wait(lock, [this] { return handed_.size() - taken_ >= wakeAt_ || closing_; });
-        if (!TakeBatch(lock, batch)) {
-            if (closing_)
-                return;
-            continue;
-        }
-        lock.unlock();
-        PlaceTops(batch);
-        lock.lock();
-        placed_ += batch.size();
-        done_.notify_all();
+        if (!PlaceNextBatch(lock) && closing_)
+            return;
     }
 }
 
@@ -199,12 +195,7 @@ void TreePlacer::PlaceAll(const std::function<void()>& breathe) {
         closing_ = true;
         work_.notify_all();
         // the calling thread shares what the second thread has not taken yet
-        std::vector<CPovObject*> batch;
-        while (TakeBatch(lock, batch)) {
-            lock.unlock();
-            PlaceTops(batch);
-            lock.lock();
-            placed_ += batch.size();
+        while (PlaceNextBatch(lock)) {
         }
         lock.unlock();
         worker_.join();

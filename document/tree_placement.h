@@ -61,8 +61,9 @@ class TreePlacer {
   private:
     void HandOver(size_t count);
     void Work();
-    // takes the next batch of handed trees into batch; false when none is left
-    bool TakeBatch(std::unique_lock<std::mutex>& lock, std::vector<CPovObject*>& batch);
+    // takes the next batch of handed trees and places it, the lock let go meanwhile; false
+    // when none is left
+    bool PlaceNextBatch(std::unique_lock<std::mutex>& lock);
     void Stop();
 
     const bool background_;
