@@ -362,6 +362,22 @@ double Evaluator::ComponentValue(const Value& v, const Token& open) {
 }
 
 Value Evaluator::ParseVectorLiteral(const Token& open) {
+    // most vectors are numbers alone: read without the token stream's look-ahead
+    if (!hasPeek_ && !frames_.empty()) {
+        std::array<double, 5> components;
+        int count = 0;
+        size_t tokens = 0;
+        Lexer& lexer = Top().lexer;
+        const LexPosition start = lexer.Position();
+        if (lexer.ReadPlainVector(components, count, tokens)) {
+            if (tokensRead_ + tokens <= options_.limits.tokens) {
+                tokensRead_ += tokens;
+                return Value::VectorN(components.data(), count);
+            }
+            // the token limit stops the reading where the full reading stops it
+            lexer.Seek(start);
+        }
+    }
     // a vector's components without an allocation; a longer list (a matrix) goes to the heap
     std::array<double, 5> first{};
     std::vector<double> all;

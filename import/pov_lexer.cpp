@@ -118,6 +118,102 @@ void Lexer::SkipSpaceAndComments() {
     }
 }
 
+void Lexer::ReadNumber(Token& t) {
+    const size_t n = text_.size();
+    const uint32_t start = pos_;
+    while (pos_ < n && IsDigit(text_[pos_])) {
+        ++pos_;
+    }
+    if (pos_ < n && text_[pos_] == '.') {
+        ++pos_;
+        while (pos_ < n && IsDigit(text_[pos_])) {
+            ++pos_;
+        }
+    }
+    if (pos_ < n && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
+        uint32_t p = pos_ + 1;
+        if (p < n && (text_[p] == '+' || text_[p] == '-')) {
+            ++p;
+        }
+        if (p < n && IsDigit(text_[p])) {
+            while (p < n && IsDigit(text_[p])) {
+                ++p;
+            }
+            pos_ = p;
+        }
+    }
+    t.kind = Token::Kind::Number;
+    t.text = text_.substr(start, pos_ - start);
+    std::string_view digits = t.text;
+    if (ShortDecimal(digits, t.number)) {
+        return;
+    }
+    auto res = std::from_chars(digits.data(), digits.data() + digits.size(), t.number);
+    if (res.ec == std::errc::result_out_of_range) {
+        t.kind = Token::Kind::Bad;
+    } else if (res.ec != std::errc()) {
+        // from_chars does not take a leading point: ".5"
+        std::string padded = "0" + std::string(digits);
+        std::from_chars(padded.data(), padded.data() + padded.size(), t.number);
+    }
+}
+
+bool Lexer::ReadPlainVector(std::array<double, 5>& components, int& count, size_t& tokens) {
+    const LexPosition start = Position();
+    const size_t n = text_.size();
+    // spaces and line ends; anything else (a comment) leaves the vector to the full reading
+    auto skipSpace = [&] {
+        while (pos_ < n) {
+            const char c = text_[pos_];
+            if (c == '\n') {
+                ++line_;
+            } else if (c != ' ' && c != '\t' && c != '\r') {
+                return;
+            }
+            ++pos_;
+        }
+    };
+    count = 0;
+    tokens = 0;
+    for (;;) {
+        skipSpace();
+        char sign = 0;
+        if (pos_ < n && (text_[pos_] == '-' || text_[pos_] == '+')) {
+            sign = text_[pos_++];
+            ++tokens;
+            skipSpace();
+        }
+        if (pos_ >= n || !IsDigit(text_[pos_]) || count == static_cast<int>(components.size())) {
+            break;
+        }
+        Token number;
+        ReadNumber(number);
+        if (number.kind != Token::Kind::Number) {
+            break;
+        }
+        components[count++] = sign == '-' ? -number.number : number.number;
+        ++tokens;
+        skipSpace();
+        if (pos_ >= n) {
+            break;
+        }
+        if (text_[pos_] == ',') {
+            ++pos_;
+            ++tokens;
+            continue;
+        }
+        // ">=" is one token of its own
+        if (text_[pos_] == '>' && (pos_ + 1 >= n || text_[pos_ + 1] != '=') && count >= 2) {
+            ++pos_;
+            ++tokens;
+            return true;
+        }
+        break;
+    }
+    Seek(start);
+    return false;
+}
+
 Token Lexer::Next() {
     SkipSpaceAndComments();
     Token t;
@@ -139,42 +235,7 @@ Token Lexer::Next() {
         return t;
     }
     if (IsDigit(c) || (c == '.' && pos_ + 1 < n && IsDigit(text_[pos_ + 1]))) {
-        const uint32_t start = pos_;
-        while (pos_ < n && IsDigit(text_[pos_])) {
-            ++pos_;
-        }
-        if (pos_ < n && text_[pos_] == '.') {
-            ++pos_;
-            while (pos_ < n && IsDigit(text_[pos_])) {
-                ++pos_;
-            }
-        }
-        if (pos_ < n && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
-            uint32_t p = pos_ + 1;
-            if (p < n && (text_[p] == '+' || text_[p] == '-')) {
-                ++p;
-            }
-            if (p < n && IsDigit(text_[p])) {
-                while (p < n && IsDigit(text_[p])) {
-                    ++p;
-                }
-                pos_ = p;
-            }
-        }
-        t.kind = Token::Kind::Number;
-        t.text = text_.substr(start, pos_ - start);
-        std::string_view digits = t.text;
-        if (ShortDecimal(digits, t.number)) {
-            return t;
-        }
-        auto res = std::from_chars(digits.data(), digits.data() + digits.size(), t.number);
-        if (res.ec == std::errc::result_out_of_range) {
-            t.kind = Token::Kind::Bad;
-        } else if (res.ec != std::errc()) {
-            // from_chars does not take a leading point: ".5"
-            std::string padded = "0" + std::string(digits);
-            std::from_chars(padded.data(), padded.data() + padded.size(), t.number);
-        }
+        ReadNumber(t);
         return t;
     }
     if (c == '"') {

@@ -3,6 +3,8 @@
 // position of its text, which is how loops and macros re-read their bodies.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -41,6 +43,11 @@ class Lexer {
     explicit Lexer(std::string_view text) : text_(text) {}
 
     Token Next();
+    // After a vector's '<': reads "n, n, n>" when every component is a number alone (with a
+    // sign or none) and only spaces and line ends stand between them, as most vectors of a
+    // scene are written. Then the lexer stands after the '>' and tokens counts the tokens
+    // read; otherwise (a comment, an expression, a directive) it stays where it was.
+    bool ReadPlainVector(std::array<double, 5>& components, int& count, size_t& tokens);
     LexPosition Position() const { return {pos_, line_}; }
     void Seek(LexPosition p) {
         pos_ = p.offset;
@@ -53,6 +60,8 @@ class Lexer {
 
   private:
     void SkipSpaceAndComments();
+    // a number token from a digit, or from a point before a digit
+    void ReadNumber(Token& t);
 
     std::string_view text_;
     uint32_t pos_ = 0;
