@@ -78,7 +78,6 @@ class SceneMapping {
         // objects take names without searching the list each time, as while a file is read
         CurrentDocument = &doc;
         LoadingScene = true;
-        mapper_.emplace(scene, doc, report_);
     }
     ~SceneMapping() { RestoreGlobals(); }
     SceneMapping(const SceneMapping&) = delete;
@@ -92,6 +91,7 @@ class SceneMapping {
     }
 
     ImportReport Finish() {
+        Mapper();
         report_.entries.reserve(report_.entries.size() + scene_.statements.size() +
                                 scene_.problems.size());
         for (pov::Statement& s : scene_.statements) {
@@ -155,8 +155,17 @@ class SceneMapping {
             std::unordered_set<const pov::Block*> once;
             NameFilesByPath(const_cast<pov::Block&>(*s.block), Folder(), once);
         }
-        mapper_->MapStatement(s);
+        Mapper().MapStatement(s);
         return true;
+    }
+
+    // made when the first statement is mapped: after the evaluation when none could be mapped
+    // before
+    pov::ObjectMapper& Mapper() {
+        if (!mapper_) {
+            mapper_.emplace(scene_, doc_, report_);
+        }
+        return *mapper_;
     }
 
     const fs::path& Folder() {

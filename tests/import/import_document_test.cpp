@@ -197,7 +197,8 @@ TEST_F(ImportDocument, MappingWhileEvaluatingGivesWhatMappingAfterwardsGives) {
                     "union { box { 0, 1 } sphere { 0, 2 } }\n",
                     "#for (I, 0, 2) sphere { <I, 0, 0>, 0.5 } #end\n",
                     "sphere { Undeclared, 1 }\n",
-                    "isosurface { function { x } }\n"};
+                    "isosurface { function { x } }\n",
+                    "#include \"textures.inc\"\nsphere { 0, 1 pigment { Jade } }\n"};
                 const std::string w = kWaiting[random() % std::size(kWaiting)];
                 add(w, w);
             }
