@@ -46,34 +46,11 @@ bool IsPunctuation(char c) {
     }
 }
 
-// Digits with at most one point and no more than fifteen digits in all: their integer and a
-// power of ten hold exactly, so that one division rounds as a full conversion does.
-bool ShortDecimal(std::string_view text, double& value) {
-    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    uint64_t digits = 0;
-    int count = 0, decimals = 0;
-    bool point = false;
-    for (const char c : text) {
-        if (c == '.') {
-            if (point) {
-                return false;
-            }
-            point = true;
-            continue;
-        }
-        if (!IsDigit(c) || ++count > 15) {
-            return false;
-        }
-        digits = digits * 10 + static_cast<uint64_t>(c - '0');
-        decimals += point ? 1 : 0;
-    }
-    if (count == 0) {
-        return false;
-    }
-    value = static_cast<double>(digits) / kPowers[decimals];
-    return true;
-}
+// Powers of ten that a double holds exactly: a number of no more than fifteen digits is their
+// integer divided by one of them, which rounds as a full conversion does.
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr int kShortDigits = 15;
 
 }  // namespace
 
@@ -121,15 +98,22 @@ void Lexer::SkipSpaceAndComments() {
 void Lexer::ReadNumber(Token& t) {
     const size_t n = text_.size();
     const uint32_t start = pos_;
+    // the digits' integer as they are read (wrapping past nineteen digits, when it is not used)
+    uint64_t digits = 0;
+    int count = 0, decimals = 0;
     while (pos_ < n && IsDigit(text_[pos_])) {
-        ++pos_;
+        digits = digits * 10 + static_cast<uint64_t>(text_[pos_++] - '0');
+        ++count;
     }
     if (pos_ < n && text_[pos_] == '.') {
         ++pos_;
         while (pos_ < n && IsDigit(text_[pos_])) {
-            ++pos_;
+            digits = digits * 10 + static_cast<uint64_t>(text_[pos_++] - '0');
+            ++count;
+            ++decimals;
         }
     }
+    bool exponent = false;
     if (pos_ < n && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
         uint32_t p = pos_ + 1;
         if (p < n && (text_[p] == '+' || text_[p] == '-')) {
@@ -140,20 +124,22 @@ void Lexer::ReadNumber(Token& t) {
                 ++p;
             }
             pos_ = p;
+            exponent = true;
         }
     }
     t.kind = Token::Kind::Number;
     t.text = text_.substr(start, pos_ - start);
-    std::string_view digits = t.text;
-    if (ShortDecimal(digits, t.number)) {
+    if (!exponent && count > 0 && count <= kShortDigits) {
+        t.number = static_cast<double>(digits) / kPowersOfTen[decimals];
         return;
     }
-    auto res = std::from_chars(digits.data(), digits.data() + digits.size(), t.number);
+    const std::string_view digitsText = t.text;
+    auto res = std::from_chars(digitsText.data(), digitsText.data() + digitsText.size(), t.number);
     if (res.ec == std::errc::result_out_of_range) {
         t.kind = Token::Kind::Bad;
     } else if (res.ec != std::errc()) {
         // from_chars does not take a leading point: ".5"
-        std::string padded = "0" + std::string(digits);
+        std::string padded = "0" + std::string(digitsText);
         std::from_chars(padded.data(), padded.data() + padded.size(), t.number);
     }
 }
