@@ -34,6 +34,53 @@ bool DecomposePlainScale(const Affine& m, Vec3& scale, Vec3& rotate, Vec3& trans
     return true;
 }
 
+// The largest squared distance of the shape's corners from its centre, and of a corner from
+// where the written steps put it. The largest squares first: the root of the largest is the
+// largest root.
+void CornerErrors(const Affine& m, const Affine& written, double extent, double& sizeSquared,
+                  double& errorSquared) {
+    for (int c = 0; c < 8; ++c) {
+        const Vec3 p = {(c & 1) ? extent : -extent, (c & 2) ? extent : -extent,
+                        (c & 4) ? extent : -extent};
+        const Vec3 a = m.Apply(p), b = written.Apply(p), d = m.ApplyLinear(p);
+        const double ds = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
+        const double es = (a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
+                          (a[2] - b[2]) * (a[2] - b[2]);
+        if (ds > sizeSquared) {
+            sizeSquared = ds;
+        }
+        if (es > errorSquared) {
+            errorSquared = es;
+        }
+    }
+}
+
+// The same for two transformations without rotation: each axis moves a corner on its own,
+// so the farthest corner takes the farther side on every axis, and its sums are the ones the
+// corners give, bit for bit. False for a distance that is not a number, which the corners
+// skip.
+bool PlainCornerErrors(const Affine& m, const Affine& written, double extent, double& sizeSquared,
+                       double& errorSquared) {
+    double size[3], error[3];
+    for (int k = 0; k < 3; ++k) {
+        const double d = m.m[k][k] * extent;
+        size[k] = d * d;
+        error[k] = 0.0;
+        for (const double p : {-extent, extent}) {
+            const double e = (m.m[k][k] * p + m.m[k][3]) - (written.m[k][k] * p + written.m[k][3]);
+            if (std::isnan(e)) {
+                return false;
+            }
+            if (e * e > error[k]) {
+                error[k] = e * e;
+            }
+        }
+    }
+    sizeSquared = size[0] + size[1] + size[2];
+    errorSquared = error[0] + error[1] + error[2];
+    return true;
+}
+
 }  // namespace
 
 Affine StepsTransform(const Steps& s) {
@@ -61,21 +108,11 @@ Fit FitSteps(const Affine& m, Steps& out, double extent) {
     // how far the written steps put the shape's corners from where POV-Ray puts them, against
     // the shape's size
     const Affine written = StepsTransform(out);
-    // the largest squares first: the root of the largest is the largest root
     double sizeSquared = 0.0, errorSquared = 0.0;
-    for (int c = 0; c < 8; ++c) {
-        const Vec3 p = {(c & 1) ? extent : -extent, (c & 2) ? extent : -extent,
-                        (c & 4) ? extent : -extent};
-        const Vec3 a = m.Apply(p), b = written.Apply(p), d = m.ApplyLinear(p);
-        const double ds = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
-        const double es = (a[0] - b[0]) * (a[0] - b[0]) + (a[1] - b[1]) * (a[1] - b[1]) +
-                          (a[2] - b[2]) * (a[2] - b[2]);
-        if (ds > sizeSquared) {
-            sizeSquared = ds;
-        }
-        if (es > errorSquared) {
-            errorSquared = es;
-        }
+    if (!IsPlainScale(m) || !IsPlainScale(written) ||
+        !PlainCornerErrors(m, written, extent, sizeSquared, errorSquared)) {
+        sizeSquared = errorSquared = 0.0;
+        CornerErrors(m, written, extent, sizeSquared, errorSquared);
     }
     const double size = std::sqrt(sizeSquared), error = std::sqrt(errorSquared);
     if (error <= 1e-3 * size || error < 1e-6) {
