@@ -1,9 +1,14 @@
 // Importing a large scene written as plain POV-Ray (boxes and spheres in turn, numbers with
 // three decimals, no transformations): the evaluation alone, and the whole import step
 // (evaluation, mapping into a new document, the objects' geometry included) as the desktop
-// runs it. The saving of the imported scene is not part of it.
+// runs it, once again and again in one process, and once in a new process as the batch tool
+// and a newly started desktop run it. The saving of the imported scene is not part of it.
 #include <benchmark/benchmark.h>
+#include <malloc.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -13,6 +18,7 @@
 #include "import/scene_importer.h"
 #include "model/name_counters.h"
 #include "model/text_format.h"
+#include "platform/heap_growth.h"
 
 namespace {
 
@@ -81,5 +87,51 @@ void BM_ImportPlainScene(benchmark::State& state) {
     state.counters["report_entries"] = static_cast<double>(entries);
 }
 BENCHMARK(BM_ImportPlainScene)->Apply(Configure);
+
+// Each import in a child process whose heap has not grown yet: every page it uses is touched
+// for the first time, as in the batch tool's import and a newly started desktop's.
+void BM_ImportPlainSceneInNewProcess(benchmark::State& state) {
+    const std::string& text = Scene(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        // what earlier runs left in the heap goes back to the system: the child starts afresh
+        malloc_trim(0);
+        int pipeEnds[2];
+        if (pipe(pipeEnds) != 0) {
+            state.SkipWithError("no pipe");
+            break;
+        }
+        const pid_t child = fork();
+        if (child == 0) {
+            close(pipeEnds[0]);
+            GrowHeapInLargeSteps();
+            ResetModelGlobals();
+            auto* doc = new COrvantaDoc();  // the process ends with it
+            const auto start = std::chrono::steady_clock::now();
+            ImportPovSceneText(text, "plain.pov", ".", *doc);
+            const double seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            const bool sent = write(pipeEnds[1], &seconds, sizeof seconds) == sizeof seconds;
+            _exit(sent ? 0 : 1);
+        }
+        close(pipeEnds[1]);
+        double seconds = 0.0;
+        const bool received = child > 0 && read(pipeEnds[0], &seconds, sizeof seconds) ==
+                                               static_cast<ssize_t>(sizeof seconds);
+        close(pipeEnds[0]);
+        if (child > 0) {
+            waitpid(child, nullptr, 0);
+        }
+        if (!received) {
+            state.SkipWithError("the importing process failed");
+            break;
+        }
+        state.SetIterationTime(seconds);
+    }
+}
+BENCHMARK(BM_ImportPlainSceneInNewProcess)
+    ->Arg(100000)
+    ->MinTime(5.0)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
 
 }  // namespace
