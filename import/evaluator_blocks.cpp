@@ -9,10 +9,10 @@ namespace {
 
 // function names that some statements use as plain keywords (julia_fractal's "sqr", "exp")
 bool IsFunctionName(std::string_view w) {
-    static const char* const kNames[] = {
+    static constexpr std::string_view kNames[] = {
         "abs", "acos", "acosh", "asin", "asinh", "atan", "atanh", "cos",  "cosh", "exp", "ln",
         "log", "pow",  "sin",   "sinh", "sqr",   "sqrt", "tan",   "tanh", "max",  "min", "mod"};
-    for (const char* n : kNames) {
+    for (const std::string_view n : kNames) {
         if (w == n) {
             return true;
         }

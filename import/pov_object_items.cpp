@@ -117,14 +117,14 @@ bool ReadTransform(const std::vector<Item>& items, size_t& i, Affine& t) {
 }
 
 bool IsObjectKeyword(const std::string& k) {
-    static const char* const kObjects[] = {
+    static constexpr std::string_view kObjects[] = {
         "sphere",  "box",   "cylinder",      "cone",           "torus",           "plane",
         "blob",    "union", "merge",         "intersection",   "difference",      "object",
         "lathe",   "sor",   "prism",         "superellipsoid", "isosurface",      "parametric",
         "mesh",    "mesh2", "polygon",       "triangle",       "smooth_triangle", "height_field",
         "text",    "disc",  "julia_fractal", "sphere_sweep",   "bicubic_patch",   "ovus",
         "quadric", "cubic", "quartic",       "poly",           "polynomial",      "light_source"};
-    for (const char* o : kObjects) {
+    for (const std::string_view o : kObjects) {
         if (k == o) {
             return true;
         }

@@ -1,6 +1,7 @@
 #include "import/surface_mapper.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "document/orvanta_doc.h"
 #include "import/placement.h"
@@ -30,7 +31,7 @@ bool DependsOnPlace(const Block& b, int depth = 0) {
         if (i.kind == Item::Kind::Keyword) {
             const std::string& k = i.value.text;
             // finish keywords and colour words do not vary over the surface
-            static const char* const kPlain[] = {
+            static constexpr std::string_view kPlain[] = {
                 "ambient",      "diffuse",    "phong",        "phong_size",
                 "specular",     "roughness",  "reflection",   "brilliance",
                 "metallic",     "crand",      "emission",     "conserve_energy",
@@ -40,7 +41,7 @@ bool DependsOnPlace(const Block& b, int depth = 0) {
                 "quick_colour", "subsurface", "translucency", "no_bump_scale",
                 "transmit",     "filter",     "all"};
             bool plain = false;
-            for (const char* p : kPlain) {
+            for (const std::string_view p : kPlain) {
                 plain = plain || k == p;
             }
             if (!plain) {
