@@ -4,6 +4,7 @@
 #include "import/object_mapper.h"
 
 #include <cmath>
+#include <string_view>
 
 #include "document/orvanta_doc.h"
 #include "document/tree_placement.h"
@@ -308,7 +309,8 @@ void ObjectMapper::MapStatement(const Statement& statement) {
         return;
     }
     const Block& b = *statement.block;
-    const std::string& k = b.keyword;
+    // compared by length first
+    const std::string_view k = b.keyword;
     std::string why;
     bool approximated = false;
     CPovObject* object = nullptr;
@@ -336,14 +338,14 @@ void ObjectMapper::MapStatement(const Statement& statement) {
     }
     if (object) {
         AddTopLevel(object);
-        report_.Add(approximated ? Outcome::Approximated : Outcome::Editable, file, line, k,
+        report_.Add(approximated ? Outcome::Approximated : Outcome::Editable, file, line, b.keyword,
                     approximated ? "values rounded" : "");
         return;
     }
     // kept as it is: an object statement can still be placed and moved
     CPovRaw* raw = MakeRaw(b, isObject);
     AddTopLevel(raw);
-    report_.Add(Outcome::Raw, file, line, k, why);
+    report_.Add(Outcome::Raw, file, line, b.keyword, why);
 }
 
 }  // namespace pov

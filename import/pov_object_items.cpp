@@ -116,7 +116,7 @@ bool ReadTransform(const std::vector<Item>& items, size_t& i, Affine& t) {
     return true;
 }
 
-bool IsObjectKeyword(const std::string& k) {
+bool IsObjectKeyword(std::string_view k) {
     static constexpr std::string_view kObjects[] = {
         "sphere",  "box",   "cylinder",      "cone",           "torus",           "plane",
         "blob",    "union", "merge",         "intersection",   "difference",      "object",

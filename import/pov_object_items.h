@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 #include <vector>
 
 #include "import/pov_transform.h"
@@ -21,7 +22,7 @@ bool ReadTransform(const std::vector<Item>& items, size_t& i, Affine& t);
 const Block* ItemBlock(const Item& item);
 
 // Whether a keyword starts an object statement (finite or not).
-bool IsObjectKeyword(const std::string& keyword);
+bool IsObjectKeyword(std::string_view keyword);
 
 // The statement an "object { Name ... }" refers to, following nested object wrappers: the
 // kind keyword of the shape and the transformation that the wrappers add (after the shape's

@@ -2,6 +2,7 @@
 // radii, normal and distance), polygons, triangles, lathes, text and height fields, and the
 // groups (CSG and blobs) whose members are mapped one by one.
 #include <cmath>
+#include <string_view>
 
 #include "document/orvanta_doc.h"
 #include "import/object_mapper.h"
@@ -66,7 +67,7 @@ bool HeightFieldTypeMatches(const std::string& type, const std::string& file) {
 
 CPovObject* ObjectMapper::MakeShape(const Block& shape, size_t& headEnd, Affine& form,
                                     double& extent, std::string& why) {
-    const std::string& k = shape.keyword;
+    const std::string_view k = shape.keyword;
     extent = 1.0;
     size_t end = 0;
     const std::vector<const Value*> v = Head(shape, end);
@@ -319,7 +320,7 @@ CPovObject* ObjectMapper::MapShape(const Block& statement, std::string& why, boo
         why = "object without a shape";
         return nullptr;
     }
-    const std::string& k = shape->keyword;
+    const std::string_view k = shape->keyword;
     Parts parts;
     if (k == "union" || k == "merge" || k == "intersection" || k == "difference" || k == "blob") {
         // the modeller's groups hold one another at most kMaxGroupDepth levels deep; a group
@@ -351,7 +352,7 @@ CPovObject* ObjectMapper::MapShape(const Block& statement, std::string& why, boo
     if (!CollectParts(statement, headEnd, parts, why) || !parts.children.empty() ||
         !PlaceObject(*object, parts, form, extent, why, approximated)) {
         if (why.empty()) {
-            why = "objects inside a " + k;
+            why = "objects inside a " + shape->keyword;
         }
         delete object;
         return nullptr;
