@@ -63,7 +63,7 @@ void Evaluator::ParseTopLevel() {
                     }
                 }
                 st.block = std::move(block);
-                Emit(std::move(st));
+                out_.statements.push_back(std::move(st));
                 continue;
             }
         }

@@ -4,14 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "document/edit_history.h"
 #include "document/orvanta_doc.h"
 #include "document/scene_writer.h"
 #include "import/scene_importer.h"
 #include "model/group_depth.h"
-#include "model/name_counters.h"
 #include "model/pov_object.h"
 #include "model/scene_text.h"
 #include "tests/support/cli_runner.h"
@@ -134,127 +132,6 @@ TEST_F(ImportDocument, GroupsDeeperThanTheModellerHoldsStayPovRayText) {
     // the deepest group kept holds its sphere and the rest of the nest as text
     const std::string written = Written(doc);
     EXPECT_NE(written.find("<39"), std::string::npos);
-}
-
-// A random number as a scene writes it, and the same number in parentheses, which the
-// evaluator reads as an expression.
-struct Written2 {
-    std::string plain, expression;
-};
-
-Written2 RandomNumber(std::mt19937& random) {
-    static const char* const kForms[] = {"1",  "0",   "12.5",   "0.001", ".5",
-                                         "3.", "2e3", "1.5E-2", "7e+1",  "123456.789"};
-    std::string n = kForms[random() % std::size(kForms)];
-    if (random() % 3 == 0) {
-        n = std::to_string(random() % 1000) + "." + std::to_string(random() % 1000);
-    }
-    const char* sign = random() % 4 == 0 ? "-" : random() % 8 == 0 ? "+" : "";
-    return {sign + n, std::string("(") + sign + n + ")"};
-}
-
-// spaces, tabs and line ends between a vector's parts, now and then a comment
-std::string Gap(std::mt19937& random) {
-    static const char* const kGaps[] = {"",   " ",     "  ",         "\t",
-                                        "\n", "\r\n ", " // note\n", " /* c */ "};
-    return kGaps[random() % std::size(kGaps)];
-}
-
-Written2 RandomVector(std::mt19937& random, int n) {
-    Written2 v{"<", "<"};
-    for (int i = 0; i < n; ++i) {
-        const Written2 c = RandomNumber(random);
-        const std::string before = Gap(random), after = Gap(random);
-        v.plain += before + c.plain + after;
-        v.expression += before + c.expression + after;
-        const char* comma = i + 1 < n ? "," : ">";
-        v.plain += comma;
-        v.expression += comma;
-    }
-    return v;
-}
-
-TEST_F(ImportDocument, MappingWhileEvaluatingGivesWhatMappingAfterwardsGives) {
-    // Random scenes of plain statements with vectors in every written form, with statements
-    // that must wait for the end of the evaluation (declared textures, references, groups,
-    // loops, problems) in between. Mapped while evaluating and after it, and read with every
-    // vector component as an expression, they give the same report and the same scene.
-    std::mt19937 random(23);
-    for (int round = 0; round < 40; ++round) {
-        std::string plain = "#version 3.7;\n", expression = plain;
-        auto add = [&](const std::string& a, const std::string& b) {
-            plain += a;
-            expression += b;
-        };
-        const int count = 20 + static_cast<int>(random() % 60);
-        const int waitAt = static_cast<int>(random() % (count + 10));
-        for (int i = 0; i < count; ++i) {
-            if (i == waitAt) {
-                static const char* const kWaiting[] = {
-                    "#declare T = texture { pigment { color rgb <1, 0, 0> } }\n"
-                    "sphere { 0, 1 texture { T } }\n",
-                    "#declare S = sphere { <1, 2, 3>, 1 }\nobject { S translate x }\n",
-                    "union { box { 0, 1 } sphere { 0, 2 } }\n",
-                    "#for (I, 0, 2) sphere { <I, 0, 0>, 0.5 } #end\n",
-                    "sphere { Undeclared, 1 }\n",
-                    "isosurface { function { x } }\n",
-                    "#include \"textures.inc\"\nsphere { 0, 1 pigment { Jade } }\n"};
-                const std::string w = kWaiting[random() % std::size(kWaiting)];
-                add(w, w);
-            }
-            const Written2 a = RandomVector(random, 3), b = RandomVector(random, 3);
-            const Written2 r = RandomNumber(random);
-            switch (random() % 6) {
-                case 0:
-                    add("sphere { " + a.plain + ", " + r.plain + " }\n",
-                        "sphere { " + a.expression + ", " + r.plain + " }\n");
-                    break;
-                case 1:
-                    add("box { " + a.plain + "," + b.plain + " }\n",
-                        "box { " + a.expression + "," + b.expression + " }\n");
-                    break;
-                case 2:
-                    add("cylinder { " + a.plain + ", " + b.plain + ", 0.5 }\n",
-                        "cylinder { " + a.expression + ", " + b.expression + ", 0.5 }\n");
-                    break;
-                case 3: {
-                    // two, four and five components, and a vector that is part of a sum
-                    const Written2 uv = RandomVector(random, 2), c5 = RandomVector(random, 5);
-                    add("light_source { " + a.plain + " color rgbft " + c5.plain + " }\n" +
-                            "camera { location " + a.plain + " + " + b.plain + " look_at " +
-                            b.plain + " }\n#declare UV = " + uv.plain + ";\n",
-                        "light_source { " + a.expression + " color rgbft " + c5.expression +
-                            " }\n" + "camera { location " + a.expression + " + " + b.expression +
-                            " look_at " + b.expression + " }\n#declare UV = " + uv.expression +
-                            ";\n");
-                    break;
-                }
-                case 4:
-                    add("torus { 2, 0.5 translate " + a.plain + " }\n",
-                        "torus { 2, 0.5 translate " + a.expression + " }\n");
-                    break;
-                default:
-                    add("global_settings { ambient_light " + a.plain + " }\n",
-                        "global_settings { ambient_light " + a.expression + " }\n");
-                    break;
-            }
-        }
-        const std::string name = "scene" + std::to_string(round) + ".pov";
-        // each import names its objects from the first number on
-        COrvantaDoc whileEvaluating, afterwards, expressions;
-        ResetModelGlobals();
-        const ImportReport r1 = ImportPovSceneText(plain, name, dir, whileEvaluating);
-        ResetModelGlobals();
-        const ImportReport r2 =
-            ImportPovSceneText(plain, name, dir, afterwards, {}, ImportFlow::MapAfterEvaluating);
-        ResetModelGlobals();
-        const ImportReport r3 = ImportPovSceneText(expression, name, dir, expressions);
-        ASSERT_EQ(r1.Text(), r2.Text()) << plain;
-        ASSERT_EQ(r1.Text(), r3.Text()) << plain << "\n----\n" << expression;
-        const std::string written = Written(whileEvaluating);
-        ASSERT_EQ(written, Written(afterwards)) << plain;
-        ASSERT_EQ(written, Written(expressions)) << plain << "\n----\n" << expression;
-    }
 }
 
 // a tree's geometry: bounds and outline of every object in it
