@@ -4,12 +4,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "document/edit_history.h"
 #include "document/orvanta_doc.h"
 #include "document/scene_writer.h"
 #include "import/scene_importer.h"
 #include "model/group_depth.h"
+#include "model/name_counters.h"
 #include "model/pov_object.h"
 #include "model/scene_text.h"
 #include "tests/support/cli_runner.h"
@@ -132,6 +134,97 @@ TEST_F(ImportDocument, GroupsDeeperThanTheModellerHoldsStayPovRayText) {
     // the deepest group kept holds its sphere and the rest of the nest as text
     const std::string written = Written(doc);
     EXPECT_NE(written.find("<39"), std::string::npos);
+}
+
+// A random number as a scene writes it, and the same number in parentheses, which the
+// evaluator reads as an expression.
+struct TwoForms {
+    std::string plain, expression;
+};
+
+TwoForms RandomNumber(std::mt19937& random) {
+    static const char* const kForms[] = {"1",  "0",   "12.5",   "0.001", ".5",
+                                         "3.", "2e3", "1.5E-2", "7e+1",  "123456.789"};
+    std::string n = kForms[random() % std::size(kForms)];
+    if (random() % 3 == 0) {
+        n = std::to_string(random() % 1000) + "." + std::to_string(random() % 1000);
+    }
+    const char* sign = random() % 4 == 0 ? "-" : random() % 8 == 0 ? "+" : "";
+    return {sign + n, std::string("(") + sign + n + ")"};
+}
+
+// a vector of n components with spaces, tabs, line ends and now and then a comment around
+// them
+TwoForms RandomVector(std::mt19937& random, int n) {
+    static const char* const kGaps[] = {"",   " ",     "  ",         "\t",
+                                        "\n", "\r\n ", " // note\n", " /* c */ "};
+    TwoForms v{"<", "<"};
+    for (int i = 0; i < n; ++i) {
+        const TwoForms c = RandomNumber(random);
+        const std::string before = kGaps[random() % std::size(kGaps)];
+        const std::string after = kGaps[random() % std::size(kGaps)];
+        const char* end = i + 1 < n ? "," : ">";
+        v.plain += before + c.plain + after + end;
+        v.expression += before + c.expression + after + end;
+    }
+    return v;
+}
+
+TEST_F(ImportDocument, VectorsOfPlainNumbersReadAsTheirComponentsAsExpressions) {
+    // Random scenes with vectors in every written form, of two to five components, in
+    // statements, in sums and in declarations: read as they are, and with every component in
+    // parentheses, they give the same report (lines included) and the same scene.
+    std::mt19937 random(23);
+    for (int round = 0; round < 40; ++round) {
+        std::string plain = "#version 3.7;\n", expression = plain;
+        auto add = [&](const std::string& a, const std::string& b) {
+            plain += a;
+            expression += b;
+        };
+        const int count = 20 + static_cast<int>(random() % 40);
+        for (int i = 0; i < count; ++i) {
+            const TwoForms a = RandomVector(random, 3), b = RandomVector(random, 3);
+            const TwoForms r = RandomNumber(random);
+            switch (random() % 5) {
+                case 0:
+                    add("sphere { " + a.plain + ", " + r.plain + " }\n",
+                        "sphere { " + a.expression + ", " + r.plain + " }\n");
+                    break;
+                case 1:
+                    add("box { " + a.plain + "," + b.plain + " }\n",
+                        "box { " + a.expression + "," + b.expression + " }\n");
+                    break;
+                case 2:
+                    add("cylinder { " + a.plain + ", " + b.plain + ", 0.5 }\n",
+                        "cylinder { " + a.expression + ", " + b.expression + ", 0.5 }\n");
+                    break;
+                case 3: {
+                    const TwoForms uv = RandomVector(random, 2), c5 = RandomVector(random, 5);
+                    add("light_source { " + a.plain + " color rgbft " + c5.plain + " }\n" +
+                            "camera { location " + a.plain + " + " + b.plain + " look_at " +
+                            b.plain + " }\n#declare UV = " + uv.plain + ";\n",
+                        "light_source { " + a.expression + " color rgbft " + c5.expression +
+                            " }\n" + "camera { location " + a.expression + " + " + b.expression +
+                            " look_at " + b.expression + " }\n#declare UV = " + uv.expression +
+                            ";\n");
+                    break;
+                }
+                default:
+                    add("torus { 2, 0.5 translate " + a.plain + " }\n",
+                        "torus { 2, 0.5 translate " + a.expression + " }\n");
+                    break;
+            }
+        }
+        const std::string name = "scene" + std::to_string(round) + ".pov";
+        // each import names its objects from the first number on
+        COrvantaDoc plainDoc, expressionDoc;
+        ResetModelGlobals();
+        const ImportReport r1 = ImportPovSceneText(plain, name, dir, plainDoc);
+        ResetModelGlobals();
+        const ImportReport r2 = ImportPovSceneText(expression, name, dir, expressionDoc);
+        ASSERT_EQ(r1.Text(), r2.Text()) << plain << "\n----\n" << expression;
+        ASSERT_EQ(Written(plainDoc), Written(expressionDoc)) << plain << "\n----\n" << expression;
+    }
 }
 
 // a tree's geometry: bounds and outline of every object in it
