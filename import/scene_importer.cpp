@@ -44,19 +44,6 @@ void NameFilesByPath(pov::Block& block, const fs::path& folder,
     }
 }
 
-void NameFilesByPath(pov::EvaluatedScene& scene) {
-    if (scene.files.empty()) {
-        return;
-    }
-    const fs::path folder = fs::path(scene.files[0].path).parent_path();
-    std::unordered_set<const pov::Block*> seen;
-    for (pov::Statement& s : scene.statements) {
-        if (s.block) {
-            NameFilesByPath(const_cast<pov::Block&>(*s.block), folder, seen);
-        }
-    }
-}
-
 // A mapped statement of plain values that nothing else holds is freed at once, so that the
 // objects made from a large scene reuse its memory. Statements with nested blocks stay: the
 // mapping knows the blocks it has named by address.
@@ -73,7 +60,6 @@ void ReleaseIfAlone(pov::Statement& s, const pov::EvaluatedScene& scene) {
 }
 
 ImportReport MapScene(pov::EvaluatedScene scene, COrvantaDoc& doc) {
-    NameFilesByPath(scene);
     // the whole import is one step: one undo takes every object, declaration and setting of
     // it back
     const std::string name =
@@ -98,7 +84,15 @@ ImportReport MapScene(pov::EvaluatedScene scene, COrvantaDoc& doc) {
     LoadingScene = true;
     {
         pov::ObjectMapper mapper(scene, doc, report);
+        // each statement's files are named just before it is mapped, while it is at hand: a
+        // statement refers only to blocks made before any was mapped
+        const fs::path folder =
+            scene.files.empty() ? fs::path() : fs::path(scene.files[0].path).parent_path();
+        std::unordered_set<const pov::Block*> named;
         for (pov::Statement& s : scene.statements) {
+            if (s.block && !scene.files.empty()) {
+                NameFilesByPath(const_cast<pov::Block&>(*s.block), folder, named);
+            }
             mapper.MapStatement(s);
             ReleaseIfAlone(s, scene);
         }
