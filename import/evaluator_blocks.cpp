@@ -100,8 +100,9 @@ std::shared_ptr<Block> Evaluator::ParseBlock(std::string keyword, SourceLoc loc,
 }
 
 void Evaluator::ParseItems(Block& block, char closer) {
-    // most statements hold a few items ("<0,1,0>, 1"): one allocation instead of three
-    block.items.reserve(4);
+    // the statements of a large scene mostly hold two items ("<0,1,0>, 1"): room for them, and
+    // no more, as every statement of the scene is held until the mapping
+    block.items.reserve(2);
     auto addValue = [&block](Value v) {
         Item item;
         item.kind = Item::Kind::Value;
