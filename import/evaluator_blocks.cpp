@@ -1,6 +1,8 @@
 // Statements and their blocks: every "keyword { ... }" is read into a Block whose items are
 // keywords, evaluated values, nested blocks and references to declared statements. Function
 // bodies keep their tokens, with declared numbers put in.
+#include <iterator>
+
 #include "import/evaluator_internal.h"
 
 namespace pov {
@@ -100,14 +102,28 @@ std::shared_ptr<Block> Evaluator::ParseBlock(std::string keyword, SourceLoc loc,
 }
 
 void Evaluator::ParseItems(Block& block, char closer) {
-    // the statements of a large scene mostly hold two items ("<0,1,0>, 1"): room for them, and
-    // no more, as every statement of the scene is held until the mapping
-    block.items.reserve(2);
-    auto addValue = [&block](Value v) {
+    // Every statement of a scene is held until the mapping: the items are gathered in a list
+    // kept for each depth of nesting, and the block takes exactly as many as it has.
+    if (itemLists_.size() <= itemDepth_) {
+        itemLists_.resize(itemDepth_ + 1);
+    }
+    std::vector<Item> items = std::move(itemLists_[itemDepth_]);
+    items.clear();
+    ++itemDepth_;
+    GatherItems(block, items, closer);
+    --itemDepth_;
+    block.items.reserve(block.items.size() + items.size());
+    std::move(items.begin(), items.end(), std::back_inserter(block.items));
+    items.clear();
+    itemLists_[itemDepth_] = std::move(items);
+}
+
+void Evaluator::GatherItems(const Block& block, std::vector<Item>& items, char closer) {
+    auto addValue = [&items](Value v) {
         Item item;
         item.kind = Item::Kind::Value;
         item.value = std::move(v);
-        block.items.push_back(std::move(item));
+        items.push_back(std::move(item));
     };
     for (;;) {
         Token t = Next();
@@ -149,13 +165,13 @@ void Evaluator::ParseItems(Block& block, char closer) {
                 if (t.Is(',')) {
                     Item item;
                     item.kind = Item::Kind::Comma;
-                    block.items.push_back(std::move(item));
+                    items.push_back(std::move(item));
                 } else if (t.Is('[') || t.Is('{')) {
                     Item item;
                     item.kind = Item::Kind::Block;
                     item.value = Value::FromBlock(
                         ParseBlock(t.Is('[') ? "[" : "", Loc(t), t.Is('[') ? ']' : '}'));
-                    block.items.push_back(std::move(item));
+                    items.push_back(std::move(item));
                 } else if (t.Is('<') || t.Is('(') || t.Is('+') || t.Is('-') || t.Is('!')) {
                     addValue(ParseExpressionFrom(t));
                 } else if (!t.Is(';')) {
@@ -180,7 +196,7 @@ void Evaluator::ParseItems(Block& block, char closer) {
                 item.kind = Item::Kind::Reference;
                 item.value = *s->value;
                 item.value.text = std::string(t.text);
-                block.items.push_back(std::move(item));
+                items.push_back(std::move(item));
             } else {
                 addValue(ParseExpressionFrom(t));
             }
@@ -191,14 +207,13 @@ void Evaluator::ParseItems(Block& block, char closer) {
             Item item;
             item.kind = Item::Kind::Block;
             item.value = Value::FromBlock(ParseBlock("function", Loc(t), '}'));
-            block.items.push_back(std::move(item));
+            items.push_back(std::move(item));
             continue;
         }
-        if (IsColorModifier(w) && !block.items.empty() &&
-            block.items.back().kind == Item::Kind::Value &&
-            block.items.back().value.kind == Value::Kind::Color) {
+        if (IsColorModifier(w) && !items.empty() && items.back().kind == Item::Kind::Value &&
+            items.back().value.kind == Value::Kind::Color) {
             // "rgb 1 filter 0.5" written with a colour identifier first
-            Value& c = block.items.back().value;
+            Value& c = items.back().value;
             const int index = w == "red"      ? 0
                               : w == "green"  ? 1
                               : w == "blue"   ? 2
@@ -217,7 +232,7 @@ void Evaluator::ParseItems(Block& block, char closer) {
             Item item;
             item.kind = Item::Kind::Block;
             item.value = Value::FromBlock(ParseBlock(std::string(w), Loc(t), '}'));
-            block.items.push_back(std::move(item));
+            items.push_back(std::move(item));
             continue;
         }
         if (!IsReservedWord(w)) {
@@ -226,7 +241,7 @@ void Evaluator::ParseItems(Block& block, char closer) {
         Item item;
         item.kind = Item::Kind::Keyword;
         item.value.text = std::string(w);
-        block.items.push_back(std::move(item));
+        items.push_back(std::move(item));
     }
 }
 

@@ -157,6 +157,9 @@ class Evaluator {
     void ParseTopLevel();
     std::shared_ptr<Block> ParseBlock(std::string keyword, SourceLoc loc, char closer);
     void ParseItems(Block& block, char closer);
+    // the items of a block up to its closer, into items (block gives the keyword and place
+    // that problems quote)
+    void GatherItems(const Block& block, std::vector<Item>& items, char closer);
     void ParseFunctionBody(Block& block);
     Value ParseRValue(const Token& first);
     Value ParseArrayDeclaration(const Token& t);
@@ -174,6 +177,9 @@ class Evaluator {
     size_t tokensRead_ = 0;
     size_t loopsRun_ = 0;
     int blockDepth_ = 0;
+    // the lists that gather a block's items, one for each depth of nested blocks
+    std::vector<std::vector<Item>> itemLists_;
+    size_t itemDepth_ = 0;
     int includeDepth_ = 0;
     double version_ = 3.62;
     uint32_t seedCount_ = 0;
