@@ -416,9 +416,9 @@ Value Evaluator::ParseArrayDeclaration(const Token& t) {
     size_t total = 1;
     while (Peek().Is('[')) {
         Next();
-        const long n = static_cast<long>(ParseFloat());
+        const long long n = WholeNumber(ParseFloat());
         Expect(']', "']' after the array size");
-        if (n < 1 || total * static_cast<size_t>(n) > 10'000'000) {
+        if (n < 1 || n > 10'000'000 || total * static_cast<size_t>(n) > 10'000'000) {
             Problem(Loc(t), "array size out of range");
             array->sizes.push_back(1);
             continue;

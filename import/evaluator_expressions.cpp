@@ -444,7 +444,7 @@ Value Evaluator::ParseArrayElement(const Token& t, Value& arrayValue, Value** sl
         Next();
         const double f = ParseFloat();
         Expect(']', "']' after the array index");
-        const long i = static_cast<long>(f);
+        const long long i = WholeNumber(f);
         if (d >= a.sizes.size() || i < 0 || i >= a.sizes[d]) {
             if (ok) {
                 Problem(Loc(t), "array index out of range: " + std::string(t.text));

@@ -30,6 +30,9 @@ std::array<double, 3> Rotate(std::array<double, 3> p, const std::array<double, 3
 
 // printf's "%*.*f", the way str() formats: negative width pads with zeros
 std::string FormatFixed(double value, int width, int precision) {
+    // a text of a few thousand characters at most, however wide the scene asks for
+    width = std::clamp(width, -4096, 4096);
+    precision = std::min(precision, 4096);
     std::string fmt = "%";
     if (width < 0) {
         fmt += "0";
@@ -156,8 +159,9 @@ bool Evaluator::CallBuiltin(const Token& t, Value& out) {
         double result = a ? static_cast<double>(a->sizes.size()) : 0.0;
         if (w == "dimension_size") {
             Expect(',', "','");
-            const long d = static_cast<long>(ParseFloat());
-            result = a && d >= 1 && d <= static_cast<long>(a->sizes.size()) ? a->sizes[d - 1] : 0;
+            const long long d = WholeNumber(ParseFloat());
+            result =
+                a && d >= 1 && d <= static_cast<long long>(a->sizes.size()) ? a->sizes[d - 1] : 0;
         }
         Expect(')', "')'");
         out = Value::Float(result);
@@ -253,16 +257,15 @@ bool Evaluator::CallBuiltin(const Token& t, Value& out) {
     }
     if (w == "seed") {
         std::vector<Value> a = ParseArguments(t, 1, 1);
-        randomStreams_.push_back(
-            static_cast<uint32_t>(static_cast<int64_t>(std::trunc(a[0].v[0]))));
+        randomStreams_.push_back(static_cast<uint32_t>(WholeNumber(a[0].v[0])));
         out = Value::Float(static_cast<double>(randomStreams_.size() - 1));
         return true;
     }
     if (w == "rand") {
         // POV-Ray's generator: a 32-bit linear congruential sequence scaled to [0, 1]
         std::vector<Value> a = ParseArguments(t, 1, 1);
-        const long i = static_cast<long>(a[0].v[0]);
-        if (i < 0 || i >= static_cast<long>(randomStreams_.size())) {
+        const long long i = WholeNumber(a[0].v[0]);
+        if (i < 0 || i >= static_cast<long long>(randomStreams_.size())) {
             Problem(Loc(t), "rand of a stream that seed() did not make");
             out = Value::Float(0.0);
             return true;
@@ -363,20 +366,19 @@ bool Evaluator::CallBuiltin(const Token& t, Value& out) {
     // string functions
     if (w == "str") {
         std::vector<Value> a = ParseArguments(t, 3, 3);
-        out = Value::String(
-            FormatFixed(a[0].v[0], static_cast<int>(a[1].v[0]), static_cast<int>(a[2].v[0])));
+        out = Value::String(FormatFixed(a[0].v[0], WholeInt(a[1].v[0]), WholeInt(a[2].v[0])));
         return true;
     }
     if (w == "vstr") {
         std::vector<Value> a = ParseArguments(t, 5, 5);
-        const int n = std::clamp(static_cast<int>(a[0].v[0]), 1, 5);
+        const int n = std::clamp(WholeInt(a[0].v[0]), 1, 5);
         const auto p = a[1].Promoted(n);
         std::string s;
         for (int i = 0; i < n; ++i) {
             if (i > 0) {
                 s += a[2].text;
             }
-            s += FormatFixed(p[i], static_cast<int>(a[3].v[0]), static_cast<int>(a[4].v[0]));
+            s += FormatFixed(p[i], WholeInt(a[3].v[0]), WholeInt(a[4].v[0]));
         }
         out = Value::String(std::move(s));
         return true;
@@ -395,15 +397,16 @@ bool Evaluator::CallBuiltin(const Token& t, Value& out) {
     }
     if (w == "chr") {
         std::vector<Value> a = ParseArguments(t, 1, 1);
-        const long c = static_cast<long>(a[0].v[0]);
+        const long long c = WholeNumber(a[0].v[0]);
         out = Value::String(std::string(1, c >= 0 && c < 256 ? static_cast<char>(c) : '?'));
         return true;
     }
     if (w == "substr") {
         std::vector<Value> a = ParseArguments(t, 3, 3);
         const std::string& s = a[0].text;
-        const long p = static_cast<long>(a[1].v[0]), l = static_cast<long>(a[2].v[0]);
-        if (p < 1 || l < 0 || p - 1 + l > static_cast<long>(s.size())) {
+        const long long p = WholeNumber(a[1].v[0]), l = WholeNumber(a[2].v[0]);
+        if (p < 1 || l < 0 || p - 1 > static_cast<long long>(s.size()) ||
+            l > static_cast<long long>(s.size()) - (p - 1)) {
             Problem(Loc(t), "substr: the part is outside the string");
             out = Value::String({});
         } else {

@@ -1,9 +1,23 @@
 #include "import/pov_value.h"
 
+#include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 
 namespace pov {
+
+long long WholeNumber(double v) {
+    if (std::isnan(v)) {
+        return 0;
+    }
+    // -2^63 and the largest double below 2^63
+    return static_cast<long long>(std::clamp(v, -9223372036854775808.0, 9223372036854774784.0));
+}
+
+int WholeInt(double v) {
+    return static_cast<int>(std::clamp<long long>(WholeNumber(v), INT_MIN, INT_MAX));
+}
 
 Value Value::Float(double f) {
     Value r;

@@ -80,6 +80,13 @@ struct Array {
     std::vector<Value> elements;  // row-major; Kind::None for an element not yet assigned
 };
 
+// The whole part of a number (toward zero) as a count, index or width: the same as a plain
+// conversion wherever that is defined; beyond the range of 64-bit integers it is held at their
+// ends, and a value that is not a number gives 0.
+long long WholeNumber(double v);
+// The same held within the range of int.
+int WholeInt(double v);
+
 // Shortest text that reads back as the same double, locale-independent.
 void AppendNumber(std::string& out, double v);
 // POV-Ray text of a value: "1.5", "<1,2,3>", "color rgbft <...>", "\"text\"".

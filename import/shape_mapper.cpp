@@ -117,8 +117,8 @@ CPovObject* ObjectMapper::MakeShape(const Block& shape, size_t& headEnd, Affine&
         return new CPovPlane();
     }
     if (k == "polygon" && v.size() >= 4 && IsFloat(v[0])) {
-        const size_t count = static_cast<size_t>(v[0]->v[0]);
-        if (count != v.size() - 1 || count > kMaxShapePoints) {
+        const long long count = WholeNumber(v[0]->v[0]);
+        if (count < 0 || count > kMaxShapePoints || static_cast<size_t>(count) != v.size() - 1) {
             why =
                 count > kMaxShapePoints ? "a polygon of more than 20 points" : "a polygon's count";
             return nullptr;
@@ -163,8 +163,9 @@ CPovObject* ObjectMapper::MakeShape(const Block& shape, size_t& headEnd, Affine&
             why = "a lathe's count";
             return nullptr;
         }
-        const size_t count = static_cast<size_t>(values[0]->v[0]);
-        if (count != values.size() - 1 || count > kMaxShapePoints) {
+        const long long count = WholeNumber(values[0]->v[0]);
+        if (count < 0 || count > kMaxShapePoints ||
+            static_cast<size_t>(count) != values.size() - 1) {
             why = count > kMaxShapePoints ? "a lathe of more than 20 points" : "a lathe's count";
             return nullptr;
         }

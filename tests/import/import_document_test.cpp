@@ -227,6 +227,41 @@ TEST_F(ImportDocument, VectorsOfPlainNumbersReadAsTheirComponentsAsExpressions) 
     }
 }
 
+TEST_F(ImportDocument, NumbersFarOutOfRangeAsCountsIndicesAndWidthsAreRefused) {
+    // numbers far beyond any count, index or width: each is refused with a problem or kept as
+    // text, and the rest of the scene comes in (with the sanitizers, a conversion out of range
+    // stops the test)
+    const std::string scene = R"(#declare A = array[2] {1, 2}
+#declare B = A[1e30];
+#declare C = A[-1e30];
+#declare D = dimension_size(A, 1e300);
+#declare E = array[1e300];
+#declare F = array[3][1e18];
+#declare S = str(1, 1e300, -1e300);
+#declare T = vstr(1e300, <1, 2, 3>, ",", -1e40, 1e40);
+#declare U = chr(1e300);
+#declare V = substr("abc", 1e300, 1e300);
+#declare W = rand(1e300);
+#declare X = seed(-1e300);
+lathe { 1e48, <0, 0>, <1, 1> }
+polygon { -1e48, <0, 0>, <1, 0>, <1, 1> }
+sphere { 0, 1 }
+)";
+    COrvantaDoc doc;
+    const ImportReport report = ImportPovSceneText(scene, "far.pov", dir, doc);
+    const std::string text = report.Text();
+    EXPECT_NE(text.find("array index out of range"), std::string::npos) << text;
+    EXPECT_NE(text.find("array size out of range"), std::string::npos) << text;
+    EXPECT_NE(text.find("substr: the part is outside the string"), std::string::npos) << text;
+    EXPECT_NE(text.find("lathe: als POV-Ray-Text übernommen (a lathe of more than 20 points)"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("polygon: als POV-Ray-Text übernommen (a polygon's count)"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("far.pov:15: sphere: bearbeitbares Objekt"), std::string::npos) << text;
+}
+
 // a tree's geometry: bounds and outline of every object in it
 void Geometry(const CPovObject& o, std::vector<double>& out) {
     out.insert(out.end(), {o.MinX, o.MinY, o.MinZ, o.MaxX, o.MaxY, o.MaxZ});
