@@ -107,13 +107,13 @@ void Evaluator::ParseItems(Block& block, char closer) {
     if (itemLists_.size() <= itemDepth_) {
         itemLists_.resize(itemDepth_ + 1);
     }
+    // the list is taken out while nested blocks may add lists for their depths
     std::vector<Item> items = std::move(itemLists_[itemDepth_]);
-    items.clear();
     ++itemDepth_;
     GatherItems(block, items, closer);
     --itemDepth_;
-    block.items.reserve(block.items.size() + items.size());
-    std::move(items.begin(), items.end(), std::back_inserter(block.items));
+    block.items.assign(std::make_move_iterator(items.begin()),
+                       std::make_move_iterator(items.end()));
     items.clear();
     itemLists_[itemDepth_] = std::move(items);
 }

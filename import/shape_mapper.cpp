@@ -43,6 +43,18 @@ bool IsFloat(const Value* v) {
     return v && v->kind == Value::Kind::Float;
 }
 
+// A polygon's or lathe's count (written as a number) against the points that follow it, which
+// the modeller holds up to kMaxShapePoints; false with why when they differ.
+bool CountMatches(double written, size_t points, const char* shape, std::string& why) {
+    const long long count = WholeNumber(written);
+    if (count >= 0 && count <= kMaxShapePoints && static_cast<size_t>(count) == points) {
+        return true;
+    }
+    why = count > kMaxShapePoints ? std::string("a ") + shape + " of more than 20 points"
+                                  : std::string("a ") + shape + "'s count";
+    return false;
+}
+
 // the leading values of a statement: numbers and vectors up to the first keyword
 std::vector<const Value*> Head(const Block& b, size_t& end) {
     return LeadingValues(b, &end);
@@ -117,10 +129,7 @@ CPovObject* ObjectMapper::MakeShape(const Block& shape, size_t& headEnd, Affine&
         return new CPovPlane();
     }
     if (k == "polygon" && v.size() >= 4 && IsFloat(v[0])) {
-        const long long count = WholeNumber(v[0]->v[0]);
-        if (count < 0 || count > kMaxShapePoints || static_cast<size_t>(count) != v.size() - 1) {
-            why =
-                count > kMaxShapePoints ? "a polygon of more than 20 points" : "a polygon's count";
+        if (!CountMatches(v[0]->v[0], v.size() - 1, "polygon", why)) {
             return nullptr;
         }
         auto* polygon = new CPovPolygon();
@@ -163,10 +172,7 @@ CPovObject* ObjectMapper::MakeShape(const Block& shape, size_t& headEnd, Affine&
             why = "a lathe's count";
             return nullptr;
         }
-        const long long count = WholeNumber(values[0]->v[0]);
-        if (count < 0 || count > kMaxShapePoints ||
-            static_cast<size_t>(count) != values.size() - 1) {
-            why = count > kMaxShapePoints ? "a lathe of more than 20 points" : "a lathe's count";
+        if (!CountMatches(values[0]->v[0], values.size() - 1, "lathe", why)) {
             return nullptr;
         }
         auto* lathe = new CPovLathe();
