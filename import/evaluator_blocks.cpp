@@ -65,7 +65,7 @@ void Evaluator::ParseTopLevel() {
                     }
                 }
                 st.block = std::move(block);
-                out_.statements.push_back(std::move(st));
+                Emit(std::move(st));
                 continue;
             }
         }

@@ -536,7 +536,7 @@ void Evaluator::DirectiveVersion(const Token& t) {
         s.kind = Statement::Kind::Version;
         s.version = version_;
         s.loc = Loc(t);
-        out_.statements.push_back(std::move(s));
+        Emit(std::move(s));
     }
 }
 
@@ -546,7 +546,7 @@ void Evaluator::DirectiveDefault(const Token& t) {
     s.kind = Statement::Kind::Default;
     s.loc = Loc(t);
     s.block = ParseBlock("#default", s.loc, '}');
-    out_.statements.push_back(std::move(s));
+    Emit(std::move(s));
 }
 
 void Evaluator::DirectiveMessage(const Token& t, std::string_view kind) {

@@ -38,7 +38,8 @@ struct StopEvaluation {};
 
 class Evaluator {
   public:
-    Evaluator(EvaluatedScene& out, const EvaluatorOptions& options);
+    Evaluator(EvaluatedScene& out, const EvaluatorOptions& options,
+              const StatementSink* sink = nullptr);
     void Run(uint32_t file);
     // adds a file to the file table and returns its number
     uint32_t AddFile(SourceFile file);
@@ -79,6 +80,8 @@ class Evaluator {
     bool ResolveInclude(const std::string& name, std::string& path, bool& installed) const;
     void CountToken();
     void Problem(SourceLoc loc, std::string message, bool error = true);
+    // hands a top-level statement to the sink, or keeps it in the scene's list
+    void Emit(Statement statement);
     [[noreturn]] void Stop(SourceLoc loc, std::string message);
 
     // ---- directives (evaluator_directives.cpp) ----
@@ -167,6 +170,7 @@ class Evaluator {
 
     EvaluatedScene& out_;
     const EvaluatorOptions& options_;
+    const StatementSink* sink_ = nullptr;
     std::vector<Frame> frames_;
     std::vector<Control> control_;
     // the frame depth of each directive being run (its look-ahead stops at directives)

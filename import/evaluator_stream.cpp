@@ -52,9 +52,17 @@ std::string InstalledIncludeFolder() {
     return {};
 }
 
-Evaluator::Evaluator(EvaluatedScene& out, const EvaluatorOptions& options)
-    : out_(out), options_(options) {
+Evaluator::Evaluator(EvaluatedScene& out, const EvaluatorOptions& options,
+                     const StatementSink* sink)
+    : out_(out), options_(options), sink_(sink) {
     scopes_.emplace_back();
+}
+
+void Evaluator::Emit(Statement statement) {
+    if (sink_ && *sink_ && (*sink_)(statement)) {
+        return;
+    }
+    out_.statements.push_back(std::move(statement));
 }
 
 uint32_t Evaluator::AddFile(SourceFile file) {
@@ -292,31 +300,44 @@ void Evaluator::Include(const std::string& name, SourceLoc where) {
     PushFile(AddFile(std::move(file)));
 }
 
-EvaluatedScene EvaluateText(std::string text, const std::string& name, const std::string& folder,
-                            const EvaluatorOptions& options) {
-    EvaluatedScene scene;
-    Evaluator evaluator(scene, options);
+void EvaluateTextInto(EvaluatedScene& scene, std::string text, const std::string& name,
+                      const std::string& folder, const EvaluatorOptions& options,
+                      const StatementSink& sink) {
+    Evaluator evaluator(scene, options, &sink);
     SourceFile file;
     file.name = fs::path(name).filename().string();
     file.path = (fs::path(folder) / file.name).string();
     file.text = std::move(text);
     evaluator.Run(evaluator.AddFile(std::move(file)));
-    return scene;
 }
 
-EvaluatedScene EvaluateFile(const std::string& path, const EvaluatorOptions& options) {
+void EvaluateFileInto(EvaluatedScene& scene, const std::string& path,
+                      const EvaluatorOptions& options, const StatementSink& sink) {
     std::string text, why;
     if (!ReadWholeFile(path, options.limits.fileBytes, text, why)) {
-        EvaluatedScene scene;
         SourceFile file;
         file.name = fs::path(path).filename().string();
         file.path = path;
         scene.files.push_back(std::move(file));
         scene.problems.push_back({SourceLoc{0, 0}, "the file " + why, true});
         scene.stopped = true;
-        return scene;
+        return;
     }
-    return EvaluateText(std::move(text), path, fs::path(path).parent_path().string(), options);
+    EvaluateTextInto(scene, std::move(text), path, fs::path(path).parent_path().string(), options,
+                     sink);
+}
+
+EvaluatedScene EvaluateText(std::string text, const std::string& name, const std::string& folder,
+                            const EvaluatorOptions& options) {
+    EvaluatedScene scene;
+    EvaluateTextInto(scene, std::move(text), name, folder, options, {});
+    return scene;
+}
+
+EvaluatedScene EvaluateFile(const std::string& path, const EvaluatorOptions& options) {
+    EvaluatedScene scene;
+    EvaluateFileInto(scene, path, options, {});
+    return scene;
 }
 
 }  // namespace pov

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,5 +49,16 @@ EvaluatedScene EvaluateFile(const std::string& path, const EvaluatorOptions& opt
 // own include files are looked for.
 EvaluatedScene EvaluateText(std::string text, const std::string& name, const std::string& folder,
                             const EvaluatorOptions& options);
+
+// Takes each top-level statement as soon as it is evaluated, while the evaluation goes on (the
+// scene's files, declarations and problems so far are in the scene); a statement it returns
+// false for is kept in the scene's list.
+using StatementSink = std::function<bool(Statement&)>;
+// The same, evaluated into scene, whose statements a sink can take as they come.
+void EvaluateFileInto(EvaluatedScene& scene, const std::string& path,
+                      const EvaluatorOptions& options, const StatementSink& sink);
+void EvaluateTextInto(EvaluatedScene& scene, std::string text, const std::string& name,
+                      const std::string& folder, const EvaluatorOptions& options,
+                      const StatementSink& sink);
 
 }  // namespace pov

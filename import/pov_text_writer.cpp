@@ -4,10 +4,18 @@
 
 namespace pov {
 
-TextWriter::TextWriter(const EvaluatedScene& scene) : scene_(scene) {
-    // names declared by the installed include files stay theirs
-    for (const auto& [block, decl] : scene.declarations) {
-        if (decl.file < scene.files.size() && scene.files[decl.file].installed) {
+TextWriter::TextWriter(const EvaluatedScene& scene) : scene_(scene) {}
+
+void TextWriter::NameInstalled() {
+    // Names declared by the installed include files stay theirs. They are taken when the first
+    // reference is declared: statements that refer to declarations are mapped when the
+    // evaluation has ended, and with it every include file.
+    if (installedNamed_) {
+        return;
+    }
+    installedNamed_ = true;
+    for (const auto& [block, decl] : scene_.declarations) {
+        if (decl.file < scene_.files.size() && scene_.files[decl.file].installed) {
             taken_.insert(decl.name);
             names_.emplace(block, decl.name);
         }
@@ -32,6 +40,7 @@ void TextWriter::DeclareReferences(const Block& block, std::string& declarations
 
 void TextWriter::Declare(const Block& block, const std::string& preferred,
                          std::string& declarations, int depth) {
+    NameInstalled();
     if (names_.count(&block) || depth > 10000) {
         return;
     }

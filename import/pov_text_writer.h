@@ -25,6 +25,7 @@ class TextWriter {
     bool IsInstalled(const Block* block) const;
 
   private:
+    void NameInstalled();
     void Declare(const Block& block, const std::string& preferred, std::string& declarations,
                  int depth);
     void DeclareReferences(const Block& block, std::string& declarations, int depth);
@@ -32,6 +33,7 @@ class TextWriter {
     const EvaluatedScene& scene_;
     std::unordered_map<const Block*, std::string> names_;
     std::unordered_set<std::string> taken_;
+    bool installedNamed_ = false;
 };
 
 }  // namespace pov
