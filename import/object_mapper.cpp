@@ -25,7 +25,7 @@ bool IsSurfaceKeyword(const std::string& k) {
 }  // namespace
 
 ObjectMapper::ObjectMapper(const EvaluatedScene& scene, COrvantaDoc& doc, ImportReport& report)
-    : scene_(scene), doc_(doc), report_(report), writer_(scene), surfaces_(doc, writer_) {
+    : doc_(doc), report_(report), writer_(scene), surfaces_(doc, writer_) {
     placer_.emplace(TreePlacement{});
 }
 
@@ -44,8 +44,18 @@ std::vector<CPovObject*> ObjectMapper::TakeObjects() {
     return out;
 }
 
+void ObjectMapper::KnowFiles(const std::vector<std::string>& names) {
+    fileNames_.insert(fileNames_.end(), names.begin(), names.end());
+}
+
+void ObjectMapper::KnowFiles(const std::vector<SourceFile>& files) {
+    for (size_t i = fileNames_.size(); i < files.size(); ++i) {
+        fileNames_.push_back(files[i].name);
+    }
+}
+
 std::string ObjectMapper::FileName(const SourceLoc& loc) const {
-    return loc.file < scene_.files.size() ? scene_.files[loc.file].name : std::string();
+    return loc.file < fileNames_.size() ? fileNames_[loc.file] : std::string();
 }
 
 const Block* ObjectMapper::ShapeOf(const Block& statement) {

@@ -27,6 +27,12 @@ class ObjectMapper {
     ~ObjectMapper();
 
     void MapStatement(const Statement& statement);
+    // Learns the names of the scene's files from the first it does not know yet: the report
+    // quotes them. While the scene is still being evaluated on another thread the mapper reads
+    // nothing of it but what it is given.
+    void KnowFiles(const std::vector<std::string>& names);
+    void KnowFiles(const std::vector<SourceFile>& files);
+    size_t KnownFiles() const { return fileNames_.size(); }
     // the top-level objects made so far, in the scene's order (the caller links them), their
     // geometry built
     std::vector<CPovObject*> TakeObjects();
@@ -84,12 +90,12 @@ class ObjectMapper {
     // counts the shapes of a mapped object: members kept as text are not editable
     void CountObject(const CPovObject& object);
 
-    const EvaluatedScene& scene_;
     COrvantaDoc& doc_;
     ImportReport& report_;
     TextWriter writer_;
     SurfaceMapper surfaces_;
     std::vector<CPovObject*> objects_;
+    std::vector<std::string> fileNames_;
     // builds the geometry of the top-level shapes and groups, in a large scene on a second
     // thread while the mapping goes on (nothing of the mapping reads it)
     std::optional<TreePlacer> placer_;

@@ -1,8 +1,17 @@
 #include "import/scene_importer.h"
 
+#include <pthread.h>
+
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <exception>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iterator>
+#include <mutex>
+#include <optional>
 #include <string_view>
 #include <unordered_set>
 
@@ -44,57 +53,287 @@ void NameFilesByPath(pov::Block& block, const fs::path& folder,
     }
 }
 
-// A mapped statement of plain values that nothing else holds is freed at once, so that the
-// objects made from a large scene reuse its memory. Statements with nested blocks stay: the
-// mapping knows the blocks it has named by address.
-void ReleaseIfAlone(pov::Statement& s, const pov::EvaluatedScene& scene) {
-    if (!s.block || s.block.use_count() != 1 || scene.declarations.count(s.block.get()) != 0) {
-        return;
+// A statement of plain values that nothing else holds: no later declaration or statement can
+// change how it maps, so it can be mapped while the evaluation goes on, and freed at once, so
+// that the next statements and the objects reuse its memory. Statements with nested blocks
+// stay until the end: the mapping knows the blocks it has named by address.
+bool StandsAlone(const pov::Statement& s, const pov::EvaluatedScene& scene) {
+    if (!s.block) {
+        return s.kind == pov::Statement::Kind::Version;
     }
-    for (const pov::Item& item : s.block->items) {
-        if (item.value.block || item.value.array) {
-            return;
-        }
+    if (s.block.use_count() != 1 || scene.declarations.count(s.block.get()) != 0) {
+        return false;
     }
-    s.block.reset();
+    return std::none_of(s.block->items.begin(), s.block->items.end(),
+                        [](const pov::Item& item) { return item.value.block || item.value.array; });
 }
 
-ImportReport MapScene(pov::EvaluatedScene scene, COrvantaDoc& doc) {
+// thrown into the evaluation when the mapping has failed and wants no more statements
+struct MappingAbandoned {};
+
+// The statements that stand alone, handed from the evaluating thread to the mapping one in the
+// scene's order, with the names of the files read so far.
+class StatementQueue {
+  public:
+    // evaluating thread: hands over the statements and the names of the files added since the
+    // last hand-over
+    void Put(std::vector<pov::Statement>& statements, const pov::EvaluatedScene& scene) {
+        std::vector<std::shared_ptr<const pov::Block>> mapped;
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            mapped.swap(mapped_);
+            for (size_t i = namesSent_; i < scene.files.size(); ++i) {
+                names_.push_back(scene.files[i].name);
+            }
+            namesSent_ = scene.files.size();
+            std::move(statements.begin(), statements.end(), std::back_inserter(statements_));
+        }
+        statements.clear();
+        ready_.notify_one();
+        // the mapped statements are freed where they were made: the two threads do not take
+        // turns at one heap
+        mapped.clear();
+    }
+    // mapping thread: statements it has mapped, for the evaluating thread to free
+    void Return(std::vector<std::shared_ptr<const pov::Block>>& mapped) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (ended_) {
+            return;
+        }
+        if (mapped_.empty()) {
+            mapped_.swap(mapped);
+        } else {
+            std::move(mapped.begin(), mapped.end(), std::back_inserter(mapped_));
+        }
+    }
+    // evaluating thread: the evaluation has ended (failure: how, when it threw)
+    void End(std::exception_ptr failure) {
+        {
+            const std::lock_guard<std::mutex> lock(mutex_);
+            ended_ = true;
+            failure_ = std::move(failure);
+        }
+        ready_.notify_one();
+    }
+    // mapping thread: waits for the next statements and new file names; false when the
+    // evaluation has ended and everything was taken
+    bool Take(std::vector<pov::Statement>& statements, std::vector<std::string>& names) {
+        std::unique_lock<std::mutex> lock(mutex_);
+        ready_.wait(lock, [this] { return ended_ || !statements_.empty() || !names_.empty(); });
+        statements.swap(statements_);
+        names.swap(names_);
+        return !statements.empty() || !names.empty() || !ended_;
+    }
+    // mapping thread, after the evaluation has ended
+    std::exception_ptr Failure() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return failure_;
+    }
+    // evaluating thread: about how many statements the scene will hand over
+    void Expect(size_t statements) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        expected_ = statements;
+    }
+    size_t Expected() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        return expected_;
+    }
+    void Abandon() { abandoned_ = true; }
+    bool Abandoned() const { return abandoned_; }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable ready_;
+    std::vector<pov::Statement> statements_;
+    std::vector<std::shared_ptr<const pov::Block>> mapped_;
+    std::vector<std::string> names_;
+    size_t namesSent_ = 0;
+    size_t expected_ = 0;
+    bool ended_ = false;
+    std::exception_ptr failure_;
+    std::atomic<bool> abandoned_{false};
+};
+
+// The evaluation of a scene on a thread of its own, handing the statements that stand alone to
+// the mapping as they come, as long as every statement before them was handed over too.
+class EvaluationThread {
+  public:
+    using Evaluate = std::function<void(pov::EvaluatedScene&, const pov::StatementSink&)>;
+
+    EvaluationThread(pov::EvaluatedScene& scene, StatementQueue& queue, Evaluate evaluate)
+        : scene_(scene), queue_(queue), evaluate_(std::move(evaluate)) {
+        pthread_attr_t attributes;
+        if (pthread_attr_init(&attributes) != 0) {
+            return;
+        }
+        // the evaluation recurses once per nested block, macro and include file
+        pthread_attr_setstacksize(&attributes, kStackBytes);
+        started_ = pthread_create(&thread_, &attributes, &EvaluationThread::Run, this) == 0;
+        pthread_attr_destroy(&attributes);
+    }
+    ~EvaluationThread() {
+        if (started_) {
+            queue_.Abandon();
+            pthread_join(thread_, nullptr);
+        }
+    }
+    EvaluationThread(const EvaluationThread&) = delete;
+    EvaluationThread& operator=(const EvaluationThread&) = delete;
+
+    // false when no thread could be made
+    bool Started() const { return started_; }
+    // waits for the end of the evaluation
+    void Join() {
+        if (started_) {
+            pthread_join(thread_, nullptr);
+            started_ = false;
+        }
+    }
+
+  private:
+    static constexpr size_t kStackBytes = 64u << 20;
+    static constexpr size_t kBatch = 64;
+
+    static void* Run(void* self) {
+        static_cast<EvaluationThread*>(self)->Work();
+        return nullptr;
+    }
+    void Work() {
+        std::exception_ptr failure;
+        try {
+            const pov::StatementSink sink = [this](pov::Statement& s) { return Take(s); };
+            evaluate_(scene_, sink);
+            queue_.Put(batch_, scene_);
+        } catch (const MappingAbandoned&) {
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        queue_.End(failure);
+    }
+    bool Take(pov::Statement& s) {
+        if (queue_.Abandoned()) {
+            throw MappingAbandoned();
+        }
+        if (!streaming_) {
+            return false;
+        }
+        if (!StandsAlone(s, scene_)) {
+            // this one and all after it are mapped when the evaluation has ended
+            streaming_ = false;
+            queue_.Put(batch_, scene_);
+            return false;
+        }
+        if (!lines_ && !scene_.files.empty()) {
+            // a large scene has a statement on each line, as generated scenes are written:
+            // its report can grow in one piece
+            const std::string& text = scene_.files[0].text;
+            lines_ = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+            queue_.Expect(lines_);
+        }
+        batch_.push_back(std::move(s));
+        if (batch_.size() >= kBatch) {
+            queue_.Put(batch_, scene_);
+        }
+        return true;
+    }
+
+    pov::EvaluatedScene& scene_;
+    StatementQueue& queue_;
+    const Evaluate evaluate_;
+    std::vector<pov::Statement> batch_;
+    size_t lines_ = 0;
+    // every statement so far was handed over
+    bool streaming_ = true;
+    pthread_t thread_{};
+    bool started_ = false;
+};
+
+// How an import runs: the evaluation on a second thread while this one maps what it hands
+// over, or both on this thread one after the other. The two give the same document and report.
+using Evaluate = EvaluationThread::Evaluate;
+
+ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, const fs::path& folder,
+                         COrvantaDoc& doc, ImportFlow flow) {
     // the whole import is one step: one undo takes every object, declaration and setting of
     // it back
-    const std::string name =
-        scene.files.empty() ? std::string() : fs::path(scene.files[0].name).filename().string();
     EditStep step(doc, StepLabel("Importieren") + (name.empty() ? "" : " " + name));
     doc.History().RecordLists();
     doc.History().RecordSettings();
     ImportReport report;
-    report.stopped = scene.stopped;
-    report.entries.reserve(scene.statements.size() + scene.problems.size());
-    for (const pov::Problem& p : scene.problems) {
-        if (p.error) {
-            report.Add(ImportReportEntry::Outcome::Problem,
-                       p.loc.file < scene.files.size() ? scene.files[p.loc.file].name : "",
-                       static_cast<int>(p.loc.line), "", p.message);
-        }
-    }
+    pov::EvaluatedScene scene;
     // objects take names without searching the list each time, as while a file is read
     CSceneHost* const previousDocument = CurrentDocument;
     const bool previousLoading = LoadingScene;
     CurrentDocument = &doc;
     LoadingScene = true;
+    struct Restore {
+        CSceneHost* document;
+        bool loading;
+        COrvantaDoc& doc;
+        bool done = false;
+        void Now() {
+            if (!done) {
+                done = true;
+                LoadingScene = loading;
+                CurrentDocument = document ? document : &doc;
+            }
+        }
+        ~Restore() { Now(); }
+    } restore{previousDocument, previousLoading, doc};
     {
         pov::ObjectMapper mapper(scene, doc, report);
-        // each statement's files are named just before it is mapped, while it is at hand: a
-        // statement refers only to blocks made before any was mapped
-        const fs::path folder =
-            scene.files.empty() ? fs::path() : fs::path(scene.files[0].path).parent_path();
         std::unordered_set<const pov::Block*> named;
-        for (pov::Statement& s : scene.statements) {
-            if (s.block && !scene.files.empty()) {
+        auto map = [&](pov::Statement& s, bool alone) {
+            if (s.block) {
                 NameFilesByPath(const_cast<pov::Block&>(*s.block), folder, named);
             }
             mapper.MapStatement(s);
-            ReleaseIfAlone(s, scene);
+            if (alone) {
+                // its block is freed and its address may be taken again: it is not remembered
+                named.erase(s.block.get());
+                s.block.reset();
+            }
+        };
+        StatementQueue queue;
+        std::optional<EvaluationThread> evaluation;
+        if (flow == ImportFlow::MapWhileEvaluating) {
+            evaluation.emplace(scene, queue, evaluate);
+        }
+        if (evaluation && evaluation->Started()) {
+            std::vector<pov::Statement> statements;
+            std::vector<std::string> names;
+            std::vector<std::shared_ptr<const pov::Block>> mapped;
+            bool reserved = false;
+            while (queue.Take(statements, names)) {
+                if (!reserved && !statements.empty()) {
+                    report.entries.reserve(queue.Expected());
+                    reserved = true;
+                }
+                mapper.KnowFiles(names);
+                for (pov::Statement& s : statements) {
+                    map(s, false);
+                    // its address may be taken again once it is freed: it is not remembered
+                    named.erase(s.block.get());
+                    if (s.block) {
+                        mapped.push_back(std::move(s.block));
+                    }
+                }
+                statements.clear();
+                queue.Return(mapped);
+                mapped.clear();
+            }
+            evaluation->Join();
+            if (std::exception_ptr failure = queue.Failure()) {
+                std::rethrow_exception(failure);
+            }
+        } else {
+            evaluate(scene, {});
+        }
+        mapper.KnowFiles(scene.files);
+        report.entries.reserve(report.entries.size() + scene.statements.size() +
+                               scene.problems.size());
+        for (pov::Statement& s : scene.statements) {
+            map(s, StandsAlone(s, scene));
         }
         std::vector<CPovObject*> objects = mapper.TakeObjects();
         // the document's list is newest first; the scene's first statement is written first
@@ -102,8 +341,7 @@ ImportReport MapScene(pov::EvaluatedScene scene, COrvantaDoc& doc) {
             doc.InsertObject(*it);
         }
     }
-    LoadingScene = previousLoading;
-    CurrentDocument = previousDocument ? previousDocument : &doc;
+    restore.Now();
     doc.Pov3() = 1;
     for (const std::string& include : scene.installedIncludes) {
         auto& list = doc.UserIncludes();
@@ -112,6 +350,19 @@ ImportReport MapScene(pov::EvaluatedScene scene, COrvantaDoc& doc) {
         }
     }
     doc.SetModifiedFlag(true);
+    // the evaluation's errors come first, then what became of each statement
+    std::vector<ImportReportEntry> problems;
+    for (const pov::Problem& p : scene.problems) {
+        if (p.error) {
+            problems.push_back(
+                {ImportReportEntry::Outcome::Problem,
+                 p.loc.file < scene.files.size() ? scene.files[p.loc.file].name : std::string(),
+                 static_cast<int>(p.loc.line), "", p.message});
+        }
+    }
+    report.entries.insert(report.entries.begin(), std::make_move_iterator(problems.begin()),
+                          std::make_move_iterator(problems.end()));
+    report.stopped = scene.stopped;
     return report;
 }
 
@@ -126,16 +377,26 @@ pov::EvaluatorOptions Options() {
 
 }  // namespace
 
-ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc) {
-    return MapScene(pov::EvaluateFile(path, Options()), doc);
+ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc, ImportFlow flow) {
+    const pov::EvaluatorOptions options = Options();
+    return ImportScene(
+        [&](pov::EvaluatedScene& scene, const pov::StatementSink& sink) {
+            pov::EvaluateFileInto(scene, path, options, sink);
+        },
+        fs::path(path).filename().string(), fs::path(path).parent_path(), doc, flow);
 }
 
 ImportReport ImportPovSceneText(const std::string& text, const std::string& name,
                                 const std::string& folder, COrvantaDoc& doc,
-                                const pov::EvaluatorLimits& limits) {
+                                const pov::EvaluatorLimits& limits, ImportFlow flow) {
     pov::EvaluatorOptions options = Options();
     options.limits = limits;
-    return MapScene(pov::EvaluateText(text, name, folder, options), doc);
+    const std::string file = fs::path(name).filename().string();
+    return ImportScene(
+        [&](pov::EvaluatedScene& scene, const pov::StatementSink& sink) {
+            pov::EvaluateTextInto(scene, text, name, folder, options, sink);
+        },
+        file, (fs::path(folder) / file).parent_path(), doc, flow);
 }
 
 bool ShouldImport(const std::string& path) {

@@ -10,13 +10,20 @@
 
 class COrvantaDoc;
 
+// How an import runs: the scene is evaluated on a second thread while the statements it hands
+// over are mapped, or evaluated first and mapped afterwards, all on the calling thread. Both
+// give the same document and report.
+enum class ImportFlow { MapWhileEvaluating, MapAfterEvaluating };
+
 // Reads the scene at path into doc, which should be new and empty.
-ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc);
+ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc,
+                            ImportFlow flow = ImportFlow::MapWhileEvaluating);
 // The same for scene text; name is the file name the report quotes, folder where the scene's
 // own include files are looked for.
 ImportReport ImportPovSceneText(const std::string& text, const std::string& name,
                                 const std::string& folder, COrvantaDoc& doc,
-                                const pov::EvaluatorLimits& limits = {});
+                                const pov::EvaluatorLimits& limits = {},
+                                ImportFlow flow = ImportFlow::MapWhileEvaluating);
 // Whether a file should be imported rather than read by the modeller's own reader: a POV-Ray
 // scene or include file (.pov, .inc) that the modeller did not write itself.
 bool ShouldImport(const std::string& path);
