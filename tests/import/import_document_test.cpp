@@ -332,3 +332,70 @@ TEST_F(ImportDocument, EveryTextureNameTheImportWritesIsDeclaredInTheFile) {
     }
     EXPECT_EQ(named, 41u);
 }
+
+namespace {
+
+// the report's entries one per line, in their order, with every field
+std::string Entries(const ImportReport& report) {
+    std::string out;
+    for (const ImportReportEntry& e : report.entries) {
+        out += std::to_string(static_cast<int>(e.outcome)) + " " + e.file + ":" +
+               std::to_string(e.line) + " " + e.what + " (" + e.detail + ")\n";
+    }
+    return out + std::to_string(report.shapes) + " " + std::to_string(report.editableShapes) +
+           (report.stopped ? " stopped" : "");
+}
+
+}  // namespace
+
+TEST_F(ImportDocument, MappingWhileEvaluatingGivesWhatMappingAfterwardsGives) {
+    // Random scenes of plain statements (mapped while the evaluation goes on), statements that
+    // refer to declarations or hold blocks (mapped at its end, with all after them), the
+    // scene's own include file, file names taken by their path, problems, loops and an early
+    // end: evaluated on a second thread while mapping, and first and then mapped on one
+    // thread, they give the same report, in the same order, and the same scene.
+    std::ofstream(dir + "/part.inc") << "sphere { <1, 2, 3>, 0.5 }\nbox { 0, 1 }\nwhat 3\n";
+    std::ofstream(dir + "/ground.png") << "not a picture";
+    const std::vector<std::string> plain = {
+        "sphere { <1, 2, 3>, 0.5 }\n",
+        "box { <0, 0, 0>, <1, 2, 3> translate <4, 5, 6> }\n",
+        "cylinder { 0, <0, 2, 0>, 0.5 rotate 30 * x }\n",
+        "light_source { <5, 10, -10> color rgb 1 }\n",
+        "#version 3.7;\n",
+        "#include \"part.inc\"\n",
+        "height_field { png \"ground.png\" }\n",
+        "#declare I = 0; #while (I < 3) sphere { <I, 0, 0>, 0.1 } #declare I = I + 1; #end\n",
+        "sphere { <1, 2 }\n",
+        "prism { 0, 1, 3, <0, 0>, <1, 0>, <0, 1> }\n"};
+    const std::vector<std::string> held = {
+        "#declare S = sphere { 0, 1 }\nobject { S translate x }\n",
+        "sphere { 0, 1 pigment { color rgb <1, 0, 0> } }\n",
+        "difference { box { -1, 1 } sphere { 0, 1.3 } }\n",
+        "#default { finish { ambient 0.2 } }\n"};
+    std::mt19937 random(31);
+    for (int round = 0; round < 30; ++round) {
+        std::string scene;
+        const int count = 1 + static_cast<int>(random() % 60);
+        for (int i = 0; i < count; ++i) {
+            scene +=
+                random() % 8 == 0 ? held[random() % held.size()] : plain[random() % plain.size()];
+        }
+        if (round % 5 == 4) {
+            scene += "#error \"enough\"\nsphere { 0, 1 }\n";
+        }
+        const std::string name = "scene" + std::to_string(round) + ".pov";
+        COrvantaDoc whileDoc, afterDoc;
+        ResetModelGlobals();
+        const ImportReport r1 =
+            ImportPovSceneText(scene, name, dir, whileDoc, {}, ImportFlow::MapWhileEvaluating);
+        ResetModelGlobals();
+        const ImportReport r2 =
+            ImportPovSceneText(scene, name, dir, afterDoc, {}, ImportFlow::MapAfterEvaluating);
+        ASSERT_EQ(Entries(r1), Entries(r2)) << scene;
+        ASSERT_EQ(Written(whileDoc), Written(afterDoc)) << scene;
+    }
+    // a file that cannot be read gives the same problem both ways
+    COrvantaDoc a, b;
+    EXPECT_EQ(Entries(ImportPovScene(dir + "/missing.pov", a, ImportFlow::MapWhileEvaluating)),
+              Entries(ImportPovScene(dir + "/missing.pov", b, ImportFlow::MapAfterEvaluating)));
+}
