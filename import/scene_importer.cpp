@@ -120,6 +120,9 @@ class StatementQueue {
     bool Take(std::vector<pov::Statement>& statements, std::vector<std::string>& names) {
         std::unique_lock<std::mutex> lock(mutex_);
         ready_.wait(lock, [this] { return ended_ || !statements_.empty() || !names_.empty(); });
+        // the queue keeps the emptied lists' room for the next hand-over
+        statements.clear();
+        names.clear();
         statements.swap(statements_);
         names.swap(names_);
         return !statements.empty() || !names.empty() || !ended_;
@@ -318,7 +321,6 @@ ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, cons
                         mapped.push_back(std::move(s.block));
                     }
                 }
-                statements.clear();
                 queue.Return(mapped);
                 mapped.clear();
             }
