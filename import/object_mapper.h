@@ -32,7 +32,6 @@ class ObjectMapper {
     // nothing of it but what it is given.
     void KnowFiles(const std::vector<std::string>& names);
     void KnowFiles(const std::vector<SourceFile>& files);
-    size_t KnownFiles() const { return fileNames_.size(); }
     // the top-level objects made so far, in the scene's order (the caller links them), their
     // geometry built
     std::vector<CPovObject*> TakeObjects();

@@ -286,16 +286,17 @@ ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, cons
     {
         pov::ObjectMapper mapper(scene, doc, report);
         std::unordered_set<const pov::Block*> named;
-        auto map = [&](pov::Statement& s, bool alone) {
+        auto map = [&](pov::Statement& s) {
             if (s.block) {
                 NameFilesByPath(const_cast<pov::Block&>(*s.block), folder, named);
             }
             mapper.MapStatement(s);
-            if (alone) {
-                // its block is freed and its address may be taken again: it is not remembered
-                named.erase(s.block.get());
-                s.block.reset();
-            }
+        };
+        // a mapped statement's block that is to be freed: its address may be taken again, so
+        // it is not remembered
+        auto letGo = [&](pov::Statement& s) {
+            named.erase(s.block.get());
+            return std::move(s.block);
         };
         StatementQueue queue;
         std::optional<EvaluationThread> evaluation;
@@ -314,11 +315,9 @@ ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, cons
                 }
                 mapper.KnowFiles(names);
                 for (pov::Statement& s : statements) {
-                    map(s, false);
-                    // its address may be taken again once it is freed: it is not remembered
-                    named.erase(s.block.get());
-                    if (s.block) {
-                        mapped.push_back(std::move(s.block));
+                    map(s);
+                    if (auto block = letGo(s)) {
+                        mapped.push_back(std::move(block));
                     }
                 }
                 queue.Return(mapped);
@@ -335,7 +334,10 @@ ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, cons
         report.entries.reserve(report.entries.size() + scene.statements.size() +
                                scene.problems.size());
         for (pov::Statement& s : scene.statements) {
-            map(s, StandsAlone(s, scene));
+            map(s);
+            if (StandsAlone(s, scene)) {
+                letGo(s);
+            }
         }
         std::vector<CPovObject*> objects = mapper.TakeObjects();
         // the document's list is newest first; the scene's first statement is written first
