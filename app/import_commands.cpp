@@ -11,6 +11,7 @@
 
 #include "app/main_frame.h"
 #include "app/orvanta_app.h"
+#include "app/reading_progress.h"
 #include "document/orvanta_doc.h"
 #include "import/scene_importer.h"
 #include "resources/ui_text.h"
@@ -33,12 +34,20 @@ void COrvantaApp::OnFileImport() {
 }
 
 bool COrvantaApp::ImportDocument(const QString& path) {
+    if (ReadingProgress::Active())
+        return false;  // one scene is read at a time
     NextViewKind = kCameraView;
     if (!CloseDocument())
         return false;
     auto doc = std::make_unique<COrvantaDoc>();
     const QString file = QFileInfo(path).absoluteFilePath();
-    const ImportReport report = ImportPovScene(QFile::encodeName(file).toStdString(), *doc);
+    ImportReport report;
+    {
+        // the window paints and shows where the import is; the user's input waits
+        ReadingProgress progress(*frame_);
+        report = ImportPovScene(QFile::encodeName(file).toStdString(), *doc,
+                                ImportFlow::MapWhileEvaluating, progress.Utf8Callback());
+    }
     // the imported scene has no file of its own yet: saving asks for a name, so the POV-Ray
     // scene is never overwritten in the modeller's format
     document_ = std::move(doc);

@@ -56,13 +56,18 @@ bool ReadingProgress::Active() {
 }
 
 SceneProgress ReadingProgress::Callback() {
-    return [this](const std::string& text) { Report(text); };
+    return [this](const std::string& text) { Report(text, true); };
 }
 
-void ReadingProgress::Report(const std::string& text) {
+SceneProgress ReadingProgress::Utf8Callback() {
+    return [this](const std::string& text) { Report(text, false); };
+}
+
+void ReadingProgress::Report(const std::string& text, bool cp1252) {
     const ReadProgressPacer::Step step = pacer_.Report(ReadProgressPacer::Clock::now());
     if (step.show && !text.empty())
-        frame_.statusBar()->showMessage(QString::fromStdString(orv::Cp1252ToUtf8(text)));
+        frame_.statusBar()->showMessage(
+            QString::fromStdString(cp1252 ? orv::Cp1252ToUtf8(text) : text));
     if (step.breathe)
         QCoreApplication::processEvents();
 }

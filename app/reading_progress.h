@@ -1,7 +1,7 @@
-// While a scene file is read: the reader's texts ("Lade Objekt %ld, Name: %s", "Verschiebe
-// %s") in the status bar's message pane a few times a second, the window painting and running
-// its timers in between, and the user's clicks and keys held off until the scene is read (they
-// would otherwise reach a half-read scene). A wait cursor shows meanwhile.
+// While a scene file is read or imported: the reader's texts ("Lade Objekt %ld, Name: %s",
+// "Verschiebe %s") or the importer's in the status bar's message pane a few times a second, the
+// window painting and running its timers in between, and the user's clicks and keys held off until
+// the scene is read (they would otherwise reach a half-read scene). A wait cursor shows meanwhile.
 #pragma once
 
 #include <QObject>
@@ -20,8 +20,10 @@ class ReadingProgress : public QObject {
     ReadingProgress(const ReadingProgress&) = delete;
     ReadingProgress& operator=(const ReadingProgress&) = delete;
 
-    // the reader's progress callback
+    // the reader's progress callback (texts in Windows-1252, as the scene's names)
     SceneProgress Callback();
+    // the importer's (texts in UTF-8)
+    SceneProgress Utf8Callback();
     // a scene is being read: commands that would start another read or close the document
     // wait
     static bool Active();
@@ -30,7 +32,8 @@ class ReadingProgress : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void Report(const std::string& text);
+    // text is converted only when it is shown: the reader reports every object
+    void Report(const std::string& text, bool cp1252);
 
     QMainWindow& frame_;
     ReadProgressPacer pacer_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <exception>
 #include <filesystem>
@@ -20,6 +21,8 @@
 #include "import/object_mapper.h"
 #include "import/pov_evaluator.h"
 #include "model/scene_host.h"
+#include "model/text_format.h"
+#include "resources/ui_text.h"
 
 namespace {
 
@@ -115,11 +118,22 @@ class StatementQueue {
         }
         ready_.notify_one();
     }
-    // mapping thread: waits for the next statements and new file names; false when the
-    // evaluation has ended and everything was taken
-    bool Take(std::vector<pov::Statement>& statements, std::vector<std::string>& names) {
+    // mapping thread: waits for the next statements and new file names, calling whileWaiting
+    // (when given) every few hundredths of a second meanwhile; false when the evaluation has
+    // ended and everything was taken
+    bool Take(std::vector<pov::Statement>& statements, std::vector<std::string>& names,
+              const std::function<void()>& whileWaiting) {
         std::unique_lock<std::mutex> lock(mutex_);
-        ready_.wait(lock, [this] { return ended_ || !statements_.empty() || !names_.empty(); });
+        const auto ready = [this] { return ended_ || !statements_.empty() || !names_.empty(); };
+        if (whileWaiting) {
+            while (!ready_.wait_for(lock, kWaitStep, ready)) {
+                lock.unlock();
+                whileWaiting();
+                lock.lock();
+            }
+        } else {
+            ready_.wait(lock, ready);
+        }
         // the queue keeps the emptied lists' room for the next hand-over
         statements.clear();
         names.clear();
@@ -143,8 +157,25 @@ class StatementQueue {
     }
     void Abandon() { abandoned_ = true; }
     bool Abandoned() const { return abandoned_; }
+    // evaluating thread: the file and line the evaluation has reached
+    void Reached(const std::string& file, uint32_t line) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        reachedFile_ = file;
+        reachedLine_ = line;
+    }
+    // any thread: where the evaluation is, as a status text (empty before the first statement)
+    std::string Position() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        if (reachedFile_.empty()) {
+            return {};
+        }
+        return orv::Format(Tr("Lese %s, Zeile %lu"), reachedFile_.c_str(),
+                           static_cast<unsigned long>(reachedLine_));
+    }
 
   private:
+    static constexpr std::chrono::milliseconds kWaitStep{40};
+
     std::mutex mutex_;
     std::condition_variable ready_;
     std::vector<pov::Statement> statements_;
@@ -152,6 +183,8 @@ class StatementQueue {
     std::vector<std::string> names_;
     size_t namesSent_ = 0;
     size_t expected_ = 0;
+    std::string reachedFile_;
+    uint32_t reachedLine_ = 0;
     bool ended_ = false;
     std::exception_ptr failure_;
     std::atomic<bool> abandoned_{false};
@@ -196,6 +229,8 @@ class EvaluationThread {
   private:
     static constexpr size_t kStackBytes = 64u << 20;
     static constexpr size_t kBatch = 64;
+    // how often the statement reached is told to the mapping thread
+    static constexpr size_t kReachedEvery = 256;
 
     static void* Run(void* self) {
         static_cast<EvaluationThread*>(self)->Work();
@@ -216,6 +251,9 @@ class EvaluationThread {
     bool Take(pov::Statement& s) {
         if (queue_.Abandoned()) {
             throw MappingAbandoned();
+        }
+        if (statementsSeen_++ % kReachedEvery == 0 && s.loc.file < scene_.files.size()) {
+            queue_.Reached(scene_.files[s.loc.file].name, s.loc.line);
         }
         if (!streaming_) {
             return false;
@@ -245,6 +283,7 @@ class EvaluationThread {
     const Evaluate evaluate_;
     std::vector<pov::Statement> batch_;
     size_t lines_ = 0;
+    size_t statementsSeen_ = 0;
     // every statement so far was handed over
     bool streaming_ = true;
     pthread_t thread_{};
@@ -255,8 +294,11 @@ class EvaluationThread {
 // over, or both on this thread one after the other. The two give the same document and report.
 using Evaluate = EvaluationThread::Evaluate;
 
+// how often the mapping of the statements held until the end reports its progress
+constexpr size_t kProgressEvery = 64;
+
 ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, const fs::path& folder,
-                         COrvantaDoc& doc, ImportFlow flow) {
+                         COrvantaDoc& doc, ImportFlow flow, const ImportProgress& progress) {
     // the whole import is one step: one undo takes every object, declaration and setting of
     // it back
     EditStep step(doc, StepLabel("Importieren") + (name.empty() ? "" : " " + name));
@@ -308,7 +350,11 @@ ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, cons
             std::vector<std::string> names;
             std::vector<std::shared_ptr<const pov::Block>> mapped;
             bool reserved = false;
-            while (queue.Take(statements, names)) {
+            std::function<void()> whileWaiting;
+            if (progress) {
+                whileWaiting = [&] { progress(queue.Position()); };
+            }
+            while (queue.Take(statements, names, whileWaiting)) {
                 if (!reserved && !statements.empty()) {
                     report.entries.reserve(queue.Expected());
                     reserved = true;
@@ -322,6 +368,9 @@ ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, cons
                 }
                 queue.Return(mapped);
                 mapped.clear();
+                if (progress) {
+                    progress(queue.Position());
+                }
             }
             evaluation->Join();
             if (std::exception_ptr failure = queue.Failure()) {
@@ -333,7 +382,13 @@ ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, cons
         mapper.KnowFiles(scene.files);
         report.entries.reserve(report.entries.size() + scene.statements.size() +
                                scene.problems.size());
-        for (pov::Statement& s : scene.statements) {
+        for (size_t i = 0; i < scene.statements.size(); ++i) {
+            pov::Statement& s = scene.statements[i];
+            if (progress && i % kProgressEvery == 0) {
+                progress(orv::Format(Tr("Übernehme Anweisung %lu von %lu"),
+                                     static_cast<unsigned long>(i + 1),
+                                     static_cast<unsigned long>(scene.statements.size())));
+            }
             map(s);
             if (StandsAlone(s, scene)) {
                 letGo(s);
@@ -381,13 +436,14 @@ pov::EvaluatorOptions Options() {
 
 }  // namespace
 
-ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc, ImportFlow flow) {
+ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc, ImportFlow flow,
+                            const ImportProgress& progress) {
     const pov::EvaluatorOptions options = Options();
     return ImportScene(
         [&](pov::EvaluatedScene& scene, const pov::StatementSink& sink) {
             pov::EvaluateFileInto(scene, path, options, sink);
         },
-        fs::path(path).filename().string(), fs::path(path).parent_path(), doc, flow);
+        fs::path(path).filename().string(), fs::path(path).parent_path(), doc, flow, progress);
 }
 
 ImportReport ImportPovSceneText(const std::string& text, const std::string& name,
@@ -400,7 +456,7 @@ ImportReport ImportPovSceneText(const std::string& text, const std::string& name
         [&](pov::EvaluatedScene& scene, const pov::StatementSink& sink) {
             pov::EvaluateTextInto(scene, text, name, folder, options, sink);
         },
-        file, (fs::path(folder) / file).parent_path(), doc, flow);
+        file, (fs::path(folder) / file).parent_path(), doc, flow, {});
 }
 
 bool ShouldImport(const std::string& path) {

@@ -3,6 +3,7 @@
 // exactly, raw elements otherwise). The report says what became of each statement.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "import/import_report.h"
@@ -15,9 +16,15 @@ class COrvantaDoc;
 // give the same document and report.
 enum class ImportFlow { MapWhileEvaluating, MapAfterEvaluating };
 
+// Texts for a status bar while a scene is imported ("Lese %s, Zeile %lu", "Übernehme Anweisung
+// %lu von %lu"), in UTF-8. They come on the importing thread many times a second, also while it
+// waits for the evaluation; the receiver shows them at its own pace.
+using ImportProgress = std::function<void(const std::string&)>;
+
 // Reads the scene at path into doc, which should be new and empty.
 ImportReport ImportPovScene(const std::string& path, COrvantaDoc& doc,
-                            ImportFlow flow = ImportFlow::MapWhileEvaluating);
+                            ImportFlow flow = ImportFlow::MapWhileEvaluating,
+                            const ImportProgress& progress = {});
 // The same for scene text; name is the file name the report quotes, folder where the scene's
 // own include files are looked for.
 ImportReport ImportPovSceneText(const std::string& text, const std::string& name,

@@ -1,13 +1,17 @@
 // "&Datei" > "&Importieren...": a POV-Ray scene with a loop of spheres and a CSG difference
 // comes in as editable objects that the views show; one "Rückgängig" takes the whole import
-// back and "Wiederherstellen" brings it again.
+// back and "Wiederherstellen" brings it again. A long import keeps the window going.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 
 #include <fstream>
 
@@ -133,6 +137,44 @@ difference {
     EXPECT_EQ(Count(*doc, kKindSphere), 5);
     EXPECT_EQ(Count(*doc, kKindCSG), 1);
     EXPECT_EQ(DrawnPixels(), imported);
+}
+
+TEST_F(AppImportTest, ALongImportShowsWhereItIsAndKeepsTheWindowGoing) {
+    // plain statements handed over while the scene is evaluated, a long loop that hands over
+    // nothing, then statements that are mapped only when the evaluation has ended
+    const std::string scene = dir + "/long.pov";
+    std::ofstream(scene) << R"(#version 3.7;
+#for (I, 1, 3000) sphere { <I, 0, 0>, 0.5 } #end
+#declare N = 0;
+#while (N < 300000) #declare N = N + 1; #end
+#declare S = sphere { 0, 1 }
+#for (I, 1, 3000) object { S translate <0, I, 0> } #end
+)";
+    QStringList texts;
+    QObject::connect(app->Frame()->statusBar(), &QStatusBar::messageChanged,
+                     [&](const QString& text) { texts << text; });
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(10);
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start();
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(app->ImportDocument(QString::fromStdString(scene)));
+    const qint64 took = clock.elapsed();
+    timer.stop();
+
+    EXPECT_EQ(Count(*app->Document(), kKindSphere), 6000);
+    EXPECT_LE(texts.filter(QRegularExpression("^\\S")).count(), 2 * (took / 250 + 1));
+    if (took > 400) {
+        EXPECT_GE(ticks, 3) << took << " ms";
+        EXPECT_GT(
+            texts.filter(QRegularExpression("^Lese long.pov, Zeile [0-9]+$")).count() +
+                texts.filter(QRegularExpression("^Übernehme Anweisung [0-9]+ von [0-9]+$")).count(),
+            0)
+            << texts.join("\n").toStdString();
+    }
+    EXPECT_TRUE(app->Frame()->statusBar()->currentMessage().isEmpty());
 }
 
 }  // namespace
