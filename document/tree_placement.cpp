@@ -28,6 +28,21 @@ void PlaceTops(const std::vector<CPovObject*>& trees) {
             tree->UpdateGeometry();
 }
 
+// the same, letting the window have its turn now and then
+void PlaceTopsBreathing(const std::vector<CPovObject*>& trees,
+                        const std::function<void()>& breathe) {
+    if (!breathe) {
+        PlaceTops(trees);
+        return;
+    }
+    for (size_t i = 0; i < trees.size(); ++i) {
+        if (trees[i] && !trees[i]->Parent)
+            trees[i]->UpdateGeometry();
+        if ((i + 1) % kTreesBetweenBreaths == 0)
+            breathe();
+    }
+}
+
 }  // namespace
 
 bool IsPlainTree(const CPovObject& object) {
@@ -195,11 +210,19 @@ void TreePlacer::PlaceAll(const std::function<void()>& breathe) {
         closing_ = true;
         work_.notify_all();
         // the calling thread shares what the second thread has not taken yet
+        size_t sinceBreath = 0;
         while (PlaceNextBatch(lock)) {
+            sinceBreath += kBatch;
+            if (breathe && sinceBreath >= kTreesBetweenBreaths) {
+                sinceBreath = 0;
+                lock.unlock();
+                breathe();
+                lock.lock();
+            }
         }
         lock.unlock();
         worker_.join();
-        PlaceTops(own_);
+        PlaceTopsBreathing(own_, breathe);
     }
     all_.clear();
     held_.clear();

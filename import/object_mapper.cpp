@@ -37,8 +37,8 @@ ObjectMapper::~ObjectMapper() {
     }
 }
 
-std::vector<CPovObject*> ObjectMapper::TakeObjects() {
-    placer_->PlaceAll(nullptr);
+std::vector<CPovObject*> ObjectMapper::TakeObjects(const std::function<void()>& breathe) {
+    placer_->PlaceAll(breathe);
     std::vector<CPovObject*> out;
     out.swap(objects_);
     return out;

@@ -3,6 +3,8 @@
 // modeller's kinds hold it exactly, and a raw element (its POV-Ray text) where they do not.
 #pragma once
 
+#include <functional>
+
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,8 +35,8 @@ class ObjectMapper {
     void KnowFiles(const std::vector<std::string>& names);
     void KnowFiles(const std::vector<SourceFile>& files);
     // the top-level objects made so far, in the scene's order (the caller links them), their
-    // geometry built
-    std::vector<CPovObject*> TakeObjects();
+    // geometry built; breathe (when given) is called now and then while the rest is placed
+    std::vector<CPovObject*> TakeObjects(const std::function<void()>& breathe = nullptr);
 
     // An object statement as it is built: the statement with the geometry, its head (the
     // items before its modifiers), and every modifier of it and of the "object { Name ... }"

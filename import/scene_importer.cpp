@@ -394,7 +394,12 @@ ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, cons
                 letGo(s);
             }
         }
-        std::vector<CPovObject*> objects = mapper.TakeObjects();
+        // the objects still to be placed are placed now; a status text stays as it is meanwhile
+        std::function<void()> breathe;
+        if (progress) {
+            breathe = [&] { progress({}); };
+        }
+        std::vector<CPovObject*> objects = mapper.TakeObjects(breathe);
         // the document's list is newest first; the scene's first statement is written first
         for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
             doc.InsertObject(*it);

@@ -745,3 +745,29 @@ TEST_F(RoundTripTest, HelperThreadsReadWhatOneThreadReads) {
 }
 
 }  // namespace
+
+// What is left to place when a large read ends is placed with the window let have its turn,
+// also while the second thread shares the plain trees; every tree gets its outline.
+TEST_F(RoundTripTest, PlacingTheRestLetsTheWindowBreatheAndPlacesEveryTree) {
+    std::vector<std::unique_ptr<CPovObject>> trees;
+    TreePlacement placement;
+    placement.backgroundFrom = 1;
+    placement.wakeAt = 1'000'000;  // the second thread waits for the end
+    int breaths = 0;
+    {
+        GeometryDeferral deferral;
+        TreePlacer placer(placement);
+        for (int i = 0; i < 6000; ++i) {
+            // spheres are plain (either thread places them), lights are not (the calling one)
+            trees.push_back(i % 2 ? std::unique_ptr<CPovObject>(std::make_unique<CPovSphere>())
+                                  : std::make_unique<CPovLight>());
+            trees.back()->Outline.clear();  // a light builds its own at once
+            placer.Finished(trees.back().get());
+        }
+        placer.PlaceAll([&] { ++breaths; });
+    }
+    EXPECT_GE(breaths, 2);
+    for (const auto& tree : trees) {
+        EXPECT_FALSE(tree->Outline.empty()) << tree->GetName();
+    }
+}
