@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <regex>
 
 #include "document/edit_history.h"
 #include "document/orvanta_doc.h"
@@ -386,8 +387,21 @@ TEST_F(ImportDocument, MappingWhileEvaluatingGivesWhatMappingAfterwardsGives) {
         const std::string name = "scene" + std::to_string(round) + ".pov";
         COrvantaDoc whileDoc, afterDoc;
         ResetModelGlobals();
-        const ImportReport r1 =
-            ImportPovSceneText(scene, name, dir, whileDoc, {}, ImportFlow::MapWhileEvaluating);
+        // every other scene from a file, with a status bar that sees every text
+        std::vector<std::string> texts;
+        const auto progress = [&](const std::string& text) { texts.push_back(text); };
+        if (round % 2) {
+            std::ofstream(dir + "/" + name, std::ios::binary) << scene;
+        }
+        const ImportReport r1 = round % 2 ? ImportPovScene(dir + "/" + name, whileDoc,
+                                                           ImportFlow::MapWhileEvaluating, progress)
+                                          : ImportPovSceneText(scene, name, dir, whileDoc, {},
+                                                               ImportFlow::MapWhileEvaluating);
+        const std::regex status("|Lese (" + name + "|part\\.inc), Zeile [0-9]+|" +
+                                "Übernehme Anweisung [0-9]+ von [0-9]+");
+        for (const std::string& text : texts) {
+            EXPECT_TRUE(std::regex_match(text, status)) << text;
+        }
         ResetModelGlobals();
         const ImportReport r2 =
             ImportPovSceneText(scene, name, dir, afterDoc, {}, ImportFlow::MapAfterEvaluating);
