@@ -74,12 +74,7 @@ void PlaceFinishedTrees(const std::vector<CPovObject*>& trees, const std::functi
                         size_t twoThreadsFrom) {
     // a member is placed with its group
     if (breathe || trees.size() < std::max<size_t>(twoThreadsFrom, 2)) {
-        for (size_t i = 0; i < trees.size(); ++i) {
-            if (!trees[i]->Parent)
-                trees[i]->UpdateGeometry();
-            if (breathe && (i + 1) % kTreesBetweenBreaths == 0)
-                breathe();
-        }
+        PlaceTopsBreathing(trees, breathe);
         return;
     }
     // Nobody looks at the document until all are placed: the second half's plain trees go to
