@@ -1,13 +1,18 @@
 // Importing POV-Ray scenes in the desktop application: "&Datei" > "&Importieren...", and
 // opening or dropping a POV-Ray scene that the modeller did not write itself.
+#include <QAction>
+#include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QListView>
+#include <QStringListModel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/main_frame.h"
 #include "app/orvanta_app.h"
@@ -65,10 +70,28 @@ void COrvantaApp::ShowImportReport(const QString& path, const ImportReport& repo
     QString heading = Text("Was aus %1 übernommen wurde:");
     heading.replace("%1", QFileInfo(path).fileName());
     layout->addWidget(new QLabel(heading, dialog));
-    auto* list = new QPlainTextEdit(dialog);
+    // a line per statement: a scene of many objects has as many lines, which a list shows at
+    // once where a text field would lay every one of them out first
+    auto* list = new QListView(dialog);
     list->setObjectName("importReport");
-    list->setReadOnly(true);
-    list->setPlainText(QString::fromUtf8(report.Text().c_str()));
+    list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setModel(new QStringListModel(
+        QString::fromUtf8(report.Text().c_str()).split('\n', Qt::SkipEmptyParts), list));
+    // Ctrl+C copies the selected lines in their order
+    auto* copy = new QAction(list);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    list->addAction(copy);
+    QObject::connect(copy, &QAction::triggered, list, [list] {
+        QModelIndexList rows = list->selectionModel()->selectedRows();
+        std::sort(rows.begin(), rows.end());
+        QStringList lines;
+        for (const QModelIndex& row : rows)
+            lines << row.data().toString();
+        QGuiApplication::clipboard()->setText(lines.join('\n') + '\n');
+    });
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog);
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);

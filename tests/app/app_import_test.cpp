@@ -5,11 +5,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QImage>
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QStringListModel>
 #include <QTest>
 #include <QTimer>
 
@@ -116,12 +119,23 @@ difference {
         EXPECT_GT(imported[i], empty[i] + 200) << "view " << i;
     }
     // the report lists what came in, with file and line
-    auto* report = app->Frame()->findChild<QPlainTextEdit*>("importReport");
+    auto* report = app->Frame()->findChild<QListView*>("importReport");
     ASSERT_NE(report, nullptr);
-    EXPECT_TRUE(report->toPlainText().contains("loop.pov:5: sphere: bearbeitbares Objekt (5 mal)"))
-        << report->toPlainText().toStdString();
-    EXPECT_TRUE(report->toPlainText().contains("loop.pov:7: difference: bearbeitbares Objekt"));
+    const QStringList lines = qobject_cast<QStringListModel*>(report->model())->stringList();
+    EXPECT_TRUE(lines.contains("loop.pov:5: sphere: bearbeitbares Objekt (5 mal)"))
+        << lines.join('\n').toStdString();
+    EXPECT_TRUE(lines.contains("loop.pov:7: difference: bearbeitbares Objekt"));
+    // Ctrl+A, Ctrl+C: every line to the clipboard, in order
+    report->setFocus();
+    QTest::keyClick(report, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), lines.join('\n') + '\n');
     Screenshot(app->Frame(), "import");
+    Screenshot(report->window(), "import-report");
+    // Return is OK
+    QTest::keyClick(report, Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(app->Frame()->findChild<QListView*>("importReport"), nullptr);
 
     app->Frame()->UpdateCommandStates();
     EXPECT_EQ(app->Frame()->Action(ID_EDIT_UNDO)->text(),
