@@ -126,6 +126,8 @@ difference {
         << lines.join('\n').toStdString();
     EXPECT_TRUE(lines.contains("loop.pov:7: difference: bearbeitbares Objekt"));
     // Ctrl+A, Ctrl+C: every line to the clipboard, in order
+    report->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(report->window()));
     report->setFocus();
     QTest::keyClick(report, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(report, Qt::Key_C, Qt::ControlModifier);
