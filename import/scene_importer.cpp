@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string_view>
@@ -290,6 +291,64 @@ class EvaluationThread {
     bool started_ = false;
 };
 
+// What an import leaves behind: the evaluated scene and the mapper's tables.
+struct Leftovers {
+    pov::EvaluatedScene scene;
+    std::unordered_set<const pov::Block*> named;
+    // refers to the scene: freed first
+    std::optional<pov::ObjectMapper> mapper;
+};
+
+// Frees what an import leaves behind on a thread of its own: a large scene leaves hundreds of
+// thousands of blocks, which the window need not wait for. The next import and the end of the
+// program wait for the last one.
+class Disposer {
+  public:
+    static Disposer& Instance() {
+        static Disposer disposer;
+        return disposer;
+    }
+    ~Disposer() { Join(); }
+    Disposer(const Disposer&) = delete;
+    Disposer& operator=(const Disposer&) = delete;
+
+    void Free(std::unique_ptr<Leftovers> leftovers) {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        Join();
+        pending_ = std::move(leftovers);
+        pthread_attr_t attributes;
+        if (pthread_attr_init(&attributes) == 0) {
+            // freeing a chain of nested blocks recurses as deep as evaluating it did
+            pthread_attr_setstacksize(&attributes, kStackBytes);
+            started_ = pthread_create(&thread_, &attributes, &Disposer::Run, this) == 0;
+            pthread_attr_destroy(&attributes);
+        }
+        if (!started_) {
+            pending_.reset();
+        }
+    }
+
+  private:
+    static constexpr size_t kStackBytes = 64u << 20;
+
+    Disposer() = default;
+    static void* Run(void* self) {
+        static_cast<Disposer*>(self)->pending_.reset();
+        return nullptr;
+    }
+    void Join() {
+        if (started_) {
+            pthread_join(thread_, nullptr);
+            started_ = false;
+        }
+    }
+
+    std::mutex mutex_;
+    std::unique_ptr<Leftovers> pending_;
+    pthread_t thread_{};
+    bool started_ = false;
+};
+
 // How an import runs: the evaluation on a second thread while this one maps what it hands
 // over, or both on this thread one after the other. The two give the same document and report.
 using Evaluate = EvaluationThread::Evaluate;
@@ -305,7 +364,8 @@ ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, cons
     doc.History().RecordLists();
     doc.History().RecordSettings();
     ImportReport report;
-    pov::EvaluatedScene scene;
+    auto leftovers = std::make_unique<Leftovers>();
+    pov::EvaluatedScene& scene = leftovers->scene;
     // objects take names without searching the list each time, as while a file is read
     CSceneHost* const previousDocument = CurrentDocument;
     const bool previousLoading = LoadingScene;
@@ -326,8 +386,8 @@ ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, cons
         ~Restore() { Now(); }
     } restore{previousDocument, previousLoading, doc};
     {
-        pov::ObjectMapper mapper(scene, doc, report);
-        std::unordered_set<const pov::Block*> named;
+        pov::ObjectMapper& mapper = leftovers->mapper.emplace(scene, doc, report);
+        std::unordered_set<const pov::Block*>& named = leftovers->named;
         auto map = [&](pov::Statement& s) {
             if (s.block) {
                 NameFilesByPath(const_cast<pov::Block&>(*s.block), folder, named);
@@ -427,6 +487,7 @@ ImportReport ImportScene(const Evaluate& evaluate, const std::string& name, cons
     report.entries.insert(report.entries.begin(), std::make_move_iterator(problems.begin()),
                           std::make_move_iterator(problems.end()));
     report.stopped = scene.stopped;
+    Disposer::Instance().Free(std::move(leftovers));
     return report;
 }
 
