@@ -1,5 +1,6 @@
 // Importing POV-Ray scenes in the desktop application: "&Datei" > "&Importieren...", and
 // opening or dropping a POV-Ray scene that the modeller did not write itself.
+#include <QAbstractListModel>
 #include <QAction>
 #include <QClipboard>
 #include <QDialog>
@@ -10,9 +11,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListView>
-#include <QStringListModel>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/main_frame.h"
 #include "app/orvanta_app.h"
@@ -27,6 +30,36 @@ namespace {
 QString Text(const char* german) {
     return QString::fromUtf8(Tr(german));
 }
+
+// The lines of a text for a list view, each made a string only when it is shown.
+class TextLines : public QAbstractListModel {
+  public:
+    TextLines(std::string text, QObject* parent)
+        : QAbstractListModel(parent), text_(std::move(text)) {
+        for (size_t start = 0; start < text_.size();) {
+            size_t end = text_.find('\n', start);
+            if (end == std::string::npos)
+                end = text_.size();
+            if (end > start)
+                lines_.emplace_back(start, end - start);
+            start = end + 1;
+        }
+    }
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(lines_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid() ||
+            static_cast<size_t>(index.row()) >= lines_.size())
+            return {};
+        const auto [start, length] = lines_[static_cast<size_t>(index.row())];
+        return QString::fromUtf8(text_.data() + start, static_cast<qsizetype>(length));
+    }
+
+  private:
+    std::string text_;
+    std::vector<std::pair<size_t, size_t>> lines_;
+};
 
 }  // namespace
 
@@ -77,8 +110,7 @@ void COrvantaApp::ShowImportReport(const QString& path, const ImportReport& repo
     list->setUniformItemSizes(true);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setModel(new QStringListModel(
-        QString::fromUtf8(report.Text().c_str()).split('\n', Qt::SkipEmptyParts), list));
+    list->setModel(new TextLines(report.Text(), list));
     // Ctrl+C copies the selected lines in their order
     auto* copy = new QAction(list);
     copy->setShortcut(QKeySequence::Copy);
