@@ -72,6 +72,20 @@ bool StandsAlone(const pov::Statement& s, const pov::EvaluatedScene& scene) {
                         [](const pov::Item& item) { return item.value.block || item.value.array; });
 }
 
+// Starts a thread with a large stack: evaluating a scene recurses once per nested block, macro
+// and include file, and freeing a chain of nested blocks as deep. False when none could be made.
+bool StartThread(pthread_t& thread, void* (*run)(void*), void* argument) {
+    constexpr size_t kStackBytes = 64u << 20;
+    pthread_attr_t attributes;
+    if (pthread_attr_init(&attributes) != 0) {
+        return false;
+    }
+    pthread_attr_setstacksize(&attributes, kStackBytes);
+    const bool started = pthread_create(&thread, &attributes, run, argument) == 0;
+    pthread_attr_destroy(&attributes);
+    return started;
+}
+
 // thrown into the evaluation when the mapping has failed and wants no more statements
 struct MappingAbandoned {};
 
@@ -199,14 +213,7 @@ class EvaluationThread {
 
     EvaluationThread(pov::EvaluatedScene& scene, StatementQueue& queue, Evaluate evaluate)
         : scene_(scene), queue_(queue), evaluate_(std::move(evaluate)) {
-        pthread_attr_t attributes;
-        if (pthread_attr_init(&attributes) != 0) {
-            return;
-        }
-        // the evaluation recurses once per nested block, macro and include file
-        pthread_attr_setstacksize(&attributes, kStackBytes);
-        started_ = pthread_create(&thread_, &attributes, &EvaluationThread::Run, this) == 0;
-        pthread_attr_destroy(&attributes);
+        started_ = StartThread(thread_, &EvaluationThread::Run, this);
     }
     ~EvaluationThread() {
         if (started_) {
@@ -228,7 +235,6 @@ class EvaluationThread {
     }
 
   private:
-    static constexpr size_t kStackBytes = 64u << 20;
     static constexpr size_t kBatch = 64;
     // how often the statement reached is told to the mapping thread
     static constexpr size_t kReachedEvery = 256;
@@ -316,21 +322,13 @@ class Disposer {
         const std::lock_guard<std::mutex> lock(mutex_);
         Join();
         pending_ = std::move(leftovers);
-        pthread_attr_t attributes;
-        if (pthread_attr_init(&attributes) == 0) {
-            // freeing a chain of nested blocks recurses as deep as evaluating it did
-            pthread_attr_setstacksize(&attributes, kStackBytes);
-            started_ = pthread_create(&thread_, &attributes, &Disposer::Run, this) == 0;
-            pthread_attr_destroy(&attributes);
-        }
+        started_ = StartThread(thread_, &Disposer::Run, this);
         if (!started_) {
             pending_.reset();
         }
     }
 
   private:
-    static constexpr size_t kStackBytes = 64u << 20;
-
     Disposer() = default;
     static void* Run(void* self) {
         static_cast<Disposer*>(self)->pending_.reset();
