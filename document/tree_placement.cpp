@@ -31,14 +31,10 @@ void PlaceTops(const std::vector<CPovObject*>& trees) {
 // the same, letting the window have its turn now and then
 void PlaceTopsBreathing(const std::vector<CPovObject*>& trees,
                         const std::function<void()>& breathe) {
-    if (!breathe) {
-        PlaceTops(trees);
-        return;
-    }
     for (size_t i = 0; i < trees.size(); ++i) {
         if (trees[i] && !trees[i]->Parent)
             trees[i]->UpdateGeometry();
-        if ((i + 1) % kTreesBetweenBreaths == 0)
+        if (breathe && (i + 1) % kTreesBetweenBreaths == 0)
             breathe();
     }
 }
