@@ -6,14 +6,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QListView>
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTest>
-#include <QTimer>
 
 #include <fstream>
 
@@ -28,6 +26,7 @@
 #include "tests/app/desktop_fixture.h"
 #include "tests/support/cli_runner.h"
 #include "tests/support/model_test.h"
+#include "tests/support/window_watch.h"
 #include "view/qt/widgets/view_widget.h"
 
 namespace {
@@ -167,19 +166,9 @@ TEST_F(AppImportTest, ALongImportShowsWhereItIsAndKeepsTheWindowGoing) {
 #declare S = sphere { 0, 1 }
 #for (I, 1, 3000) object { S translate <0, I, 0> } #end
 )";
-    QStringList texts;
-    QObject::connect(app->Frame()->statusBar(), &QStatusBar::messageChanged,
-                     [&](const QString& text) { texts << text; });
-    int ticks = 0;
-    QTimer timer;
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
-    timer.start();
-    QElapsedTimer clock;
-    clock.start();
-    ASSERT_TRUE(app->ImportDocument(QString::fromStdString(scene)));
-    const qint64 took = clock.elapsed();
-    timer.stop();
+    const auto [ok, texts, ticks, took] = WatchWindow(
+        *app->Frame(), [&] { return app->ImportDocument(QString::fromStdString(scene)); });
+    ASSERT_TRUE(ok);
 
     EXPECT_EQ(Count(*app->Document(), kKindSphere), 6000);
     EXPECT_LE(texts.filter(QRegularExpression("^\\S")).count(), 2 * (took / 250 + 1));

@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-#include <QTimer>
 #include <cstdio>
 
 #include "app/main_frame.h"
@@ -20,6 +18,7 @@
 #include "platform/fake/recording_prompts.h"
 #include "platform/memory_settings_store.h"
 #include "tests/support/model_test.h"
+#include "tests/support/window_watch.h"
 #include "view/read_progress.h"
 
 namespace {
@@ -91,19 +90,9 @@ TEST_F(ReadingProgressTest, OpeningALargeSceneShowsTheCountAndKeepsTheWindowGoin
     app.Frame()->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(app.Frame()));
 
-    QStringList texts;
-    QObject::connect(app.Frame()->statusBar(), &QStatusBar::messageChanged,
-                     [&](const QString& text) { texts << text; });
-    int ticks = 0;
-    QTimer timer;
-    timer.setInterval(10);
-    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
-    timer.start();
-    QElapsedTimer clock;
-    clock.start();
-    ASSERT_TRUE(app.OpenDocument(QString::fromStdString(path)));
-    const qint64 took = clock.elapsed();
-    timer.stop();
+    const auto [ok, texts, ticks, took] =
+        WatchWindow(*app.Frame(), [&] { return app.OpenDocument(QString::fromStdString(path)); });
+    ASSERT_TRUE(ok);
     std::remove(path.c_str());
 
     // the texts come at most four times a second, the count among them when the read is long
