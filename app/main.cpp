@@ -12,7 +12,7 @@
 #include "app/start_window.h"
 #include "model/cp1252.h"
 #include "model/text_format.h"
-#include "platform/heap_growth.h"
+#include "platform/heap_tuning.h"
 #include "platform/process_groups.h"
 #include "platform/qt/qprocess_launcher.h"
 #include "platform/qt/qt_settings_store.h"
@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
     format.setDepthBufferSize(24);
     QSurfaceFormat::setDefaultFormat(format);
 
-    // a large scene allocates much: the heap grows in large steps
-    GrowHeapInLargeSteps();
+    // a large scene allocates much: the heap takes its memory in large pages
+    TuneHeapForLargeScenes();
     // POV-Ray and the viewers we start end with us, also when a signal ends us
     process_groups::InstallExitHandlers();
     QApplication qtApp(argc, argv);

@@ -5,7 +5,7 @@
 
 #include "cli/commands.h"
 #include "model/cp1252.h"
-#include "platform/heap_growth.h"
+#include "platform/heap_tuning.h"
 #include "platform/process_groups.h"
 #include "platform/process_launcher.h"
 #include "platform/prompts.h"
@@ -88,8 +88,8 @@ int main(int argc, char** argv) {
         Usage(stdout);
         return 0;
     }
-    // a large scene allocates much: the heap grows in large steps
-    GrowHeapInLargeSteps();
+    // a large scene allocates much: the heap takes its memory in large pages
+    TuneHeapForLargeScenes();
     // a POV-Ray we start ends with us, also when a signal ends us
     process_groups::InstallExitHandlers();
     // the real services: settings under the XDG config folder, programs started with QProcess

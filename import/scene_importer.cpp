@@ -314,9 +314,14 @@ class Disposer {
         static Disposer disposer;
         return disposer;
     }
-    ~Disposer() { Join(); }
+    ~Disposer() { Wait(); }
     Disposer(const Disposer&) = delete;
     Disposer& operator=(const Disposer&) = delete;
+
+    void Wait() {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        Join();
+    }
 
     void Free(std::unique_ptr<Leftovers> leftovers) {
         const std::lock_guard<std::mutex> lock(mutex_);
@@ -521,6 +526,10 @@ ImportReport ImportPovSceneText(const std::string& text, const std::string& name
             pov::EvaluateTextInto(scene, text, name, folder, options, sink);
         },
         file, (fs::path(folder) / file).parent_path(), doc, flow, {});
+}
+
+void WaitForImportLeftovers() {
+    Disposer::Instance().Wait();
 }
 
 bool ShouldImport(const std::string& path) {

@@ -31,6 +31,10 @@ ImportReport ImportPovSceneText(const std::string& text, const std::string& name
                                 const std::string& folder, COrvantaDoc& doc,
                                 const pov::EvaluatorLimits& limits = {},
                                 ImportFlow flow = ImportFlow::MapWhileEvaluating);
+// An import frees what it leaves behind (the evaluated scene, the mapper's tables) on a thread
+// of its own; this waits until that is done. The next import and the end of the program wait
+// by themselves; a process that forks, say, should wait first.
+void WaitForImportLeftovers();
 // Whether a file should be imported rather than read by the modeller's own reader: a POV-Ray
 // scene or include file (.pov, .inc) that the modeller did not write itself.
 bool ShouldImport(const std::string& path);

@@ -25,7 +25,7 @@
 #include "app/main_frame.h"
 #include "app/orvanta_app.h"
 #include "document/orvanta_doc.h"
-#include "platform/heap_growth.h"
+#include "platform/heap_tuning.h"
 #include "view/orvanta_view.h"
 #include "view/qt/widgets/view_widget.h"
 
@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     format.setDepthBufferSize(24);
     QSurfaceFormat::setDefaultFormat(format);
     // as the desktop does
-    GrowHeapInLargeSteps();
+    TuneHeapForLargeScenes();
     QApplication qtApp(argc, argv);
 
     QStringList args = QApplication::arguments();

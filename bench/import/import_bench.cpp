@@ -4,7 +4,6 @@
 // runs it, once again and again in one process, and once in a new process as the batch tool
 // and a newly started desktop run it. The saving of the imported scene is not part of it.
 #include <benchmark/benchmark.h>
-#include <malloc.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,7 +17,7 @@
 #include "import/scene_importer.h"
 #include "model/name_counters.h"
 #include "model/text_format.h"
-#include "platform/heap_growth.h"
+#include "platform/heap_tuning.h"
 
 namespace {
 
@@ -52,6 +51,9 @@ const std::string& Scene(int n) {
     }
     return text;
 }
+
+// the heap as the batch tool and the desktop set it up
+const bool kHeapTuned = (TuneHeapForLargeScenes(), true);
 
 void Configure(benchmark::internal::Benchmark* b) {
     b->Arg(100000)->MinTime(5.0)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -94,7 +96,8 @@ void BM_ImportPlainSceneInNewProcess(benchmark::State& state) {
     const std::string& text = Scene(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         // what earlier runs left in the heap goes back to the system: the child starts afresh
-        malloc_trim(0);
+        WaitForImportLeftovers();
+        ReturnFreeMemory();
         int pipeEnds[2];
         if (pipe(pipeEnds) != 0) {
             state.SkipWithError("no pipe");
@@ -103,7 +106,7 @@ void BM_ImportPlainSceneInNewProcess(benchmark::State& state) {
         const pid_t child = fork();
         if (child == 0) {
             close(pipeEnds[0]);
-            GrowHeapInLargeSteps();
+            TuneHeapForLargeScenes();
             ResetModelGlobals();
             auto* doc = new COrvantaDoc();  // the process ends with it
             const auto start = std::chrono::steady_clock::now();
