@@ -22,15 +22,9 @@ constexpr size_t kTreesBetweenBreaths = 1024;
 // trees handed over or taken at a time: fewer turns of the lock
 constexpr size_t kBatch = 64;
 
-void PlaceTops(const std::vector<CPovObject*>& trees) {
-    for (CPovObject* tree : trees)
-        if (tree && !tree->Parent)
-            tree->UpdateGeometry();
-}
-
-// the same, letting the window have its turn now and then
-void PlaceTopsBreathing(const std::vector<CPovObject*>& trees,
-                        const std::function<void()>& breathe) {
+// breathe (when given) lets the window have its turn now and then
+void PlaceTops(const std::vector<CPovObject*>& trees,
+               const std::function<void()>& breathe = nullptr) {
     for (size_t i = 0; i < trees.size(); ++i) {
         if (trees[i] && !trees[i]->Parent)
             trees[i]->UpdateGeometry();
@@ -70,7 +64,7 @@ void PlaceFinishedTrees(const std::vector<CPovObject*>& trees, const std::functi
                         size_t twoThreadsFrom) {
     // a member is placed with its group
     if (breathe || trees.size() < std::max<size_t>(twoThreadsFrom, 2)) {
-        PlaceTopsBreathing(trees, breathe);
+        PlaceTops(trees, breathe);
         return;
     }
     // Nobody looks at the document until all are placed: the second half's plain trees go to
@@ -81,7 +75,7 @@ void PlaceFinishedTrees(const std::vector<CPovObject*>& trees, const std::functi
             (i >= trees.size() / 2 && IsPlainTree(*trees[i]) ? shared : own).push_back(trees[i]);
     std::thread helper;
     try {
-        helper = std::thread(PlaceTops, std::cref(shared));
+        helper = std::thread([&shared] { PlaceTops(shared); });
     } catch (const std::system_error&) {
         PlaceTops(shared);
     }
@@ -213,7 +207,7 @@ void TreePlacer::PlaceAll(const std::function<void()>& breathe) {
         }
         lock.unlock();
         worker_.join();
-        PlaceTopsBreathing(own_, breathe);
+        PlaceTops(own_, breathe);
     }
     all_.clear();
     held_.clear();

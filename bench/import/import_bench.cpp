@@ -106,7 +106,6 @@ void BM_ImportPlainSceneInNewProcess(benchmark::State& state) {
         const pid_t child = fork();
         if (child == 0) {
             close(pipeEnds[0]);
-            TuneHeapForLargeScenes();
             ResetModelGlobals();
             auto* doc = new COrvantaDoc();  // the process ends with it
             const auto start = std::chrono::steady_clock::now();
